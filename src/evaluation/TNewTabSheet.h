@@ -1,0 +1,149 @@
+// One open spreader test: the 26 tray amounts and positions, the description of
+// the test, its working width and layout, and every result the evaluation
+// derives from them. The main window shows one sheet per tab; the sheet itself
+// knows nothing of windows.
+//
+// Tray arrays are indexed 1..26 and the VK curve 1..101 (half-metres) at every
+// interface. An index outside those ranges reads 0 and writes nowhere, so a
+// damaged value from a file can never reach outside the arrays.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "TrayLayout.h"
+
+namespace kaldoventri {
+
+// How the overlap of a neighbour pass is found for each own tray. Both give
+// identical results for ascending tray positions; `FullScan` is the plain
+// search from the first neighbour tray for every own tray and serves as the
+// reference in tests and benchmarks.
+enum class OverlapScan { Merged, FullScan };
+
+class TNewTabSheet {
+public:
+    TNewTabSheet() = default;
+
+    // Component name ("Blad" + number) and the published property that nothing uses.
+    void SetName(std::string name) { Name = std::move(name); }
+    const std::string& GetName() const { return Name; }
+    int WindowNr = 0;
+
+    bool GetOwnPassReversed() const { return OwnPassReversed; }
+    bool GetLeftPassReversed() const { return LeftPassReversed; }
+    bool GetRightPassReversed() const { return RightPassReversed; }
+    void ToggleLeftPassReversed() { LeftPassReversed = !LeftPassReversed; }
+    void ToggleRightPassReversed() { RightPassReversed = !RightPassReversed; }
+
+    void SetMouse(std::int32_t x, std::int32_t y) { MouseX = x; MouseY = y; }
+    std::int32_t GetMouseX() const { return MouseX; }
+    std::int32_t GetMouseY() const { return MouseY; }
+
+    double GetYScaleFactor() const { return YScaleFactor; }
+
+    void SetTrayCount(std::int32_t n) { TrayCountField = n; }
+    // Always 26, whatever the field holds.
+    std::int32_t GetTrayCount() const { return TrayCount; }
+
+    void SetYAxisMax(std::int32_t v) { YAxisMax = v; }
+    std::int32_t GetYAxisMax() const { return YAxisMax; }
+
+    void SetCalcWidth(std::int32_t halfMetres) { CalcWidth = halfMetres; }
+    std::int32_t GetCalcWidth() const { return CalcWidth; }
+    void SetEvaluationSettings(std::int32_t calcWidth, std::int32_t percentScale) {
+        CalcWidth = calcWidth;
+        PercentScale = percentScale;
+    }
+    std::int32_t GetPercentScale() const { return PercentScale; }
+
+    void SetOptimum(double widthMetres, double vk) { OptimalWidth = widthMetres; OptimalVK = vk; }
+    double GetOptimalWidth() const { return OptimalWidth; }
+    double GetOptimalVK() const { return OptimalVK; }
+
+    void SetTitle(std::string title) { Title = std::move(title); }
+    const std::string& GetTitle() const { return Title; }
+
+    void SetVK(int index, double vk);
+    double GetVK(int index) const;
+
+    void SetTrayAmount(std::int32_t value, int index);
+    std::int32_t GetTrayAmount(int index) const;
+    std::int32_t GetLeftOverlap(int index) const;
+    std::int32_t GetRightOverlap(int index) const;
+    // The sum curve: amount plus both overlaps. Held in 64 bits because three
+    // 32-bit amounts do not fit in 32.
+    std::int64_t GetTraySum(int index) const;
+
+    void SetTrayPosition(int index, double metres);
+    double GetTrayPosition(int index) const;
+    double GetLeftPosition(int index) const;
+    double GetRightPosition(int index) const;
+
+    void SetDescription(std::string godselFabrikat, std::string spridarFabrikat, std::string godselMedel,
+                        std::string spridarModell, std::int32_t backuppstallning, std::int32_t aBredd,
+                        std::string spridarInstallning, std::string produktionsplats);
+    const std::string& GetGodselFabrikat() const { return GodselFabrikat; }
+    const std::string& GetGodselMedel() const { return GodselMedel; }
+    const std::string& GetProduktionsplats() const { return Produktionsplats; }
+    const std::string& GetSpridarFabrikat() const { return SpridarFabrikat; }
+    const std::string& GetSpridarModell() const { return SpridarModell; }
+    const std::string& GetSpridarInstallning() const { return SpridarInstallning; }
+
+    void SetABredd(std::int32_t halfMetres) { ABredd = halfMetres; }
+    std::int32_t GetABredd() const { return ABredd; }
+    std::int32_t GetBackuppstallning() const { return Backuppstallning; }
+
+    // --- Evaluation at the working width `CalcWidth` (SheetEvaluation.cpp) ---
+    void PlaceNeighbours();
+    void OverlapLeft(OverlapScan scan = OverlapScan::Merged);
+    void OverlapRight(OverlapScan scan = OverlapScan::Merged);
+    void ResetNeighbourPositions();
+    void ComputeVK(int index);
+    // Rounded mean of the sum curve over the middle strip; 0 when the strip is empty.
+    std::int64_t NormalLevel() const;
+    void EvaluateWidth(OverlapScan scan = OverlapScan::Merged);
+
+private:
+    void Overlap(const std::array<double, TrayCount>& neighbourPosition, bool reversed,
+                 std::array<std::int32_t, TrayCount>& overlap, OverlapScan scan) const;
+    void ScaleYAxis(std::int64_t peak);
+    bool InMiddleStrip(int trayIndex0) const;
+
+    std::string Name;
+
+    bool OwnPassReversed = false;
+    bool LeftPassReversed = false;
+    bool RightPassReversed = false;
+    std::int32_t MouseX = 0;
+    std::int32_t MouseY = 0;
+    double YScaleFactor = 0.0;
+    std::int32_t TrayCountField = 0;
+    std::int32_t YAxisMax = 0;
+    std::int32_t CalcWidth = 0;
+    std::int32_t PercentScale = 0;
+    double OptimalWidth = 0.0;
+    double OptimalVK = 0.0;
+    std::string Title;
+    std::array<double, MaxCurveWidth> VKCurve{};  // entry i-1 holds the VK at i half-metres
+    // Per-tray storage, tray 1 at element 0.
+    std::array<std::int32_t, TrayCount> TrayAmount{};
+    std::array<std::int32_t, TrayCount> LeftOverlap{};
+    std::array<std::int32_t, TrayCount> RightOverlap{};
+    std::array<std::int64_t, TrayCount> TraySum{};
+    std::array<double, TrayCount> TrayPosition{};
+    std::array<double, TrayCount> LeftPosition{};
+    std::array<double, TrayCount> RightPosition{};
+    std::string GodselFabrikat;
+    std::string GodselMedel;
+    std::string Produktionsplats;
+    std::string SpridarFabrikat;
+    std::string SpridarModell;
+    std::int32_t ABredd = 0;
+    std::int32_t Backuppstallning = 0;
+    std::string SpridarInstallning;
+};
+
+}  // namespace kaldoventri
