@@ -1,0 +1,199 @@
+// The test entry dialog. The window's controls come from TTypDokument.ui; this
+// file adds the fonts, the tray key filter, the tab order and the behaviour of
+// the layout choice and the working width.
+#include "ui/widgets/TTypDokument.h"
+
+#include <QKeyEvent>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/widgets/ProgramFont.h"
+#include "ui/widgets/TRadioGroup.h"
+#include "ui/widgets/TUpDown.h"
+#include "ui/widgets/TrayKeyFilter.h"
+#include "ui_TTypDokument.h"
+
+namespace kaldoventri {
+
+namespace {
+
+constexpr int MinWorkingWidth = 10;   // 5 m
+constexpr int MaxWorkingWidth = 100;  // 50 m
+constexpr int Width12mLayout = 24;    // half-metres
+constexpr int Width24mLayout = 48;
+
+}  // namespace
+
+TTypDokument::TTypDokument(QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::TTypDokument>()),
+      trayKeyFilter_(new TrayKeyFilter(this)) {
+    ui_->setupUi(this);
+    SFabrikat_Edit = ui_->SFabrikat_Edit;
+    SModell_Edit = ui_->SModell_Edit;
+    SInstallning_Edit = ui_->SInstallning_Edit;
+    GMedel_Edit = ui_->GMedel_Edit;
+    GFabrikat_Edit = ui_->GFabrikat_Edit;
+    GPLats_Edit = ui_->GPLats_Edit;
+    SpridarTyp_RadioGroup = ui_->SpridarTyp_RadioGroup;
+    UpDown2 = ui_->UpDown2;
+    Edit1 = ui_->Edit1;
+
+    setFont(ProgramPixelFont(QStringLiteral("MS Sans Serif"), 16, true));
+    SpridarTyp_RadioGroup->setFont(
+        ProgramPixelFont(QStringLiteral("Microsoft Sans Serif"), 16, true));
+
+    for (int tray = 1; tray <= TrayCount; ++tray) {
+        auto* edit = findChild<QLineEdit*>(QStringLiteral("Box_Edit%1").arg(tray));
+        Q_ASSERT(edit);
+        edit->installEventFilter(trayKeyFilter_);
+        boxEdits_[static_cast<std::size_t>(tray - 1)] = edit;
+    }
+
+    // The layout is chosen before the handler is connected: at creation the
+    // positions stay unplaced until a caller or Execute places them.
+    SpridarTyp_RadioGroup->SetItems({QStringLiteral("12 m"), QStringLiteral("24 m")});
+    SpridarTyp_RadioGroup->SetItemIndex(0);
+    connect(SpridarTyp_RadioGroup, &TRadioGroup::Click, this,
+            &TTypDokument::SpridarTyp_RadioGroupClick);
+
+    UpDown2->SetMax(MaxWorkingWidth);
+    UpDown2->SetMin(MinWorkingWidth);
+    UpDown2->SetPosition(Width12mLayout);
+    UpDown2->SetBuddy(Edit1);
+    connect(UpDown2, &TUpDown::Click, this, &TTypDokument::UpDown2Click);
+
+    // Neither button is the default or the cancel button: Enter and Escape in
+    // a field must not close the dialog.
+    connect(ui_->Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui_->Button2, &QPushButton::clicked, this, &QDialog::reject);
+
+    SetTabOrder();
+    ShowWorkingWidth();
+}
+
+TTypDokument::~TTypDokument() = default;
+
+void TTypDokument::SetTabOrder() {
+    QList<QWidget*> order{ui_->Button1,    ui_->Button2,   SFabrikat_Edit,
+                          SModell_Edit,    SInstallning_Edit, GMedel_Edit,
+                          GFabrikat_Edit,  GPLats_Edit};
+    for (QLineEdit* edit : boxEdits_) order.append(edit);
+    for (int i = 0; i < SpridarTyp_RadioGroup->Count(); ++i)
+        order.append(SpridarTyp_RadioGroup->Button(i));
+    order.append(Edit1);
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order.at(i - 1), order.at(i));
+}
+
+bool TTypDokument::Execute() {
+    ShowWorkingWidth();
+    if (layout_ == Layout24m)
+        PlaceTrays24();
+    else
+        PlaceTrays12();
+    // The first showing starts in the first description field; later ones
+    // return to wherever the user (or a caller) left the focus.
+    if (!focusWidget()) SFabrikat_Edit->setFocus();
+    return exec() == QDialog::Accepted;
+}
+
+void TTypDokument::ClearEntries() {
+    PlaceTrays12();
+    UpDown2->SetPosition(Width12mLayout);
+    ShowWorkingWidth();
+    SpridarTyp_RadioGroup->SetItemIndex(0);
+    for (QLineEdit* edit : {SFabrikat_Edit, SModell_Edit, SInstallning_Edit, GMedel_Edit,
+                            GFabrikat_Edit, GPLats_Edit})
+        edit->clear();
+    for (QLineEdit* edit : boxEdits_) edit->clear();
+}
+
+void TTypDokument::PlaceTrays12() { PlaceTrays(Layout12m); }
+
+void TTypDokument::PlaceTrays24() { PlaceTrays(Layout24m); }
+
+void TTypDokument::PlaceTrays(int layout) {
+    layout_ = layout;
+    trayPlacement_ = TrayPlacementTable(layout);
+}
+
+int TTypDokument::GetWorkingWidth() const { return UpDown2->Position(); }
+
+QString TTypDokument::GetSpreaderMaker() const { return SFabrikat_Edit->text(); }
+QString TTypDokument::GetSpreaderModel() const { return SModell_Edit->text(); }
+QString TTypDokument::GetSpreaderSetting() const { return SInstallning_Edit->text(); }
+QString TTypDokument::GetFertiliserName() const { return GMedel_Edit->text(); }
+QString TTypDokument::GetFertiliserMaker() const { return GFabrikat_Edit->text(); }
+QString TTypDokument::GetProductionSite() const { return GPLats_Edit->text(); }
+
+QLineEdit* TTypDokument::Box_Edit(int tray) const {
+    if (tray < 1 || tray > TrayCount) return nullptr;
+    return boxEdits_[static_cast<std::size_t>(tray - 1)];
+}
+
+void TTypDokument::SetTrayValue(qint64 value, int tray) {
+    if (QLineEdit* edit = Box_Edit(tray)) edit->setText(QString::number(value));
+}
+
+QString TTypDokument::GetTrayText(int tray) const {
+    const QLineEdit* edit = Box_Edit(tray);
+    return edit ? edit->text() : QString();
+}
+
+int TTypDokument::LastEmptyTray() const {
+    int last = 0;
+    for (int tray = 1; tray <= TrayCount; ++tray)
+        if (Box_Edit(tray)->text().isEmpty()) last = tray;
+    return last;
+}
+
+double TTypDokument::GetPlacement(int tray) const {
+    if (tray < 1 || tray > TrayCount) return 0.0;
+    return trayPlacement_[static_cast<std::size_t>(tray - 1)];
+}
+
+void TTypDokument::SpridarTyp_RadioGroupClick() {
+    switch (SpridarTyp_RadioGroup->ItemIndex()) {
+        case 0:
+            UpDown2->SetPosition(Width12mLayout);
+            ShowWorkingWidth();
+            PlaceTrays12();
+            break;
+        case 1:
+            UpDown2->SetPosition(Width24mLayout);
+            ShowWorkingWidth();
+            PlaceTrays24();
+            break;
+        default:
+            break;
+    }
+}
+
+void TTypDokument::UpDown2Click() { ShowWorkingWidth(); }
+
+void TTypDokument::ShowWorkingWidth() {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    Edit1->setText(locale.toString(UpDown2->Position() / 2.0, 'g', 15));
+}
+
+void TTypDokument::showEvent(QShowEvent* event) {
+    ShowWorkingWidth();
+    QDialog::showEvent(event);
+}
+
+void TTypDokument::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Enter presses a button that has the focus, and nothing else.
+            if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
+            return;
+        case Qt::Key_Escape:
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+}  // namespace kaldoventri

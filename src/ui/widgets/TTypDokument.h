@@ -1,0 +1,102 @@
+// The test entry dialog "Inställningar": the description of one spreader test,
+// its 26 tray amounts, the tray layout and the working width. It is created
+// once and reused; callers fill it, show it with Execute, and read it after OK.
+// It checks nothing itself: the callers ask LastEmptyTray and convert the
+// amounts. It also holds the tray positions of the chosen layout, which every
+// sheet takes over, a sheet read from a file included.
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+#include <memory>
+
+#include "evaluation/TrayLayout.h"
+
+class QLineEdit;
+
+namespace Ui {
+class TTypDokument;
+}
+
+namespace kaldoventri {
+
+class TRadioGroup;
+class TUpDown;
+class TrayKeyFilter;
+
+class TTypDokument : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TTypDokument(QWidget* parent = nullptr);
+    ~TTypDokument() override;
+
+    // Shows the dialog modally with the tray positions of the current layout;
+    // true when it was closed with "OK", false for "Avbryt" or the close box.
+    bool Execute();
+
+    // Back to a blank test: layout "12 m", working width 12 m, all fields empty.
+    void ClearEntries();
+
+    // Set the layout value and the tray positions; the radio group is left
+    // alone, so callers select the matching item themselves.
+    void PlaceTrays12();
+    void PlaceTrays24();
+
+    int GetLayout() const { return layout_; }
+    // Sets the layout value only; no positions change and nothing is checked.
+    void SetLayout(int layout) { layout_ = layout; }
+
+    // Half-metres, 10 to 100 (24 means 12 m).
+    int GetWorkingWidth() const;
+
+    QString GetSpreaderMaker() const;
+    QString GetSpreaderModel() const;
+    QString GetSpreaderSetting() const;
+    QString GetFertiliserName() const;
+    QString GetFertiliserMaker() const;
+    QString GetProductionSite() const;
+
+    // Tray numbers run from 1 to 26; any other number is ignored (empty text,
+    // position 0, no field).
+    void SetTrayValue(qint64 value, int tray);
+    QString GetTrayText(int tray) const;
+    QLineEdit* Box_Edit(int tray) const;
+    // The highest-numbered tray whose field is empty, 0 when all are filled.
+    // A field holding only spaces counts as filled.
+    int LastEmptyTray() const;
+    // Metres from the centre of the track; 0 before any layout was placed.
+    double GetPlacement(int tray) const;
+
+    // The controls that callers write directly.
+    QLineEdit* SFabrikat_Edit;
+    QLineEdit* SModell_Edit;
+    QLineEdit* SInstallning_Edit;
+    QLineEdit* GMedel_Edit;
+    QLineEdit* GFabrikat_Edit;
+    QLineEdit* GPLats_Edit;
+    TRadioGroup* SpridarTyp_RadioGroup;
+    TUpDown* UpDown2;
+    // The read-only field that shows the working width in metres.
+    QLineEdit* Edit1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void SpridarTyp_RadioGroupClick();
+    void UpDown2Click();
+    void ShowWorkingWidth();
+    void PlaceTrays(int layout);
+    void SetTabOrder();
+
+    std::unique_ptr<Ui::TTypDokument> ui_;
+    std::array<QLineEdit*, TrayCount> boxEdits_{};
+    TrayKeyFilter* trayKeyFilter_;
+    int layout_ = Layout12m;
+    std::array<double, TrayCount> trayPlacement_{};
+};
+
+}  // namespace kaldoventri
