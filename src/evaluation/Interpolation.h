@@ -16,10 +16,11 @@ inline double InterpolationSlope(double amountBefore, double amountAt, double po
     return (amountAt - amountBefore) / (positionAt - positionBefore);
 }
 
-// Amount at x on the line with slope k through (positionAt, amountAt), rounded.
-inline std::int32_t InterpolateOnLine(double k, double positionAt, double amountAt, double x) {
+// Amount at x on the line with slope k through (positionAt, amountAt), rounded
+// to a whole number in the 32-bit range (returned as a double).
+inline double InterpolateOnLine(double k, double positionAt, double amountAt, double x) {
     const double m = amountAt - k * positionAt;
-    return RoundToInt<std::int32_t>(k * x + m);
+    return RoundedInt32(k * x + m);
 }
 
 }  // namespace kaldoventri

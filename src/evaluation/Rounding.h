@@ -32,4 +32,14 @@ Int RoundToInt(double x, Int fallback = 0, Int lo = std::numeric_limits<Int>::mi
     return static_cast<Int>(r);
 }
 
+// The rounded value as a double, clamped into the 32-bit range; NaN gives 0.
+// The same number RoundToInt<std::int32_t> gives, without leaving doubles.
+inline double RoundedInt32(double x) {
+    if (std::isnan(x)) return 0.0;
+    const double r = RoundHalfEven(x);
+    constexpr double lo = std::numeric_limits<std::int32_t>::min();
+    constexpr double hi = std::numeric_limits<std::int32_t>::max();
+    return r < lo ? lo : (r > hi ? hi : r);
+}
+
 }  // namespace kaldoventri

@@ -63,7 +63,7 @@ void TNewTabSheet::Overlap(const std::array<double, TrayCount>& pos, bool revers
         } else {
             // pos[j-1] < x < pos[j], so the two trays never share a position.
             const double k = InterpolationSlope(amount[j - 1], amount[j], pos[j - 1], pos[j]);
-            overlap[i] = InterpolateOnLine(k, pos[j], amount[j], x);
+            overlap[i] = static_cast<std::int32_t>(InterpolateOnLine(k, pos[j], amount[j], x));
         }
     }
 }

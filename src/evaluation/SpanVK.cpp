@@ -1,10 +1,12 @@
 // Quick VK over a span of widths. The arithmetic is that of the sheet's own
 // evaluation (same interpolation, same strip test, same sums in tray order);
-// it saves time by touching only the trays of the middle strip, by walking
-// each neighbour's trays once per width, and by reusing a segment's slope
-// whenever the same position difference comes up again.
+// it saves time by touching only the trays of the middle strip that a
+// neighbour actually reaches, by walking each neighbour's trays once per
+// width, and by reusing a segment's slope whenever the same position
+// difference comes up again.
 #include "SpanVK.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "Interpolation.h"
@@ -13,8 +15,23 @@
 namespace kaldoventri {
 
 namespace {
+
 constexpr std::size_t N = TrayCount;
+
+// First k in 0..N with value(k) >= x (strict: value(k) > x), for values that
+// ascend with k and hold no NaN. The search walks from `hint`, which makes it
+// nearly free when the answer is close to the previous one.
+template <bool Strict, typename Value>
+std::size_t FirstFrom(std::size_t& hint, double x, Value value) {
+    const auto below = [&](std::size_t k) { return Strict ? value(k) <= x : value(k) < x; };
+    std::size_t k = hint;
+    while (k > 0 && !below(k - 1)) --k;
+    while (k < N && below(k)) ++k;
+    hint = k;
+    return k;
 }
+
+}  // namespace
 
 SpanVK::SpanVK(const TNewTabSheet& sheet) {
     for (std::size_t i = 0; i < N; ++i) {
@@ -32,37 +49,50 @@ SpanVK::SpanVK(const TNewTabSheet& sheet) {
     applies_ = PositionsAscend(position_);
 }
 
-double SpanVK::OverlapAt(Neighbour& n, double shift, double x) {
-    std::size_t j = n.next;
-    while (j < N && !(mirrored_[j] + shift >= x)) ++j;
-    n.next = j;
-    if (j == N) return 0.0;
-    const double at = mirrored_[j] + shift;
-    if (at == x) return n.amount[j];
-    if (j == 0) return 0.0;
-    const double before = mirrored_[j - 1] + shift;
-    const double width = at - before;
-    if (width != n.segmentWidth[j]) {
-        n.segmentWidth[j] = width;
-        n.slope[j] = InterpolationSlope(n.amount[j - 1], n.amount[j], before, at);
+void SpanVK::AddOverlap(Neighbour& n, double shift, std::size_t first, std::size_t end, Values& sums) {
+    // Own trays before the neighbour's first tray or beyond its last get nothing.
+    const auto own = [this](std::size_t k) { return position_[k]; };
+    const auto theirs = [this, shift](std::size_t k) { return mirrored_[k] + shift; };
+    const std::size_t reached = std::clamp(FirstFrom<false>(n.reachedHint, theirs(0), own), first, end);
+    const std::size_t reachedEnd = std::clamp(FirstFrom<true>(n.reachedEndHint, theirs(N - 1), own), reached, end);
+    if (reached == reachedEnd) return;
+
+    // The own trays from `reached` on all lie at or before the neighbour's
+    // last tray, so the walk below never runs past it.
+    std::size_t j = FirstFrom<false>(n.trayHint, position_[reached], theirs);
+    for (std::size_t i = reached; i < reachedEnd; ++i) {
+        const double x = position_[i];
+        while (!(theirs(j) >= x)) ++j;
+        const double at = theirs(j);
+        if (at == x) {
+            sums[i] += n.amount[j];
+            continue;
+        }
+        // x lies strictly between the neighbour's trays j-1 and j (j > 0 since x >= the first).
+        const double before = theirs(j - 1);
+        const double width = at - before;
+        if (width != n.segmentWidth[j]) {
+            n.segmentWidth[j] = width;
+            n.slope[j] = InterpolationSlope(n.amount[j - 1], n.amount[j], before, at);
+        }
+        sums[i] += InterpolateOnLine(n.slope[j], at, n.amount[j], x);
     }
-    return InterpolateOnLine(n.slope[j], at, n.amount[j], x);
 }
 
 double SpanVK::At(int w) {
     const double reach = w / 4.0;
     const double halfWidth = w / 2.0;
-    left_.next = 0;
-    right_.next = 0;
+    // The positions ascend and hold no NaN, so the strip -reach <= x <= reach is one run of trays.
+    const auto own = [this](std::size_t k) { return position_[k]; };
+    const std::size_t first = FirstFrom<false>(stripHint_, -reach, own);
+    const std::size_t end = std::max(first, FirstFrom<true>(stripEndHint_, reach, own));
+    // Each strip value is amount + left + right, added in that order; a
+    // neighbour that does not reach a tray adds nothing, as adding 0 would.
+    Values values = amount_;
+    AddOverlap(left_, -halfWidth, first, end, values);
+    AddOverlap(right_, halfWidth, first, end, values);
     StripSums sums;
-    for (std::size_t i = 0; i < N; ++i) {
-        const double x = position_[i];
-        if (!(-reach <= x && x <= reach)) continue;
-        // The left neighbour's trays lie at -position - W/2, the right one's at -position + W/2.
-        const double leftOverlap = OverlapAt(left_, -halfWidth, x);
-        const double rightOverlap = OverlapAt(right_, halfWidth, x);
-        sums.Add(amount_[i] + leftOverlap + rightOverlap);
-    }
+    for (std::size_t i = first; i < end; ++i) sums.Add(values[i]);
     return VKFromSums(sums);
 }
 

@@ -22,21 +22,31 @@ public:
     double At(int w);
 
 private:
-    // One neighbour pass: its tray positions are mirrored[j] + shift, and the
-    // slope of each of its segments is remembered with the position difference
-    // it came from, because for most layouts that difference is the same at
-    // every width and the division need not be repeated.
-    struct Neighbour {
-        std::array<double, TrayCount> amount{};
-        std::array<double, TrayCount> segmentWidth{};
-        std::array<double, TrayCount> slope{};
-        std::size_t next = 0;  // first tray at or beyond the last x asked for
-    };
-    double OverlapAt(Neighbour& n, double shift, double x);
+    using Values = std::array<double, TrayCount>;
 
-    std::array<double, TrayCount> position_{};
-    std::array<double, TrayCount> mirrored_{};  // -position of tray N-j, tray order of the neighbour
-    std::array<double, TrayCount> amount_{};
+    // One neighbour pass. The slope of each of its segments is remembered with
+    // the position difference it came from: for most layouts that difference
+    // is the same at every width, and the division need not be repeated.
+    struct Neighbour {
+        Values amount{};
+        Values segmentWidth{};
+        Values slope{};
+        // Where the searches of the previous width ended; the next width
+        // starts from there, since the answers move little from width to width.
+        std::size_t reachedHint = 0;
+        std::size_t reachedEndHint = 0;
+        std::size_t trayHint = 0;
+    };
+
+    // Adds the neighbour's amount at each own tray of [first, end) to `sums`;
+    // the neighbour's trays lie at mirrored_[j] + shift.
+    void AddOverlap(Neighbour& n, double shift, std::size_t first, std::size_t end, Values& sums);
+
+    std::size_t stripHint_ = 0;
+    std::size_t stripEndHint_ = 0;
+    Values position_{};
+    Values mirrored_{};  // -position of tray N-j: the neighbour's trays in ascending order
+    Values amount_{};
     Neighbour left_;
     Neighbour right_;
     bool applies_ = false;

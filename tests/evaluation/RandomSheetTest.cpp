@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <limits>
 #include <random>
+#include <vector>
 
 #include "SheetFixtures.h"
+#include "evaluation/SpanVK.h"
 
 namespace kaldoventri {
 namespace {
@@ -91,6 +93,27 @@ TEST(RandomSheets, EveryEvaluationLeavesAConsistentSheet) {
             ASSERT_EQ(s.GetYAxisMax() % 20, 0);
         }
         ASSERT_GT(s.GetYScaleFactor(), 0.0);
+    }
+}
+
+// The span evaluation remembers where its searches ended; asking for the
+// widths in any order must still give what the sheet's own evaluation stores.
+TEST(RandomSheets, SpanVKDoesNotDependOnTheOrderOfWidths) {
+    std::mt19937 rng(1234);
+    std::vector<int> widths;
+    for (int w = 1; w <= MaxCurveWidth; ++w) widths.push_back(w);
+    for (int n = 0; n < 300; ++n) {
+        SCOPED_TRACE(n);
+        TNewTabSheet sheet = RandomSheet(rng);
+        SpanVK span(sheet);
+        if (!span.Applies()) continue;
+        std::shuffle(widths.begin(), widths.end(), rng);
+        for (int w : widths) {
+            TNewTabSheet reference = sheet;
+            reference.SetCalcWidth(w);
+            reference.EvaluateWidth(OverlapScan::FullScan);
+            ASSERT_EQ(span.At(w), reference.GetVK(w)) << "width " << w;
+        }
     }
 }
 
