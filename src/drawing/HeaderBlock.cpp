@@ -1,0 +1,38 @@
+// The header block of the clipboard picture and the printed page: spreader
+// make and fertiliser make on the left, the VK and the working width at the
+// sheet's own working width setting to their right.
+#include <algorithm>
+#include <string>
+
+#include "drawing/DiagramRenderer.h"
+#include "drawing/NumberText.h"
+
+namespace kaldoventri {
+
+void DiagramRenderer::DrawHeader(const TNewTabSheet& sheet) {
+    DrawingSurface& s = *Target;
+    const HeaderLayout& h = Style.header;
+    s.SetBrushColour(White);
+    s.SetFontColour(Black);
+
+    const std::string spreaderLabel = "Spridarfabrikat: ";
+    const std::string fertiliserLabel = "Gödselmedel: ";
+    const int origin = h.fromMarginX ? MarginX : 0;
+    const int left = origin + h.labelLeft;
+    Text(left, h.firstTop, spreaderLabel);
+    Text(left, h.secondTop, fertiliserLabel);
+
+    const int valueLeft = left + std::max(s.TextWidth(spreaderLabel), s.TextWidth(fertiliserLabel));
+    Text(valueLeft, h.firstTop, sheet.GetSpridarFabrikat());
+    Text(valueLeft, h.secondTop, sheet.GetGodselFabrikat());
+
+    const int resultsLeft = origin + h.resultsOffset +
+                            std::max(s.TextWidth(spreaderLabel + sheet.GetSpridarFabrikat()),
+                                     s.TextWidth(fertiliserLabel + sheet.GetGodselFabrikat()));
+    const std::string separator = s.DecimalSeparator();
+    const std::int32_t aBredd = sheet.GetABredd();
+    Text(resultsLeft, h.firstTop, "VK: " + FormatGeneral(sheet.GetVK(aBredd), separator) + "%");
+    Text(resultsLeft, h.secondTop, "Arbetsbredd: " + FormatGeneral(aBredd / 2.0, separator) + " m");
+}
+
+}  // namespace kaldoventri
