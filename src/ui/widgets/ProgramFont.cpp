@@ -1,6 +1,7 @@
 // Fonts with a fixed fallback family.
 #include "ui/widgets/ProgramFont.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 
 namespace kaldoventri {
@@ -25,6 +26,16 @@ QFont ProgramPixelFont(const QString& family, int pixelHeight, bool bold) {
 QFont ProgramPointFont(const QString& family, int pointSize, bool bold) {
     QFont font = WithFallback(family, bold);
     font.setPointSize(pointSize);
+    return font;
+}
+
+QFont CondensedToFit(QFont font, const QString& text, int width) {
+    // Narrower than this is no longer pleasant to read; stop there.
+    constexpr int NarrowestStretch = 75;
+    for (int stretch = QFont::Unstretched; stretch >= NarrowestStretch; --stretch) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width) break;
+    }
     return font;
 }
 

@@ -11,4 +11,9 @@ namespace kaldoventri {
 QFont ProgramPixelFont(const QString& family, int pixelHeight, bool bold);
 QFont ProgramPointFont(const QString& family, int pointSize, bool bold);
 
+// The font, narrowed just enough for the text to fit the width in pixels.
+// The fallback face runs wider than the one the windows were laid out for,
+// and a caption or a three-digit amount must not be cut off for that.
+QFont CondensedToFit(QFont font, const QString& text, int width);
+
 }  // namespace kaldoventri

@@ -4,9 +4,11 @@
 #include "ui/widgets/TTypDokument.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include "ui/widgets/ProgramFont.h"
 #include "ui/widgets/TRadioGroup.h"
@@ -49,6 +51,7 @@ TTypDokument::TTypDokument(QWidget* parent)
         edit->installEventFilter(trayKeyFilter_);
         boxEdits_[static_cast<std::size_t>(tray - 1)] = edit;
     }
+    FitTexts();
 
     // The layout is chosen before the handler is connected: at creation the
     // positions stay unplaced until a caller or Execute places them.
@@ -73,6 +76,31 @@ TTypDokument::TTypDokument(QWidget* parent)
 }
 
 TTypDokument::~TTypDokument() = default;
+
+void TTypDokument::FitTexts() {
+    // The six captions share one font, narrowed as much as the longest needs.
+    const QList<QLabel*> captions{ui_->SFabrikat_Label, ui_->SModell_Label,
+                                  ui_->SInstallning_Label, ui_->GMedel_Label,
+                                  ui_->GFabrikat_Label, ui_->GPlats_Label};
+    const QLabel* longest = captions.first();
+    for (const QLabel* caption : captions)
+        if (caption->fontMetrics().horizontalAdvance(caption->text()) >
+            longest->fontMetrics().horizontalAdvance(longest->text()))
+            longest = caption;
+    const QFont captionFont = CondensedToFit(longest->font(), longest->text(), longest->width());
+    for (QLabel* caption : captions) caption->setFont(captionFont);
+
+    // A tray field shows three digits whole; its text room is the field less
+    // its frame and the line edit's own margin of 2 pixels a side.
+    QLineEdit* first = boxEdits_.front();
+    const int frame = first->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, first);
+    const QFont trayFont =
+        CondensedToFit(first->font(), QStringLiteral("999"), first->width() - 2 * frame - 4);
+    for (QLineEdit* edit : boxEdits_) {
+        edit->setFont(trayFont);
+        edit->setAlignment(Qt::AlignCenter);
+    }
+}
 
 void TTypDokument::SetTabOrder() {
     QList<QWidget*> order{ui_->Button1,    ui_->Button2,   SFabrikat_Edit,

@@ -91,6 +91,7 @@ private:
     void ShowWorkingWidth();
     void PlaceTrays(int layout);
     void SetTabOrder();
+    void FitTexts();
 
     std::unique_ptr<Ui::TTypDokument> ui_;
     std::array<QLineEdit*, TrayCount> boxEdits_{};
