@@ -1,0 +1,72 @@
+// Reads a .vkf test file: the shape check and the reader. The reader takes in
+// the whole file before it answers, so its caller gets either every value or
+// an error, never a half-read sheet.
+#pragma once
+
+#include <QIODevice>
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+#include <variant>
+
+#include "evaluation/TrayLayout.h"
+
+namespace kaldoventri {
+
+// The shape check: the first line is exactly "Kaldoventri" and lines 2..12
+// start with their keys in order (letter case counts). Values and lines after
+// the twelfth are not looked at. Reads at most twelve lines and gives up at
+// the first misfit, so a large file that is no test file is refused at once.
+// A line longer than the format allows, or a device that fails, gives false.
+bool IsTestFile(QIODevice& device);
+
+// What a test file gives a new sheet. Values out of the program's ranges have
+// already been brought into them:
+//  - `ABredd` is clamped into 10..100 half-metres, the range of the working
+//    width control (0 or -40 gives 10, 1000000 gives 100);
+//  - `Backuppstallning` is 0 ("12 m") or 1 ("24 m"); every code but 0 means
+//    "24 m", as everywhere else in the program.
+// Tray amounts are kept as written, negative ones included.
+struct TestFileContents {
+    // Trays 1..n that the file gives a value for (n <= 26). A later "Normal"
+    // line sets again the trays it has values for, so n is the most values any
+    // "Normal" line has; trays after n keep what the window's tray fields hold.
+    QList<qint32> TrayValues;
+    QString SpridarFabrikat;
+    QString SpridarModell;
+    QString SpridarInstallning;
+    QString GodselFabrikat;
+    QString GodselMedel;
+    QString Produktionsplats;
+    qint32 ABredd = DefaultWorkingWidth;
+    qint32 Backuppstallning = Layout24m;
+};
+
+struct TestFileError {
+    enum class Kind {
+        NotATestFile,  // fails the shape check, or holds an over-long line
+        NotAnInteger,  // a value that must be a whole number is not one; `text` holds it
+        ReadFailed,    // the device reported an error
+    };
+    Kind kind;
+    QString text;
+    QString message;  // for the error report; empty for NotATestFile, which the window words itself
+};
+
+using TestFileReadResult = std::variant<TestFileContents, TestFileError>;
+
+// Reads the device from its current position to the end of its text.
+//
+// Lines are read by their first field, the key; the last occurrence of a key
+// wins, also on lines after the twelfth. "Normal" gives the tray values (those
+// after the 26th are ignored); "ABredd" and "Backuppställning" give their
+// second field as a whole number (24 and 1 when the field is missing); a
+// description key gives the whole rest of its line after the key and the
+// separators directly after it, inner blanks and commas kept (a text that
+// itself begins with a blank or comma therefore loses those). Other lines,
+// blank ones included, are ignored. The file is checked for its shape while it
+// is read, so a caller may skip IsTestFile.
+TestFileReadResult ReadTestFile(QIODevice& device);
+
+}  // namespace kaldoventri

@@ -1,0 +1,42 @@
+// Turns a sheet into the twelve lines of a .vkf test file.
+#pragma once
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+
+#include "evaluation/TNewTabSheet.h"
+#include "evaluation/TrayLayout.h"
+
+namespace kaldoventri {
+
+// Everything a test file holds, as the texts that will be written.
+struct TestFileValues {
+    std::array<QString, TrayCount> TrayTexts;  // tray 1 first
+    QString SpridarFabrikat;
+    QString SpridarModell;
+    QString SpridarInstallning;
+    QString ArbetsbreddText;  // the working width as shown, such as "12,5 m"; never read back
+    QString GodselFabrikat;
+    QString GodselMedel;
+    QString Produktionsplats;
+    qint32 ABredd = DefaultWorkingWidth;  // half-metres
+    qint32 Backuppstallning = Layout12m;
+};
+
+// The values of `sheet` as the main window shows them. `trayFieldTexts` are
+// the texts of the 26 tray fields, which may hold typed values the sheet has
+// not been evaluated with; a field that is empty or holds no whole number
+// (pasted text) is written as the sheet's stored amount instead, so a file
+// never has a missing or broken tray value. The sheet's texts are UTF-8.
+TestFileValues MakeTestFileValues(const TNewTabSheet& sheet, const std::array<QString, TrayCount>& trayFieldTexts,
+                                  const QLocale& locale = QLocale());
+
+// The complete file: twelve lines in code page 1252, each ending with CR LF.
+// No value can break a line or end the text early (see EncodeCp1252).
+QByteArray WriteTestFile(const TestFileValues& values);
+
+}  // namespace kaldoventri
