@@ -1,6 +1,10 @@
 // The header block of the clipboard picture and the printed page: spreader
 // make and fertiliser make on the left, the VK and the working width at the
 // sheet's own working width setting to their right.
+//
+// The two lines stand closer than a text line is high in some fonts, and each
+// text blanks its own cell; the lower line is written first so that the upper
+// one keeps its descenders and blanks only the empty leading above the lower.
 #include <algorithm>
 #include <string>
 
@@ -19,20 +23,20 @@ void DiagramRenderer::DrawHeader(const TNewTabSheet& sheet) {
     const std::string fertiliserLabel = "Gödselmedel: ";
     const int origin = h.fromMarginX ? MarginX : 0;
     const int left = origin + h.labelLeft;
-    Text(left, h.firstTop, spreaderLabel);
     Text(left, h.secondTop, fertiliserLabel);
+    Text(left, h.firstTop, spreaderLabel);
 
     const int valueLeft = left + std::max(s.TextWidth(spreaderLabel), s.TextWidth(fertiliserLabel));
-    Text(valueLeft, h.firstTop, sheet.GetSpridarFabrikat());
     Text(valueLeft, h.secondTop, sheet.GetGodselFabrikat());
+    Text(valueLeft, h.firstTop, sheet.GetSpridarFabrikat());
 
     const int resultsLeft = origin + h.resultsOffset +
                             std::max(s.TextWidth(spreaderLabel + sheet.GetSpridarFabrikat()),
                                      s.TextWidth(fertiliserLabel + sheet.GetGodselFabrikat()));
     const std::string separator = s.DecimalSeparator();
     const std::int32_t aBredd = sheet.GetABredd();
-    Text(resultsLeft, h.firstTop, "VK: " + FormatGeneral(sheet.GetVK(aBredd), separator) + "%");
     Text(resultsLeft, h.secondTop, "Arbetsbredd: " + FormatGeneral(aBredd / 2.0, separator) + " m");
+    Text(resultsLeft, h.firstTop, "VK: " + FormatGeneral(sheet.GetVK(aBredd), separator) + "%");
 }
 
 }  // namespace kaldoventri
