@@ -1,0 +1,58 @@
+// The diagram paint box.
+#include "ui/mainwindow/TPaintBox.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace kaldoventri {
+
+TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TPaintBox::SetShowHint(bool show) {
+    showHint_ = show;
+    if (!show && QToolTip::isVisible()) QToolTip::hideText();
+}
+
+bool TPaintBox::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        if (showHint_ && !toolTip().isEmpty())
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), toolTip(), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TPaintBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(font());
+    if (OnPaint)
+        OnPaint(painter);
+    else
+        painter.fillRect(rect(), Qt::white);
+}
+
+void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (OnMouseMove) OnMouseMove(p.x(), p.y());
+}
+
+void TPaintBox::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
+
+void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click && OnClick) OnClick();
+}
+
+void TPaintBox::leaveEvent(QEvent*) {
+    if (OnMouseLeave) OnMouseLeave();
+}
+
+}  // namespace kaldoventri
