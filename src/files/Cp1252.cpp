@@ -30,12 +30,12 @@ char EncodeOne(char16_t c) {
 }  // namespace
 
 QString DecodeCp1252(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
+    // Latin-1 first, which Qt converts in bulk; then the few bytes where the
+    // two code pages differ.
+    QString text = QString::fromLatin1(bytes);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = (b >= 0x80 && b < 0xA0) ? HighControlRange[b - 0x80] : char16_t{b};
-    }
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (out[i] >= 0x80 && out[i] < 0xA0) out[i] = HighControlRange[out[i] - 0x80];
     return text;
 }
 

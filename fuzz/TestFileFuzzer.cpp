@@ -1,0 +1,130 @@
+// libFuzzer target over the test file shape check and reader: any bytes must
+// give either a refusal or values inside the ranges the program relies on,
+// and values once read must survive writing and reading again.
+#include <QBuffer>
+#include <QByteArray>
+#include <QLocale>
+
+#include <cstddef>
+#include <cstdint>
+#include <variant>
+
+#include "evaluation/CalculateSheet.h"
+#include "files/Cp1252.h"
+#include "files/SheetFromTestFile.h"
+#include "files/SplitFields.h"
+#include "files/TestFileFormat.h"
+#include "files/TestFileReader.h"
+#include "files/TestFileWriter.h"
+#include "files/WholeNumber.h"
+
+namespace {
+
+using namespace kaldoventri;
+
+void Require(bool condition) {
+    if (!condition) __builtin_trap();
+}
+
+TestFileReadResult Read(const QByteArray& bytes, bool* isTestFile = nullptr) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    if (isTestFile) {
+        *isTestFile = IsTestFile(buffer);
+        buffer.seek(0);
+    }
+    return ReadTestFile(buffer);
+}
+
+bool TextFitsALine(const QString& text) { return !text.contains(u'\r') && !text.contains(QChar(0x1A)); }
+
+// The line feeds a value may hold are written as "?".
+QString AsWritten(QString text) { return text.replace(u'\n', u'?'); }
+
+void CheckContents(const TestFileContents& c) {
+    Require(c.TrayValues.size() <= TrayCount);
+    Require(c.ABredd >= 10 && c.ABredd <= 100);
+    Require(c.Backuppstallning == Layout12m || c.Backuppstallning == Layout24m);
+    for (const QString* text : {&c.SpridarFabrikat, &c.SpridarModell, &c.SpridarInstallning, &c.GodselFabrikat,
+                                &c.GodselMedel, &c.Produktionsplats})
+        Require(TextFitsALine(*text) && !text->startsWith(u' ') && !text->startsWith(u','));
+}
+
+// Writes what was read and reads it again: the same values come back.
+void CheckRewrite(const TestFileContents& c) {
+    TestFileValues values;
+    for (qsizetype i = 0; i < TrayCount; ++i)
+        values.TrayTexts[static_cast<std::size_t>(i)] = i < c.TrayValues.size() ? QString::number(c.TrayValues[i])
+                                                                               : QStringLiteral("0");
+    values.SpridarFabrikat = c.SpridarFabrikat;
+    values.SpridarModell = c.SpridarModell;
+    values.SpridarInstallning = c.SpridarInstallning;
+    values.ArbetsbreddText = QStringLiteral("1 m");
+    values.GodselFabrikat = c.GodselFabrikat;
+    values.GodselMedel = c.GodselMedel;
+    values.Produktionsplats = c.Produktionsplats;
+    values.ABredd = c.ABredd;
+    values.Backuppstallning = c.Backuppstallning;
+    const QByteArray file = WriteTestFile(values);
+    Require(file.count("\r\n") == testfile::LineCount && file.count('\r') == testfile::LineCount);
+    Require(file.count('\n') == testfile::LineCount && !file.contains('\x1A'));
+
+    bool isTestFile = false;
+    const TestFileReadResult again = Read(file, &isTestFile);
+    Require(isTestFile);
+    const auto* d = std::get_if<TestFileContents>(&again);
+    Require(d != nullptr);
+    Require(d->TrayValues.size() == TrayCount);
+    for (qsizetype i = 0; i < c.TrayValues.size(); ++i) Require(d->TrayValues[i] == c.TrayValues[i]);
+    Require(d->SpridarFabrikat == AsWritten(c.SpridarFabrikat) && d->SpridarModell == AsWritten(c.SpridarModell));
+    Require(d->SpridarInstallning == AsWritten(c.SpridarInstallning));
+    Require(d->GodselFabrikat == AsWritten(c.GodselFabrikat) && d->GodselMedel == AsWritten(c.GodselMedel));
+    Require(d->Produktionsplats == AsWritten(c.Produktionsplats));
+    Require(d->ABredd == c.ABredd && d->Backuppstallning == c.Backuppstallning);
+}
+
+// The sheet the window would make of it can be evaluated whatever the file held.
+void CheckEvaluation(const TestFileContents& c) {
+    std::array<QString, TrayCount> emptyFields;
+    std::array<QString, TrayCount> zeroFields;
+    zeroFields.fill(QStringLiteral("0"));
+    const auto refused = CompleteTrayAmounts(c, emptyFields);
+    Require(std::holds_alternative<TestFileError>(refused) == (c.TrayValues.size() < TrayCount));
+    const auto amounts = CompleteTrayAmounts(c, zeroFields);
+    Require(std::holds_alternative<std::array<qint32, TrayCount>>(amounts));
+    TNewTabSheet sheet;
+    FillSheetFromTestFile(sheet, c, std::get<std::array<qint32, TrayCount>>(amounts));
+    CalculateSheet(sheet, c.ABredd % 2 ? YScalePercent : YScaleValue);
+    Require(sheet.GetCalcWidth() == c.ABredd);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+
+    bool isTestFile = false;
+    const TestFileReadResult read = Read(bytes, &isTestFile);
+    if (const auto* error = std::get_if<TestFileError>(&read)) {
+        Require(error->kind != TestFileError::Kind::ReadFailed);
+        // Only a line too long to hold, after the twelfth, separates the two answers.
+        if (size <= static_cast<std::size_t>(testfile::MaxLineBytes))
+            Require((error->kind == TestFileError::Kind::NotATestFile) == !isTestFile);
+        if (error->kind == TestFileError::Kind::NotAnInteger) {
+            Require(!ParseWholeNumber(error->text));
+            Require(error->message == NotAValidIntegerMessage(error->text));
+        }
+    } else {
+        const auto& contents = std::get<TestFileContents>(read);
+        Require(isTestFile);
+        CheckContents(contents);
+        CheckRewrite(contents);
+        CheckEvaluation(contents);
+    }
+
+    // The public splitter on the whole input as one line of text.
+    for (const QString& field : SplitFields(DecodeCp1252(bytes.left(256))))
+        Require(!field.isEmpty() && !field.contains(u',') && !field.contains(u' '));
+    return 0;
+}
