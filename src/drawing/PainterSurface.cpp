@@ -11,6 +11,7 @@
 #include <QPolygonF>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -85,6 +86,19 @@ void PainterSurface::LineTo(int x, int y) {
     const double reach = Pen.width() + 2.0;
     const ClipBox box{-reach, -reach, SurfaceWidth + reach, SurfaceHeight + reach};
     if (!ClipSegment(a, b, box)) return;
+    // Most lines of a diagram are ticks and axes. Drawn with a thin pen they
+    // cover exactly a rectangle of pixels, round ends included, which a fill
+    // paints many times faster than the stroker does.
+    const int width = Pen.width();
+    if ((width == 1 || width == 3) && (a.x == b.x || a.y == b.y)) {
+        const int r = width / 2;
+        const int left = static_cast<int>(std::floor(std::min(a.x, b.x) - Centre)) - r;
+        const int top = static_cast<int>(std::floor(std::min(a.y, b.y) - Centre)) - r;
+        const int right = static_cast<int>(std::floor(std::max(a.x, b.x) - Centre)) + r + 1;
+        const int bottom = static_cast<int>(std::floor(std::max(a.y, b.y) - Centre)) + r + 1;
+        Painter.fillRect(QRect(left, top, right - left, bottom - top), Pen.color());
+        return;
+    }
     Painter.setPen(Pen);
     Painter.drawLine(QPointF(a.x, a.y), QPointF(b.x, b.y));
 }

@@ -79,6 +79,39 @@ private slots:
         QCOMPARE(Inked(Paint(figure, penWidth)), expected);
     }
 
+    // Thin axis-parallel lines take a faster road than the stroker; they must
+    // cover the very pixels the stroker would.
+    void thinAxisLinesMatchTheStroker_data() {
+        QTest::addColumn<int>("penWidth");
+        QTest::addColumn<QLine>("line");
+        for (const int w : {1, 3}) {
+            const QByteArray pen = "pen " + QByteArray::number(w);
+            QTest::newRow(pen + ", rightwards") << w << QLine(5, 10, 30, 10);
+            QTest::newRow(pen + ", leftwards") << w << QLine(30, 12, 5, 12);
+            QTest::newRow(pen + ", downwards") << w << QLine(20, 3, 20, 35);
+            QTest::newRow(pen + ", upwards") << w << QLine(22, 35, 22, 3);
+            QTest::newRow(pen + ", at the edge") << w << QLine(0, 0, 39, 0);
+        }
+    }
+
+    void thinAxisLinesMatchTheStroker() {
+        QFETCH(int, penWidth);
+        QFETCH(QLine, line);
+        const QImage fast = Paint(
+            [&](DrawingSurface& s) {
+                s.MoveTo(line.x1(), line.y1());
+                s.LineTo(line.x2(), line.y2());
+            },
+            penWidth);
+        QImage stroked(40, 40, QImage::Format_RGB32);
+        stroked.fill(Qt::white);
+        QPainter painter(&stroked);
+        painter.setPen(QPen(Qt::black, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawLine(QPointF(line.p1()) + QPointF(0.5, 0.5), QPointF(line.p2()) + QPointF(0.5, 0.5));
+        painter.end();
+        QCOMPARE(fast, stroked);
+    }
+
     void figuresAreSymmetricAboutTheirCentre() {
         const QImage image = Paint([](DrawingSurface& s) { s.Ellipse(18, 18, 23, 23); }, 3);
         for (int dy = -4; dy <= 4; ++dy)
