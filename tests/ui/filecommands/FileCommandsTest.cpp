@@ -1,0 +1,307 @@
+// "Spara som" and "Öppna" as a user meets them: the dialogs, the overwrite
+// question, the messages, titles and captions, and what happens to the file on
+// disk when saving fails part way (read-only file, locked folder, full disk, a
+// file or folder that vanishes while the question is open).
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "../mainwindow/MainWindowFixture.h"
+#include "ui/widgets/TTypDokument.h"
+
+namespace kaldoventri::testing {
+namespace {
+
+// Types a path into the file dialog and accepts it.
+ModalAnswerer::Answer ChooseFile(const QString& path, QString* offeredName = nullptr) {
+    return [path, offeredName](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog != nullptr);
+        if (offeredName != nullptr) {
+            const auto* nameField = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            *offeredName = nameField != nullptr ? nameField->text() : QString();
+        }
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() takes the typed name
+    };
+}
+
+ModalAnswerer::Answer Press(QMessageBox::StandardButton button, std::function<void()> first = {}) {
+    return [button, first](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        if (first) first();
+        box->button(button)->click();
+    };
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray TestFile(const QByteArray& normal, const QByteArray& aBredd = "30", const QByteArray& layout = "0") {
+    return "Kaldoventri\r\nNormal," + normal +
+           "\r\nSpridarFabrikat,Amazone ZA-TS\r\nSpridarModell,4200 Profis\r\nSpridarInst\xE4llning,47, v\xE4nster\r\n"
+           "Arbetsbredd,99 m\r\nG\xF6" "dselFabrikat,Yara\r\nG\xF6" "dselMedel,NS 27-4\r\nProduktionsplats,Glomfjord\r\n"
+           "----------------------------------------------------------\r\nABredd," + aBredd +
+           "\r\nBackuppst\xE4llning," + layout + "\r\n";
+}
+
+QByteArray Amounts(int first, int count = TrayCount) {
+    QByteArrayList values;
+    for (int i = 0; i < count; ++i) values << QByteArray::number(first + i);
+    return values.join(',');
+}
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+    // Saves the current sheet through the menu under `name`; answers the
+    // overwrite question with `answer` when it comes.
+    void SaveAs(MainWindow& w, ModalAnswerer& answerer, const QString& path,
+                std::optional<QMessageBox::StandardButton> answer = {}, std::function<void()> beforeAnswer = {}) {
+        answerer.Queue(ChooseFile(path));
+        if (answer) answerer.Queue(Press(*answer, std::move(beforeAnswer)));
+        w.form->Spara1->trigger();
+    }
+
+    void Open(MainWindow& w, ModalAnswerer& answerer, const QString& path) {
+        answerer.Queue(ChooseFile(path));
+        w.form->ppna1->trigger();
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(dir_.isValid()); }
+
+    void savedSheetOpensAsAFurtherTabWithTheSameValues() {
+        MainWindow w;
+        TNewTabSheet* saved = w.NewSheet();
+        QVERIFY(saved != nullptr);
+        saved->SetDescription("Yara", "Bogballe", "NS 27-4", "M2W Plus", 0, 25, "34, vänster", "Glomfjord");
+        w.form->ShowActiveSheet();
+        ModalAnswerer answerer;
+        QString offered;
+        answerer.Queue(ChooseFile(Path("field 3.vkf"), &offered));
+        w.form->Spara1->trigger();
+        QCOMPARE(offered, QStringLiteral("Blad1"));
+        QCOMPARE(QString::fromStdString(saved->GetTitle()), QStringLiteral("field 3"));
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - field 3"));
+        QVERIFY(ReadAll(Path("field 3.vkf")).startsWith("Kaldoventri\r\nNormal,6,13,21,"));
+
+        Open(w, answerer, Path("field 3.vkf"));
+        TNewTabSheet* opened = w.form->CurrentSheet();
+        QVERIFY(opened != saved);
+        QCOMPARE(QString::fromStdString(opened->GetName()), QStringLiteral("Blad2"));
+        QCOMPARE(w.form->NextSheetNumber(), 3);
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - field 3"));
+        for (int tray = 1; tray <= TrayCount; ++tray) QCOMPARE(opened->GetTrayAmount(tray), saved->GetTrayAmount(tray));
+        QCOMPARE(opened->GetSpridarModell(), std::string("M2W Plus"));
+        QCOMPARE(opened->GetSpridarInstallning(), std::string("34, vänster"));
+        QCOMPARE(opened->GetABredd(), 25);
+        QCOMPARE(opened->GetVK(25), saved->GetVK(25));
+        QCOMPARE(w.form->ABredd_Label->text(), QLocale().toString(12.5) + QStringLiteral(" m"));
+        QVERIFY(answerer.messages.isEmpty());
+    }
+
+    void openReadsKeysAndIgnoresTheWidthText() {
+        MainWindow w;
+        WriteAll(Path("old.vkf"), TestFile(Amounts(10)) + "ABredd,40\r\n");
+        ModalAnswerer answerer;
+        Open(w, answerer, Path("old.vkf"));
+        TNewTabSheet* sheet = w.form->CurrentSheet();
+        QVERIFY(sheet != nullptr);
+        QCOMPARE(sheet->GetABredd(), 40);  // the last "ABredd" line wins; "99 m" is never read
+        QCOMPARE(sheet->GetTrayAmount(26), 35);
+        QCOMPARE(sheet->GetSpridarFabrikat(), std::string("Amazone ZA-TS"));
+        QCOMPARE(sheet->GetGodselMedel(), std::string("NS 27-4"));
+        QCOMPARE(sheet->GetTrayPosition(1), -12.25);
+        QVERIFY(sheet->GetLeftPassReversed() && sheet->GetRightPassReversed());
+        QCOMPARE(w.form->TrayEdit(26)->text(), QStringLiteral("35"));
+        QCOMPARE(w.form->UpDown1->Position(), 40);
+    }
+
+    void refusedFilesCreateNoSheet_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not a test file") << "notes.txt" << QByteArray("kaldoventri\r\n") << "notes.txt är ingen Kaldoventrifil!";
+        QTest::newRow("LF line ends") << "unix.vkf" << TestFile(Amounts(1)).replace("\r\n", "\n")
+                                      << "unix.vkf är ingen Kaldoventrifil!";
+        QTest::newRow("tray value not a number") << "bad.vkf" << TestFile(Amounts(1, 12) + ",1x," + Amounts(1, 13))
+                                                 << "'1x' is not a valid integer value";
+        QTest::newRow("working width not a number") << "width.vkf" << TestFile(Amounts(1), "12.5")
+                                                    << "'12.5' is not a valid integer value";
+        QTest::newRow("tray beyond the 32-bit range") << "big.vkf" << TestFile(Amounts(1, 25) + ",2147483648")
+                                                      << "'2147483648' is not a valid integer value";
+        QTest::newRow("missing file") << "nowhere.vkf" << QByteArray() << "File not found";
+    }
+
+    void refusedFilesCreateNoSheet() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        MainWindow w;
+        if (!bytes.isEmpty()) WriteAll(Path(name), bytes);
+        ModalAnswerer answerer;
+        Open(w, answerer, Path(name));
+        QCOMPARE(answerer.messages, QStringList{message});
+        QCOMPARE(answerer.messageTitles.value(0), QCoreApplication::applicationName());
+        QVERIFY(w.form->CurrentSheet() == nullptr);
+        QCOMPARE(w.form->NextSheetNumber(), 1);
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri"));
+    }
+
+    // A file with fewer than 26 values leaves the rest to the tray fields: an
+    // empty field refuses the file, a filled one lends its amount.
+    void shortTrayLineTakesTheRestFromTheTrayFields() {
+        MainWindow w;
+        WriteAll(Path("short.vkf"), TestFile(Amounts(100, 25)));
+        {
+            ModalAnswerer answerer;
+            Open(w, answerer, Path("short.vkf"));
+            QCOMPARE(answerer.messages, QStringList{QStringLiteral("'' is not a valid integer value")});
+            QVERIFY(w.form->CurrentSheet() == nullptr);
+        }
+        QVERIFY(w.NewSheet() != nullptr);  // fills the tray fields with the peaked pattern, tray 26 holding 6
+        ModalAnswerer answerer;
+        Open(w, answerer, Path("short.vkf"));
+        QCOMPARE(QString::fromStdString(w.form->CurrentSheet()->GetName()), QStringLiteral("Blad2"));
+        QCOMPARE(w.form->CurrentSheet()->GetTrayAmount(25), 124);
+        QCOMPARE(w.form->CurrentSheet()->GetTrayAmount(26), 6);
+    }
+
+    void overwriteQuestion_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("no keeps everything") << false;
+        QTest::newRow("yes replaces the file") << true;
+    }
+
+    void overwriteQuestion() {
+        QFETCH(bool, yes);
+        MainWindow w;
+        QVERIFY(w.NewSheet() != nullptr);
+        const QString path = Path("exists.vkf");
+        WriteAll(path, "old contents");
+        ModalAnswerer answerer;
+        SaveAs(w, answerer, path, yes ? QMessageBox::Yes : QMessageBox::No);
+        QCOMPARE(answerer.messages, QStringList{QStringLiteral("Ska filen skrivas över?")});
+        QCOMPARE(ReadAll(path) == "old contents", !yes);
+        QCOMPARE(w.form->windowTitle(), yes ? QStringLiteral("Kaldoventri - exists") : QStringLiteral("Kaldoventri - Blad1"));
+    }
+
+    // An empty tray field is written as the amount the sheet holds for it, so
+    // the values after it keep their trays when the file is read.
+    void emptyTrayFieldIsSavedAsTheSheetsAmount() {
+        MainWindow w;
+        QVERIFY(w.NewSheet() != nullptr);
+        w.form->TrayEdit(7)->clear();
+        ModalAnswerer answerer;
+        SaveAs(w, answerer, Path("gap.vkf"));
+        QVERIFY(ReadAll(Path("gap.vkf")).startsWith("Kaldoventri\r\nNormal,6,13,21,29,37,44,52,60,"));
+    }
+
+    // Saving that fails part way leaves the previous file byte for byte, shows
+    // the standard message, and changes neither the title nor the captions.
+    void failedSaveKeepsThePreviousFile_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("read-only file") << "read-only file" << "File access denied";
+        QTest::newRow("locked folder") << "locked folder" << "File access denied";
+        QTest::newRow("disk full") << "disk full" << "Disk full";
+        QTest::newRow("folder vanishes before the write") << "folder vanishes" << "File not found";
+    }
+
+    void failedSaveKeepsThePreviousFile() {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
+        MainWindow w;
+        QVERIFY(w.NewSheet() != nullptr);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("trial.vkf");
+        const QByteArray previous = TestFile(Amounts(1));
+        WriteAll(path, previous);
+
+        std::function<void()> beforeYes;
+        rlimit saved{};
+        if (fault == "read-only file") QFile::setPermissions(path, QFile::ReadOwner);
+        if (fault == "locked folder") QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        if (fault == "folder vanishes") beforeYes = [&] { QDir(folder.path()).removeRecursively(); };
+        if (fault == "disk full") {
+            // A file size limit makes every write past 64 bytes fail as on a full disk.
+            std::signal(SIGXFSZ, SIG_IGN);
+            getrlimit(RLIMIT_FSIZE, &saved);
+            rlimit small = saved;
+            small.rlim_cur = 64;
+            setrlimit(RLIMIT_FSIZE, &small);
+        }
+
+        ModalAnswerer answerer;
+        SaveAs(w, answerer, path, QMessageBox::Yes, beforeYes);
+        if (fault == "disk full") setrlimit(RLIMIT_FSIZE, &saved);
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QCOMPARE(answerer.messages.value(1), message);
+        if (fault != "folder vanishes") QCOMPARE(ReadAll(path), previous);
+        QCOMPARE(QString::fromStdString(w.form->CurrentSheet()->GetTitle()), QStringLiteral("Blad1"));
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - Blad1"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), fault == "folder vanishes" ? 0 : 1);
+        answerer.Queue(FillAndAccept());  // the program runs on
+        w.form->Nytt1->trigger();
+        QCOMPARE(w.form->NextSheetNumber(), 3);
+    }
+
+    // A file removed while the question is open is simply written anew.
+    void fileThatVanishesIsWrittenAnew() {
+        MainWindow w;
+        QVERIFY(w.NewSheet() != nullptr);
+        const QString path = Path("vanishing.vkf");
+        WriteAll(path, "old");
+        ModalAnswerer answerer;
+        SaveAs(w, answerer, path, QMessageBox::Yes, [path] { QFile::remove(path); });
+        QVERIFY(ReadAll(path).startsWith("Kaldoventri\r\n"));
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - vanishing"));
+    }
+
+    void commandsWithoutASheetDoNothing() {
+        MainWindow w;
+        ModalAnswerer answerer;
+        w.form->Spara1->trigger();
+        w.form->Spara_ToolButton->click();
+        QVERIFY(answerer.classes.isEmpty());
+    }
+};
+
+}  // namespace kaldoventri::testing
+
+// Permission faults can only be shown to an ordinary user: run as root, the
+// test gives up the superuser's rights before anything else happens.
+int main(int argc, char** argv) {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 1;
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    kaldoventri::testing::FileCommandsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "FileCommandsTest.moc"
