@@ -266,15 +266,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::QueueTrayEditExit(QLineEdit* field) {
-    if (trayExitPending_) return;
-    trayExitPending_ = true;
     // After the focus change has finished: a message box must not open in
     // the middle of it.
     QTimer::singleShot(0, this, [this, target = QPointer<QLineEdit>(field)] {
-        RunCommand(this, [this, target] {
-            if (target && target->isVisible()) TrayEditExit(target);
-        });
-        trayExitPending_ = false;
+        if (!target || !target->isVisible() || trayExitShowing_) return;
+        trayExitShowing_ = true;
+        RunCommand(this, [this, target] { TrayEditExit(target); });
+        trayExitShowing_ = false;
     });
 }
 

@@ -59,6 +59,8 @@ public:
     THintWindow* ReadoutWindow() const { return readoutWindow_.get(); }
     QRect ReadoutRect() const { return readoutRect_; }
     const TDiagram& ScreenDiagram() const { return *screenDiagram_; }
+    const TCopyDiagram& CopyDiagram() const { return *copyDiagram_; }
+    const TPrintDiagram& PrintDiagram() const { return *printDiagram_; }
 
     // Creates a sheet named "Blad" + NextSheetNumber with the given title,
     // adds it as the last page, makes it the current sheet and the active
@@ -158,7 +160,7 @@ private:
 
     // Guards of the tray fields' exit message, so that no chain of
     // "Saknas värde!" messages can trap the user.
-    bool trayExitPending_ = false;
+    bool trayExitShowing_ = false;
     bool returningFocus_ = false;
 };
 

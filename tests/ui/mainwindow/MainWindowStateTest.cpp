@@ -1,0 +1,274 @@
+// The main window without and with a sheet: start-up state, menu captions,
+// display options, Y scale, working-width arrows, the pop-up menu's sources,
+// silence of sheet commands without a sheet, the about box and the command
+// boundary.
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <stdexcept>
+
+#include "drawing/TCopyDiagram.h"
+#include "drawing/TDiagram.h"
+#include "drawing/TPrintDiagram.h"
+#include "MainWindowFixture.h"
+#include "ui/mainwindow/CommandBoundary.h"
+#include "ui/mainwindow/CommandError.h"
+#include "ui/mainwindow/THintWindow.h"
+#include "files/WholeNumber.h"
+#include "ui/widgets/TAboutBox.h"
+
+using namespace kaldoventri;
+using namespace kaldoventri::testing;
+
+class MainWindowStateTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden)); }
+
+    void startsWithoutSheet() {
+        MainWindow w;
+        TForm1& f = *w.form;
+        QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri"));
+        QVERIFY(!f.Spara_ToolButton->isEnabled());
+        QVERIFY(!f.Print_ToolButton->isEnabled());
+        QVERIFY(f.Nytt_ToolButton->isEnabled());
+        QVERIFY(!f.Label9->isVisible());
+        QVERIFY(!f.UpDown1->isVisible());
+        QVERIFY(!f.Box_ScrollBar->isVisible());
+        QVERIFY(!f.Close_Button->isVisible());
+        for (int tray = 1; tray <= TrayCount; ++tray) {
+            QVERIFY(!f.TrayEdit(tray)->isVisible());
+            QVERIFY(!f.TrayEditLabel(tray)->isVisible());
+            QCOMPARE(f.TrayEdit(tray)->objectName(), QStringLiteral("FBox%1").arg(tray));
+            QCOMPARE(f.TrayEditLabel(tray)->objectName(), QStringLiteral("FBoxLabel%1").arg(tray));
+        }
+        QVERIFY(f.Menu_Diagram1->isChecked() && f.YSkala0->isChecked());
+        QVERIFY(!f.Menu_Diagram2->isChecked() && !f.YSKala1->isChecked());
+        QVERIFY(f.Visameter1->isChecked() && f.VisaBackar1->isChecked() && !f.VisaBackarbacknr1->isChecked());
+        QCOMPARE(f.NextSheetNumber(), 1);
+        QVERIFY(f.CurrentSheet() == nullptr);
+        QVERIFY(f.Timer1->isActive());
+        QCOMPARE(f.Timer1->interval(), 50);
+        QCOMPARE(f.ReadoutRect(), QRect(100, 100, 150, 30));
+        for (const DiagramRenderer* renderer : std::initializer_list<const DiagramRenderer*>{
+                 &f.ScreenDiagram(), &f.CopyDiagram(), &f.PrintDiagram()}) {
+            QCOMPARE(renderer->GetTrayMarking(), 1);
+            QVERIFY(renderer->GetShowMetres());
+        }
+    }
+
+    void menuCaptions_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("open") << "ppna1" << QStringLiteral("Öppna");
+        QTest::newRow("close all") << "Stngalla1" << QStringLiteral("Stäng alla");
+        QTest::newRow("percent, pop-up") << "YSKala1" << QStringLiteral("Y-SKala %");
+        QTest::newRow("percent, menu") << "Menu_Diagram2" << QStringLiteral("Y-Skala %");
+        QTest::newRow("trays and numbers") << "VisaBackarbacknr1" << QStringLiteral("Visa backar & backnr");
+        QTest::newRow("settings, menu") << "setup" << QStringLiteral("Ändra inställningar");
+        QTest::newRow("printer settings") << "Instllningar1" << QStringLiteral("Inställningar");
+    }
+    void menuCaptions() {
+        QFETCH(QString, item);
+        QFETCH(QString, shown);
+        MainWindow w;
+        auto* action = w.form->findChild<QAction*>(item);
+        QVERIFY(action != nullptr);
+        // A menu shows "&&" as one ampersand and "&x" as an accelerator.
+        QCOMPARE(QString(action->text()).replace(QStringLiteral("&&"), QStringLiteral("&")), shown);
+    }
+
+    void copyHasControlC() {
+        MainWindow w;
+        QCOMPARE(w.form->Kopiera1->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
+    }
+
+    void workingWidthArrows_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("step up") << 24 << 1 << 25 << QStringLiteral("12,5 m");
+        QTest::newRow("stops at 10") << 10 << -1 << 10 << QStringLiteral("5 m");
+        QTest::newRow("stops at 80") << 80 << 1 << 80 << QStringLiteral("40 m");
+        QTest::newRow("from 100 down to 80") << 100 << -1 << 80 << QStringLiteral("40 m");
+        QTest::newRow("from 100 up to 80") << 100 << 1 << 80 << QStringLiteral("40 m");
+    }
+    void workingWidthArrows() {
+        QFETCH(int, start);
+        QFETCH(int, direction);
+        QFETCH(int, expected);
+        QFETCH(QString, label);
+        MainWindow w;
+        TNewTabSheet* sheet = w.NewSheet(FillAndAccept(PeakedAmounts, start));
+        QVERIFY(sheet != nullptr);
+        QCOMPARE(w.form->UpDown1->Position(), start);
+        w.form->UpDown1->Step(direction);
+        QCOMPARE(sheet->GetABredd(), expected);
+        QCOMPARE(w.form->UpDown1->Position(), expected);
+        QCOMPARE(w.form->ABredd_Label->text(), label);
+        QCOMPARE(sheet->GetCalcWidth(), expected);  // evaluated at the new width
+    }
+
+    void trayMarkingItems_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<int>("marking");
+        QTest::addColumn<bool>("traysTicked");
+        QTest::addColumn<bool>("numbersTicked");
+        QTest::newRow("trays again: off") << QStringList{"VisaBackar1"} << 0 << false << false;
+        QTest::newRow("numbers") << QStringList{"VisaBackarbacknr1"} << 2 << false << true;
+        QTest::newRow("numbers, then trays") << QStringList{"VisaBackarbacknr1", "VisaBackar1"} << 1 << true << false;
+        QTest::newRow("numbers twice: off") << QStringList{"VisaBackarbacknr1", "VisaBackarbacknr1"} << 0 << false
+                                            << false;
+        QTest::newRow("off, then trays") << QStringList{"VisaBackar1", "VisaBackar1"} << 1 << true << false;
+    }
+    void trayMarkingItems() {
+        QFETCH(QStringList, clicks);
+        QFETCH(int, marking);
+        QFETCH(bool, traysTicked);
+        QFETCH(bool, numbersTicked);
+        MainWindow w;
+        TForm1& f = *w.form;
+        for (const QString& name : clicks) f.findChild<QAction*>(name)->trigger();
+        QCOMPARE(f.ScreenDiagram().GetTrayMarking(), marking);
+        QCOMPARE(f.CopyDiagram().GetTrayMarking(), marking);
+        QCOMPARE(f.PrintDiagram().GetTrayMarking(), 1);  // the printed page keeps its tray squares
+        QCOMPARE(f.VisaBackar1->isChecked(), traysTicked);
+        QCOMPARE(f.VisaBackarbacknr1->isChecked(), numbersTicked);
+    }
+
+    void showMetresReachesScreenAndPictureOnly() {
+        MainWindow w;
+        TForm1& f = *w.form;
+        f.Visameter1->trigger();
+        QVERIFY(!f.Visameter1->isChecked());
+        QVERIFY(!f.ScreenDiagram().GetShowMetres());
+        QVERIFY(!f.CopyDiagram().GetShowMetres());
+        QVERIFY(f.PrintDiagram().GetShowMetres());
+        f.Visameter1->trigger();
+        QVERIFY(f.Visameter1->isChecked() && f.ScreenDiagram().GetShowMetres() && f.CopyDiagram().GetShowMetres());
+    }
+
+    void yScaleItemsTickInPairsAndRecalculate() {
+        MainWindow w;
+        TForm1& f = *w.form;
+        TNewTabSheet* sheet = w.NewSheet();
+        QCOMPARE(sheet->GetYAxisMax(), 160);
+        f.YSKala1->trigger();
+        QCOMPARE(f.YScaleMode(), 1);
+        QVERIFY(f.YSKala1->isChecked() && f.Menu_Diagram2->isChecked());
+        QVERIFY(!f.YSkala0->isChecked() && !f.Menu_Diagram1->isChecked());
+        QCOMPARE(sheet->GetYAxisMax(), 140);  // percent of the normal level 109
+        f.Menu_Diagram1->trigger();
+        QVERIFY(f.YSkala0->isChecked() && f.Menu_Diagram1->isChecked() && !f.YSKala1->isChecked());
+        QCOMPARE(sheet->GetYAxisMax(), 160);
+        f.Menu_Diagram1->trigger();  // choosing the ticked item keeps it ticked
+        QVERIFY(f.Menu_Diagram1->isChecked() && f.YSkala0->isChecked());
+    }
+
+    void popupMenuSources_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("diagram") << "Diagram_PaintBox" << true;
+        QTest::newRow("label in GroupBox1") << "Label3" << true;
+        QTest::newRow("GroupBox3") << "GroupBox3" << true;
+        QTest::newRow("label in GroupBox4") << "SModell_Label" << true;
+        QTest::newRow("bottom panel") << "Bottom_Panel" << true;
+        QTest::newRow("page control") << "PageControl1" << true;
+        QTest::newRow("GroupBox2") << "GroupBox2" << false;
+        QTest::newRow("label in GroupBox2") << "OVK_Label" << false;
+        QTest::newRow("tool bar") << "ToolBar1" << false;
+    }
+    void popupMenuSources() {
+        QFETCH(QString, control);
+        QFETCH(bool, opens);
+        MainWindow w;
+        auto* target = w.form->findChild<QWidget*>(control);
+        QVERIFY(target != nullptr);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), target->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(target, &event);
+        QCOMPARE(w.form->PopupMenu1->isVisible(), opens);
+        w.form->PopupMenu1->hide();
+    }
+
+    void sheetCommandsAreSilentWithoutSheet_data() {
+        QTest::addColumn<QString>("command");
+        for (const char* name : {"Stng1", "Stngalla1", "Kopiera1", "setup", "PopupMenu_Setup", "Menu_Diagram2",
+                                 "print", "arrows", "pointer"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void sheetCommandsAreSilentWithoutSheet() {
+        QFETCH(QString, command);
+        MainWindow w;
+        TForm1& f = *w.form;
+        QApplication::clipboard()->setText(QStringLiteral("unchanged"));
+        ModalAnswerer answerer;
+        if (command == QLatin1String("print")) {
+            f.Print_ToolButtonClick();
+        } else if (command == QLatin1String("arrows")) {
+            f.UpDown1->Step(1);
+        } else if (command == QLatin1String("pointer")) {
+            f.Diagram_PaintBoxMouseMove(300, 300);
+            f.Timer1Timer();
+            f.Timer1Timer();
+        } else {
+            f.findChild<QAction*>(command)->trigger();
+        }
+        QTest::qWait(30);
+        QVERIFY2(answerer.classes.isEmpty(), qPrintable(answerer.classes.join(',')));
+        QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri"));
+        QCOMPARE(f.PageControl1->PageCount(), 0);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("unchanged"));
+        QVERIFY(!f.ReadoutWindow()->isVisible());
+    }
+
+    void aboutBoxIsNewEachTime() {
+        MainWindow w;
+        ModalAnswerer answerer;
+        QList<QPointer<QWidget>> boxes;
+        for (int i = 0; i < 2; ++i)
+            answerer.Queue([&boxes](QWidget* modal) {
+                boxes << modal;
+                modal->close();
+            });
+        w.form->Om1->trigger();
+        w.form->Om1->trigger();
+        QCOMPARE(answerer.classes, QStringList({"kaldoventri::TAboutBox", "kaldoventri::TAboutBox"}));
+        QCOMPARE(boxes.size(), 2);
+        QVERIFY(boxes[0].isNull() && boxes[1].isNull());  // each freed when it closed
+    }
+
+    void commandBoundaryReportsAndGoesOn_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("conversion") << 0 << QStringLiteral("'12a' is not a valid integer value");
+        QTest::newRow("file") << 1 << QStringLiteral("File not found");
+        QTest::newRow("other standard exception") << 2 << QStringLiteral("I/O error 5");
+        QTest::newRow("no exception") << 3 << QString();
+    }
+    void commandBoundaryReportsAndGoesOn() {
+        QFETCH(int, kind);
+        QFETCH(QString, shown);
+        QWidget parent;
+        ModalAnswerer answerer;
+        bool after = false;
+        const bool completed = RunCommand(&parent, [&] {
+            if (kind == 0) throw CommandError(NotAValidIntegerMessage(u"12a"));
+            if (kind == 1) throw CommandError(QStringLiteral("File not found"));
+            if (kind == 2) throw std::runtime_error("I/O error 5");
+            after = true;
+        });
+        QCOMPARE(completed, kind == 3);
+        QCOMPARE(after, kind == 3);
+        QCOMPARE(answerer.messages, shown.isEmpty() ? QStringList() : QStringList{shown});
+        if (!shown.isEmpty()) QCOMPARE(answerer.messageTitles.value(0), QCoreApplication::applicationName());
+    }
+};
+
+QTEST_MAIN(MainWindowStateTest)
+#include "MainWindowStateTest.moc"

@@ -1,0 +1,375 @@
+// The sheet workflow through the main window's commands: sheet numbers and
+// pages, the dialog loop, the tray fields' commits, labels, closing, copy and
+// print.
+#include <QClipboard>
+#include <QFile>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "MainWindowFixture.h"
+#include "ui/mainwindow/TabButton.h"
+#include "ui/widgets/TRadioGroup.h"
+
+using namespace kaldoventri;
+using namespace kaldoventri::testing;
+
+namespace {
+
+QStringList PageNames(const TForm1& form) {
+    QStringList names;
+    for (int i = 0; i < form.PageControl1->PageCount(); ++i)
+        names << QString::fromStdString(form.PageControl1->Page(i)->GetName());
+    return names;
+}
+
+int CountColour(const QImage& image, QRgb colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == colour ? 1 : 0;
+    return count;
+}
+
+}  // namespace
+
+class SheetWorkflowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden)); }
+
+    void newSheetShowsItsEvaluation() {
+        MainWindow w;
+        TForm1& f = *w.form;
+        TNewTabSheet* sheet = w.NewSheet();
+        QVERIFY(sheet != nullptr);
+        QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri - Blad1"));
+        QCOMPARE(f.PageControl1->PageCaption(0), QStringLiteral("Blad1"));
+        QVERIFY(sheet->GetLeftPassReversed() && sheet->GetRightPassReversed() && !sheet->GetOwnPassReversed());
+        QCOMPARE(sheet->GetTrayPosition(1), -12.25);
+        QCOMPARE(sheet->GetTrayPosition(26), 12.25);
+        QCOMPARE(f.VK_Label->text(), QStringLiteral("2,2 %"));
+        QCOMPARE(f.ABredd_Label->text(), QStringLiteral("12 m"));
+        QCOMPARE(f.OVK_Label->text(), QStringLiteral("0 %"));
+        QCOMPARE(f.OptimalAbredd_Label->text(), QStringLiteral("12,5 m"));
+        QCOMPARE(f.SFabrikat_Label->text(), QStringLiteral("Bogballe"));
+        QCOMPARE(f.GFabrikat_Label->text(), QStringLiteral("Yara"));
+        QCOMPARE(f.GPlats_Label->text(), QStringLiteral("Glomfjord"));
+        QCOMPARE(f.TrayEdit(13)->text(), QStringLiteral("98"));
+        QVERIFY(f.Spara_ToolButton->isEnabled() && f.Print_ToolButton->isEnabled());
+        QVERIFY(f.UpDown1->isVisible() && f.Label9->isVisible() && f.Close_Button->isVisible());
+        QCOMPARE(f.UpDown1->Position(), 24);
+    }
+
+    void sheetNumbersNeverGoBack() {
+        MainWindow w;
+        TForm1& f = *w.form;
+        for (int i = 0; i < 3; ++i) w.NewSheet();
+        QCOMPARE(PageNames(f), QStringList({"Blad1", "Blad2", "Blad3"}));
+        f.PageControl1->Tab(1)->click();
+        QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri - Blad2"));
+        f.Stng1->trigger();
+        QCOMPARE(PageNames(f), QStringList({"Blad1", "Blad3"}));
+        QCOMPARE(QString::fromStdString(f.CurrentSheet()->GetName()), QStringLiteral("Blad3"));
+        QCOMPARE(f.PageControl1->ActivePageIndex(), 1);
+        w.NewSheet();
+        QCOMPARE(PageNames(f), QStringList({"Blad1", "Blad3", "Blad4"}));
+        QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri - Blad4"));
+    }
+
+    void closingLastPageActivatesFirst() {
+        MainWindow w;
+        TForm1& f = *w.form;
+        for (int i = 0; i < 3; ++i) w.NewSheet();
+        QCOMPARE(f.PageControl1->ActivePageIndex(), 2);
+        f.Close_Button->click();
+        QCOMPARE(f.PageControl1->ActivePageIndex(), 0);
+        QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri - Blad1"));
+    }
+
+    void closingEveryPageRestoresNoSheetState_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("close the only sheet") << "Stng1";
+        QTest::newRow("close all") << "Stngalla1";
+    }
+    void closingEveryPageRestoresNoSheetState() {
+        QFETCH(QString, command);
+        MainWindow w;
+        TForm1& f = *w.form;
+        w.NewSheet();
+        if (command == QLatin1String("Stngalla1")) w.NewSheet();
+        f.findChild<QAction*>(command)->trigger();
+        QVERIFY(f.CurrentSheet() == nullptr);
+        QCOMPARE(f.PageControl1->PageCount(), 0);
+        QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri"));
+        for (int tray = 1; tray <= TrayCount; ++tray) {
+            QVERIFY(f.TrayEdit(tray)->text().isEmpty());
+            QVERIFY(!f.TrayEdit(tray)->isVisible());
+        }
+        QVERIFY(f.VK_Label->text().isEmpty() && f.SFabrikat_Label->text().isEmpty());
+        QVERIFY(!f.Spara_ToolButton->isEnabled() && !f.Print_ToolButton->isEnabled());
+        QVERIFY(!f.UpDown1->isVisible() && !f.Close_Button->isVisible());
+        QCOMPARE(f.NextSheetNumber(), command == QLatin1String("Stngalla1") ? 3 : 2);
+    }
+
+    void cancelUsesNoSheetNumber() {
+        MainWindow w;
+        ModalAnswerer answerer;
+        w.form->Nytt_ToolButton->click();  // the answerer cancels the dialog
+        QCOMPARE(answerer.classes, QStringList{"kaldoventri::TTypDokument"});
+        QCOMPARE(w.form->PageControl1->PageCount(), 0);
+        QCOMPARE(w.form->NextSheetNumber(), 1);
+        w.NewSheet();
+        QCOMPARE(PageNames(*w.form), QStringList{"Blad1"});
+    }
+
+    void missingTraysAreNamedHighestFirst() {
+        MainWindow w;
+        ModalAnswerer answerer;
+        answerer.Queue(FillAndAccept(PeakedAmounts, 24, {3, 17}));
+        answerer.Queue([](QWidget* box) { box->close(); });
+        answerer.Queue([](QWidget* modal) {  // the typed values are still there
+            auto* dialog = qobject_cast<TTypDokument*>(modal);
+            QCOMPARE(dialog->GetTrayText(4), QStringLiteral("29"));
+            dialog->Box_Edit(17)->setText(QStringLiteral("75"));
+            dialog->accept();
+        });
+        answerer.Queue([](QWidget* box) { box->close(); });
+        answerer.Queue([](QWidget* modal) {
+            auto* dialog = qobject_cast<TTypDokument*>(modal);
+            dialog->Box_Edit(3)->setText(QStringLiteral("21"));
+            dialog->accept();
+        });
+        w.form->Nytt1->trigger();
+        QCOMPARE(answerer.messages, QStringList({QStringLiteral("Saknas värde i back 17!"),
+                                                 QStringLiteral("Saknas värde i back 3!")}));
+        QCOMPARE(w.form->PageControl1->PageCount(), 1);
+        QCOMPARE(w.form->CurrentSheet()->GetTrayAmount(3), 21);
+    }
+
+    void settingsRefusedWhileTrayFieldEmpty_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("main menu") << "setup";
+        QTest::newRow("pop-up menu") << "PopupMenu_Setup";
+    }
+    void settingsRefusedWhileTrayFieldEmpty() {
+        QFETCH(QString, command);
+        MainWindow w;
+        w.NewSheet();
+        w.form->TrayEdit(7)->clear();
+        w.form->TrayEdit(19)->clear();
+        ModalAnswerer answerer;
+        w.form->findChild<QAction*>(command)->trigger();
+        QCOMPARE(answerer.classes, QStringList{"QMessageBox"});
+        QCOMPARE(answerer.messages, QStringList{QStringLiteral("Saknas värde i back 19!")});
+    }
+
+    void settingsDialogIsFilledFromSheet_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("main menu") << "setup";
+        QTest::newRow("pop-up menu") << "PopupMenu_Setup";
+    }
+    void settingsDialogIsFilledFromSheet() {
+        QFETCH(QString, command);
+        MainWindow w;
+        TNewTabSheet* sheet = w.NewSheet(FillAndAccept(PeakedAmounts, 30));
+        w.form->TrayEdit(5)->setText(QStringLiteral("40"));  // typed, not yet committed
+        ModalAnswerer answerer;
+        QString seenMaker;
+        int seenWidth = 0;
+        int seenLayout = -1;
+        QString seenTray5;
+        answerer.Queue([&](QWidget* modal) {
+            auto* dialog = qobject_cast<TTypDokument*>(modal);
+            seenMaker = dialog->GetSpreaderMaker();
+            seenWidth = dialog->GetWorkingWidth();
+            seenLayout = dialog->SpridarTyp_RadioGroup->ItemIndex();
+            seenTray5 = dialog->GetTrayText(5);
+            dialog->GMedel_Edit->setText(QStringLiteral("Urea"));
+            dialog->accept();
+        });
+        w.form->findChild<QAction*>(command)->trigger();
+        QCOMPARE(seenMaker, QStringLiteral("Bogballe"));
+        QCOMPARE(seenWidth, 30);
+        QCOMPARE(seenLayout, 0);
+        QCOMPARE(seenTray5, QStringLiteral("40"));
+        QCOMPARE(w.form->GMedel_Label->text(), QStringLiteral("Urea"));
+        QCOMPARE(sheet->GetTrayAmount(5), 40);
+        QCOMPARE(w.form->PageControl1->PageCount(), 1);
+    }
+
+    void typingWithAnotherFieldEmptyCommitsWithoutEvaluating() {
+        MainWindow w;
+        TForm1& f = *w.form;
+        TNewTabSheet* sheet = w.NewSheet();
+        const qint64 sumBefore = sheet->GetTraySum(1);
+        f.TrayEdit(5)->clear();
+        f.TrayEdit(1)->setFocus();
+        QTest::keyClick(f.TrayEdit(1), Qt::Key_7);
+        QCOMPARE(f.TrayEdit(1)->text(), QStringLiteral("67"));
+        QCOMPARE(sheet->GetTrayAmount(1), 67);
+        QCOMPARE(sheet->GetTraySum(1), sumBefore);
+        QCOMPARE(f.VK_Label->text(), QStringLiteral("2,2 %"));
+        QCOMPARE(sheet->GetTrayAmount(5), 37);  // an empty field leaves its amount alone
+        f.TrayEdit(5)->setFocus();
+        QTest::keyClick(f.TrayEdit(5), Qt::Key_3);  // all filled again: evaluated and shown
+        QCOMPARE(sheet->GetTrayAmount(5), 3);
+        QCOMPARE(sheet->GetTraySum(1), 67 + sheet->GetLeftOverlap(1) + sheet->GetRightOverlap(1));
+        QVERIFY(f.VK_Label->text() != QStringLiteral("2,2 %"));
+    }
+
+    void enterCommitsAndKeyUpEvaluates() {
+        MainWindow w;
+        TForm1& f = *w.form;
+        TNewTabSheet* sheet = w.NewSheet();
+        const qint64 sumBefore = sheet->GetTraySum(1);
+        f.TrayEdit(1)->setText(QStringLiteral("50"));
+        QTest::keyPress(f.TrayEdit(1), Qt::Key_Return);
+        QCOMPARE(sheet->GetTrayAmount(1), 50);
+        QCOMPARE(sheet->GetTraySum(1), sumBefore);
+        QTest::keyRelease(f.TrayEdit(1), Qt::Key_Return);
+        QCOMPARE(sheet->GetTraySum(1), 50 + sheet->GetLeftOverlap(1) + sheet->GetRightOverlap(1));
+    }
+
+    void trayTextBecomesWholeNumber_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("amount");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("leading zeros") << "007" << 7 << "7" << QString();
+        QTest::newRow("zero") << "0" << 0 << "0" << QString();
+        QTest::newRow("pasted letters") << "12a" << 13 << "12a" << "'12a' is not a valid integer value";
+        QTest::newRow("beyond 32 bits") << "99999999999" << 13 << "99999999999"
+                                        << "'99999999999' is not a valid integer value";
+    }
+    void trayTextBecomesWholeNumber() {
+        QFETCH(QString, typed);
+        QFETCH(int, amount);
+        QFETCH(QString, shown);
+        QFETCH(QString, message);
+        MainWindow w;
+        TForm1& f = *w.form;
+        TNewTabSheet* sheet = w.NewSheet();
+        ModalAnswerer answerer;
+        f.TrayEdit(2)->setText(typed);
+        QTest::keyRelease(f.TrayEdit(2), Qt::Key_7);
+        QCOMPARE(sheet->GetTrayAmount(2), amount);
+        QCOMPARE(f.TrayEdit(2)->text(), shown);
+        QCOMPARE(answerer.messages, message.isEmpty() ? QStringList() : QStringList{message});
+    }
+
+    void workingWidthLabels_data() {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<int>("aBredd");
+        QTest::addColumn<QString>("widthLabel");
+        QTest::addColumn<QString>("vkLabel");  // empty: whatever the curve holds at the width
+        QTest::newRow("24 m") << 1 << 48 << "24 m" << QString();
+        QTest::newRow("12 m") << 0 << 24 << "12 m" << "2,2 %";
+        QTest::newRow("12.5 m") << 0 << 25 << "12,5 m" << "0 %";
+        QTest::newRow("outside the 12 m span") << 0 << 70 << "35 m" << QString();
+    }
+    void workingWidthLabels() {
+        QFETCH(int, layout);
+        QFETCH(int, aBredd);
+        QFETCH(QString, widthLabel);
+        QFETCH(QString, vkLabel);
+        MainWindow w;
+        TNewTabSheet* sheet = w.NewSheet([&](QWidget* modal) {
+            auto* dialog = qobject_cast<TTypDokument*>(modal);
+            dialog->SpridarTyp_RadioGroup->SetItemIndex(layout);
+            FillAndAccept(PeakedAmounts, aBredd)(modal);
+        });
+        QCOMPARE(sheet->GetABredd(), aBredd);
+        QCOMPARE(sheet->GetBackuppstallning(), layout);
+        QCOMPARE(w.form->ABredd_Label->text(), widthLabel);
+        if (vkLabel.isEmpty()) {
+            QVERIFY(sheet->GetVK(aBredd) > 0.0);  // computed for this width, not left at 0
+            vkLabel = QLocale().toString(sheet->GetVK(aBredd), 'g', 15) + QStringLiteral(" %");
+        }
+        QCOMPARE(w.form->VK_Label->text(), vkLabel);
+    }
+
+    void leavingEmptyTrayFieldAsksAndReturns() {
+        MainWindow w;
+        TForm1& f = *w.form;
+        w.NewSheet();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        f.TrayEdit(3)->setFocus();
+        f.TrayEdit(3)->clear();
+        f.TrayEdit(4)->clear();
+        ModalAnswerer answerer;
+        f.TrayEdit(4)->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(answerer.messages, QStringList{QStringLiteral("Saknas värde!")});
+        QTRY_COMPARE(f.focusWidget(), f.TrayEdit(3));
+        QTest::qWait(100);  // field 4 is empty too, yet no second message follows
+        QCOMPARE(answerer.messages.size(), 1);
+
+        // Leaving and re-entering the window is no exit either.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTRY_COMPARE(QApplication::focusWidget(), f.TrayEdit(3));
+        QTest::qWait(50);
+        QCOMPARE(answerer.messages.size(), 1);
+
+        // A pop-up menu takes the focus from the field without leaving it.
+        f.PopupMenu1->popup(f.mapToGlobal(QPoint(300, 300)));
+        QTest::qWait(50);
+        f.PopupMenu1->hide();
+        QTest::qWait(50);
+        QCOMPARE(answerer.messages.size(), 1);
+    }
+
+    void copyPutsCurrentSizedPictureOnClipboard() {
+        MainWindow w;
+        TForm1& f = *w.form;
+        w.NewSheet();
+        for (const QSize size : {QSize(1600, 1000), QSize(1200, 800)}) {
+            f.resize(size);
+            QTRY_COMPARE(f.size(), size);
+            QApplication::clipboard()->clear();
+            f.Kopiera1->trigger();
+            const QImage picture = QApplication::clipboard()->image();
+            QCOMPARE(picture.size(), f.Diagram_Image->size());
+            QVERIFY(CountColour(picture, qRgb(255, 0, 0)) > 100);  // the sum curve
+            QVERIFY(CountColour(picture, qRgb(0, 0, 255)) > 100);  // the measured pattern
+        }
+    }
+
+    void printGivesOnePage() {
+        MainWindow w;
+        w.NewSheet();
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+        w.form->Printer().setOutputFormat(QPrinter::PdfFormat);
+        w.form->Printer().setOutputFileName(pdf);
+        ModalAnswerer answerer;
+        w.form->Print_ToolButton->click();
+        QVERIFY(answerer.classes.isEmpty());
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 1);
+        QCOMPARE(w.form->Printer().pageLayout().orientation(), QPageLayout::Landscape);
+    }
+
+    void printThatCannotStartIsReported() {
+        MainWindow w;
+        w.NewSheet();
+        w.form->Printer().setOutputFormat(QPrinter::PdfFormat);
+        w.form->Printer().setOutputFileName(QStringLiteral("/nonexistent-folder/page.pdf"));
+        ModalAnswerer answerer;
+        w.form->Print_ToolButton->click();
+        QCOMPARE(answerer.messages.size(), 1);
+        QVERIFY(answerer.messages[0].startsWith(QStringLiteral("Utskriften kunde inte göras")));
+    }
+};
+
+QTEST_MAIN(SheetWorkflowTest)
+#include "SheetWorkflowTest.moc"
