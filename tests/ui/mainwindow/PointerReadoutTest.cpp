@@ -1,0 +1,132 @@
+// The pointer read-out over the diagram: its text, where and when it shows.
+#include <QTest>
+
+#include "drawing/TDiagram.h"
+#include "MainWindowFixture.h"
+#include "ui/mainwindow/PointerReadout.h"
+#include "ui/mainwindow/THintWindow.h"
+#include "ui/mainwindow/TPaintBox.h"
+
+#include <cmath>
+#include <limits>
+
+using namespace kaldoventri;
+using namespace kaldoventri::testing;
+
+namespace {
+
+// A main window with a sheet whose diagram has exactly two pixels per Y
+// unit, so that rows fall on whole and half values. Returns the row of the X axis.
+int PrepareHalfUnitRows(MainWindow& w) {
+    TForm1& f = *w.form;
+    for (int extra = 0; extra < 2; ++extra) {
+        f.resize(1600, 1000 + extra);
+        if (!QTest::qWaitFor([&] { return f.height() == 1000 + extra; })) return -1;
+        f.Diagram_PaintBox->repaint();
+        const int h = f.Diagram_PaintBox->height();
+        const int plot = h - 2 * f.ScreenDiagram().GetMarginY();
+        if (plot % 2 != 0) continue;
+        f.CurrentSheet()->SetYAxisMax(plot / 2);
+        f.Diagram_PaintBox->repaint();
+        return h - f.ScreenDiagram().GetMarginY();
+    }
+    return -1;
+}
+
+}  // namespace
+
+class PointerReadoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readoutText_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");  // empty: nothing shown
+        QTest::newRow("half rounds down to even") << 42.5 << "Y = 42";
+        QTest::newRow("half rounds up to even") << 43.5 << "Y = 44";
+        QTest::newRow("just under a half") << 42.49 << "Y = 42";
+        QTest::newRow("on the axis") << 0.0 << "Y = 0";
+        QTest::newRow("a quarter above") << 0.25 << "Y = 0";
+        QTest::newRow("just below the axis") << -0.01 << "";
+        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << "";
+        QTest::newRow("huge") << 1e300 << "Y = 9223372036854775807";
+    }
+    void readoutText() {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        const std::optional<QString> shown = ReadoutText(value);
+        QCOMPARE(shown.value_or(QString()), text);
+    }
+
+    void showsAfterOneTickAtRest_data() {
+        QTest::addColumn<int>("unitsAboveAxisTimesTwo");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("42.5") << 85 << "Y = 42";
+        QTest::newRow("43.5") << 87 << "Y = 44";
+        QTest::newRow("below the axis") << -2 << "";
+    }
+    void showsAfterOneTickAtRest() {
+        QFETCH(int, unitsAboveAxisTimesTwo);
+        QFETCH(QString, text);
+        MainWindow w;
+        TForm1& f = *w.form;
+        w.NewSheet();
+        const int axis = PrepareHalfUnitRows(w);
+        QVERIFY(axis > 0);
+        const int x = 400;
+        const int y = axis - unitsAboveAxisTimesTwo;
+        f.Timer1->stop();
+
+        f.Diagram_PaintBoxMouseMove(x, y);
+        QVERIFY(f.Timer1->isActive());
+        f.Timer1Timer();  // the pointer moved since the last tick
+        QVERIFY(!f.ReadoutWindow()->isVisible());
+        f.Timer1Timer();  // at rest for a full tick
+        QCOMPARE(f.ReadoutWindow()->isVisible(), !text.isEmpty());
+        QCOMPARE(f.Timer1->isActive(), text.isEmpty());  // below the axis it keeps watching
+        if (text.isEmpty()) return;
+        QCOMPARE(f.ReadoutWindow()->text(), text);
+        QCOMPARE(f.Diagram_PaintBox->toolTip(), text);
+        QVERIFY(f.Diagram_PaintBox->ShowHint());
+        QCOMPARE(f.ReadoutRect(), QRect(f.Diagram_PaintBox->mapToGlobal(QPoint(x, y)), QSize(150, 30)));
+        QCOMPARE(f.ReadoutWindow()->geometry(), f.ReadoutRect());
+
+        f.Diagram_PaintBoxMouseMove(x + 1, y);  // moves again: gone at the next tick
+        QVERIFY(!f.Diagram_PaintBox->ShowHint());
+        f.Timer1Timer();
+        QVERIFY(!f.ReadoutWindow()->isVisible());
+    }
+
+    void timerShowsItByItself() {
+        MainWindow w;
+        TForm1& f = *w.form;
+        w.NewSheet();
+        const int axis = PrepareHalfUnitRows(w);
+        QVERIFY(axis > 0);
+        f.Diagram_PaintBoxMouseMove(300, axis - 20);
+        QTRY_VERIFY(f.ReadoutWindow()->isVisible());
+        QCOMPARE(f.ReadoutWindow()->text(), QStringLiteral("Y = 10"));
+        QVERIFY(!f.Timer1->isActive());
+    }
+
+    void nothingForAPointerNeverOverTheDiagram() {
+        MainWindow w;
+        TForm1& f = *w.form;
+        w.NewSheet();
+        QTest::qWait(200);  // several ticks with the sheet's pointer still at (0, 0)
+        QVERIFY(!f.ReadoutWindow()->isVisible());
+    }
+
+    void clickSwitchesTooltipOn() {
+        MainWindow w;
+        TForm1& f = *w.form;
+        w.NewSheet();
+        QCOMPARE(f.Diagram_PaintBox->toolTip(), QStringLiteral("y=56"));
+        QVERIFY(!f.Diagram_PaintBox->ShowHint());
+        QTest::mouseClick(f.Diagram_PaintBox, Qt::LeftButton, {}, QPoint(200, 200));
+        QVERIFY(f.Diagram_PaintBox->ShowHint());
+    }
+};
+
+QTEST_MAIN(PointerReadoutTest)
+#include "PointerReadoutTest.moc"
