@@ -1,6 +1,9 @@
 // Reads a .vkf test file: the shape check and the reader. The reader takes in
 // the whole file before it answers, so its caller gets either every value or
 // an error, never a half-read sheet.
+//
+// Both start at the device's current position and leave it wherever their
+// last read ended: seek back to the start between the two.
 #pragma once
 
 #include <QIODevice>
