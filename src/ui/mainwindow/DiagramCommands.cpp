@@ -1,6 +1,8 @@
 // The diagram's commands: painting, display options, copy to the clipboard,
 // printing, and the pointer read-out.
+#include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTimer>
@@ -109,6 +111,9 @@ void TForm1::Diagram_PaintBoxMouseMove(int x, int y) {
 }
 
 void TForm1::Diagram_PaintBoxMouseLeave() {
+    // Windows stacked over the diagram (the read-out itself, a tooltip) can
+    // report a leave while the pointer is still above the diagram.
+    if (Diagram_PaintBox->rect().contains(Diagram_PaintBox->mapFromGlobal(QCursor::pos()))) return;
     pointerOverDiagram_ = false;
     if (readoutWindow_) readoutWindow_->ReleaseHint();
 }
@@ -120,6 +125,8 @@ void TForm1::Timer1Timer() {
     // created or switched to would otherwise pop up a read-out for a pointer
     // position the user never chose.
     if (currentSheet_ == nullptr || !pointerOverDiagram_ || !readoutWindow_) return;
+    // No read-out over an open menu.
+    if (QApplication::activePopupWidget() != nullptr) return;
     const int x = currentSheet_->GetMouseX();
     const int y = currentSheet_->GetMouseY();
     if (x != lastMouseX_ || y != lastMouseY_) {

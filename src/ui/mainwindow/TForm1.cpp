@@ -122,7 +122,10 @@ void TForm1::BuildPopupMenu() {
     GroupBox2->setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
-void TForm1::ShowPopupMenu(QWidget* source, const QPoint& pos) { PopupMenu1->popup(source->mapToGlobal(pos)); }
+void TForm1::ShowPopupMenu(QWidget* source, const QPoint& pos) {
+    if (readoutWindow_) readoutWindow_->ReleaseHint();  // it would cover the menu
+    PopupMenu1->popup(source->mapToGlobal(pos));
+}
 
 void TForm1::Run(void (TForm1::*command)()) {
     RunCommand(this, [this, command] { (this->*command)(); });

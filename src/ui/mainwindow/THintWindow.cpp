@@ -5,9 +5,14 @@
 
 namespace kaldoventri {
 
-THintWindow::THintWindow() : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus) {
+// The window appears with its corner at the pointer; it must let the pointer
+// through, or the diagram under it would see the pointer leave and hide it.
+THintWindow::THintWindow()
+    : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                          Qt::WindowTransparentForInput) {
     setObjectName(QStringLiteral("ReadoutWindow"));
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     setForegroundRole(QPalette::ToolTipText);
     setBackgroundRole(QPalette::ToolTipBase);
     setPalette(QToolTip::palette());

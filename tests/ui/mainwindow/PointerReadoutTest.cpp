@@ -109,6 +109,26 @@ private slots:
         QVERIFY(!f.Timer1->isActive());
     }
 
+    void popupMenuHidesReadout() {
+        MainWindow w;
+        TForm1& f = *w.form;
+        w.NewSheet();
+        const int axis = PrepareHalfUnitRows(w);
+        f.Timer1->stop();
+        f.Diagram_PaintBoxMouseMove(300, axis - 20);
+        f.Timer1Timer();
+        f.Timer1Timer();
+        QVERIFY(f.ReadoutWindow()->isVisible());
+        emit f.Diagram_PaintBox->customContextMenuRequested(QPoint(300, axis - 20));
+        QVERIFY(f.PopupMenu1->isVisible());
+        QVERIFY(!f.ReadoutWindow()->isVisible());
+        f.Diagram_PaintBoxMouseMove(301, axis - 20);
+        f.Timer1Timer();
+        f.Timer1Timer();
+        QVERIFY(!f.ReadoutWindow()->isVisible());  // not over the open menu
+        f.PopupMenu1->hide();
+    }
+
     void nothingForAPointerNeverOverTheDiagram() {
         MainWindow w;
         TForm1& f = *w.form;
