@@ -134,6 +134,8 @@ void TTypDokument::ClearEntries() {
                             GFabrikat_Edit, GPLats_Edit})
         edit->clear();
     for (QLineEdit* edit : boxEdits_) edit->clear();
+    // A blank test is typed from the top, not from wherever the last one ended.
+    SFabrikat_Edit->setFocus();
 }
 
 void TTypDokument::PlaceTrays12() { PlaceTrays(Layout12m); }

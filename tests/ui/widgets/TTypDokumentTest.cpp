@@ -288,7 +288,15 @@ private slots:
         for (QLineEdit* e : {d.SFabrikat_Edit, d.SModell_Edit, d.SInstallning_Edit, d.GMedel_Edit,
                              d.GFabrikat_Edit, d.GPLats_Edit})
             e->setText(QStringLiteral("x"));
+        d.findChild<QPushButton*>("Button1")->setFocus();
         d.ClearEntries();
+        QWidget* focusWhenShown = nullptr;
+        WhenShown([&](QDialog* dialog) {
+            focusWhenShown = dialog->focusWidget();
+            ClickButton(dialog, "Button2");
+        });
+        d.Execute();
+        QCOMPARE(focusWhenShown, d.SFabrikat_Edit);
         QCOMPARE(d.GetLayout(), Layout12m);
         QCOMPARE(d.SpridarTyp_RadioGroup->ItemIndex(), 0);
         QCOMPARE(d.GetWorkingWidth(), 24);
