@@ -48,6 +48,10 @@ bool TrayKeyFilter::RefusesKey(const QKeyEvent& event) {
 }
 
 bool TrayKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    // A line edit claims Ctrl+C and the like for itself before the window's
+    // shortcuts see them. A tray field never takes such a character, so the
+    // key is left to the window: Ctrl+C copies the diagram from a tray field too.
+    if (event->type() == QEvent::ShortcutOverride && RefusesKey(*static_cast<QKeyEvent*>(event))) return true;
     bool refused = false;
     if (event->type() == QEvent::KeyPress)
         refused = RefusesKey(*static_cast<QKeyEvent*>(event));

@@ -1,4 +1,5 @@
 // The small controls: the arrow control, the radio group and the tray key filter.
+#include <QAction>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -187,6 +188,27 @@ private slots:
         QCOMPARE(TrayKeyFilter::RefusesKey(press), refused);
         QCoreApplication::sendEvent(&field, &press);
         QCOMPARE(refusals.count(), refused ? 1 : 0);
+    }
+
+    // Ctrl+C in a tray field is the window's "Kopiera", not the field's copy.
+    void windowShortcutsReachPastATrayField() {
+        TrayKeyFilter filter;
+        QWidget window;
+        auto* field = new QLineEdit(&window);
+        field->installEventFilter(&filter);
+        QAction copy(&window);
+        copy.setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
+        window.addAction(&copy);
+        QSignalSpy copied(&copy, &QAction::triggered);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        field->setFocus();
+        field->setText(QStringLiteral("12"));
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(copied.count(), 1);
+        QTest::keyClick(field, Qt::Key_5);  // a digit still reaches the field
+        QCOMPARE(field->text(), QStringLiteral("5"));
     }
 
     void ctrlVCannotPasteIntoATrayField() {
