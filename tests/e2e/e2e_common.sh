@@ -1,0 +1,77 @@
+# Shared by the end-to-end tests: a private Xvfb, the program started on it,
+# waiting for windows by caption, and screenshots. Source it, then call
+# start_display and start_program. Exit code 77 means "skipped": only used
+# where no X server can be started here.
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+
+# Starts Xvfb on a display number nobody uses and exports DISPLAY.
+start_display() {
+  local tool n
+  for tool in Xvfb xdotool import; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+  done
+  display=""
+  for n in $(seq 91 160); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
+  done
+  [ -n "$display" ] || { echo "SKIP: no free display number"; exit 77; }
+  Xvfb ":$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  program_pid=""
+  trap stop_all EXIT
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+  [ -e "/tmp/.X11-unix/X$display" ] || { echo "SKIP: Xvfb could not be started"; exit 77; }
+  export DISPLAY=":$display"
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+}
+
+stop_all() {
+  [ -n "${program_pid:-}" ] && kill "$program_pid" 2>/dev/null
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+}
+
+# Starts the program in the background; its output goes to $out/program.log.
+start_program() {
+  "$program" >"$out/program.log" 2>&1 &
+  program_pid=$!
+}
+
+# Prints the id of the first visible window whose caption matches the
+# pattern, waiting up to $2 tenths of a second (default 50); fails otherwise.
+wait_for_window() {
+  local pattern=$1 tries=${2:-50} id=""
+  for _ in $(seq "$tries"); do
+    kill -0 "$program_pid" 2>/dev/null || fail "the program ended while waiting for '$pattern'"
+    id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  fail "no window '$pattern'"
+}
+
+# Prints the id of the main window: the visible "Kaldoventri" window that is
+# not the 448 x 251 splash screen, waiting up to 30 s.
+wait_for_main_window() {
+  local id
+  for _ in $(seq 300); do
+    kill -0 "$program_pid" 2>/dev/null || fail "the program ended during start-up"
+    for id in $(xdotool search --onlyvisible --name '^Kaldoventri$' 2>/dev/null); do
+      eval "$(xdotool getwindowgeometry --shell "$id")"
+      if [ "$WIDTH" != 448 ] || [ "$HEIGHT" != 251 ]; then echo "$id"; return 0; fi
+    done
+    sleep 0.1
+  done
+  fail "no main window within 30 s"
+}
+
+# Clicks at a point given relative to a window's top left corner.
+click_in() {
+  local id=$1 dx=$2 dy=$3
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  xdotool mousemove $(( X + dx )) $(( Y + dy )) click 1
+}
+
+screenshot() { import -window root "$out/$1.png"; }

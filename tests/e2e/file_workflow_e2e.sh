@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# A whole test as a user makes it: "Nytt blad", the test typed into the
+# dialog, a tray amount changed in the tray strip, "Spara som" into a folder
+# (the file's bytes are compared with the twelve expected lines), the file
+# opened again as a further tab, and "Kopiera" read back from the clipboard.
+# Screenshots of the steps are left in the output folder to look at.
+set -uo pipefail
+
+program=$1
+out=$2
+mkdir -p "$out"
+rm -f "$out"/*.png
+source "$(dirname "$0")/e2e_common.sh"
+command -v xclip >/dev/null || { echo "SKIP: xclip is not installed"; exit 77; }
+
+work=$(mktemp -d)
+start_display
+trap 'stop_all; rm -rf "$work"' EXIT
+start_program
+
+main=$(wait_for_main_window) || exit 1
+sleep 0.5
+tool_bar_y=38  # the menu bar, then the middle of the tool bar
+
+# "Nytt blad", then the whole test typed into the dialog and OK.
+click_in "$main" 19 $tool_bar_y
+dialog=$(wait_for_window '^Inställningar$') || exit 1
+sleep 0.5
+xdotool type --delay 20 "Bogballe"
+xdotool key Tab; xdotool type --delay 20 "M2W"
+xdotool key Tab; xdotool type --delay 20 "34"
+xdotool key Tab; xdotool type --delay 20 "NS27"
+xdotool key Tab; xdotool type --delay 20 "Yara"
+xdotool key Tab; xdotool type --delay 20 "Glomfjord"
+for amount in 6 13 21 29 37 44 52 60 67 75 83 87 98 98 87 83 75 67 60 52 44 37 29 21 13 6; do
+  xdotool key Tab; xdotool type --delay 20 "$amount"
+done
+click_in "$dialog" $(( 872 + 37 )) $(( 344 + 12 ))
+sheet=$(wait_for_window '^Kaldoventri - Blad1$') || exit 1
+sleep 0.5
+
+# Tray 1 in the strip under the diagram: 6 becomes 15.
+eval "$(xdotool getwindowgeometry --shell "$sheet")"
+click_in "$sheet" 232 $(( HEIGHT - 124 ))
+xdotool key End BackSpace
+xdotool type --delay 50 "15"
+sleep 0.5
+screenshot 1-changed-tray
+
+# "Spara som" into the folder; the dialog offers the sheet's name, which is replaced.
+click_in "$sheet" 96 $tool_bar_y
+wait_for_window 'Spara|Save' >/dev/null || exit 1
+sleep 0.5
+xdotool key ctrl+a
+xdotool type --delay 20 "$work/trial"
+xdotool key Return
+wait_for_window '^Kaldoventri - trial$' >/dev/null || exit 1
+[ -s "$work/trial.vkf" ] || fail "no file $work/trial.vkf"
+printf 'Kaldoventri\r\nNormal,15,13,21,29,37,44,52,60,67,75,83,87,98,98,87,83,75,67,60,52,44,37,29,21,13,6\r\nSpridarFabrikat,Bogballe\r\nSpridarModell,M2W\r\nSpridarInst\344llning,34\r\nArbetsbredd,12 m\r\nG\366dselFabrikat,Yara\r\nG\366dselMedel,NS27\r\nProduktionsplats,Glomfjord\r\n----------------------------------------------------------\r\nABredd,24\r\nBackuppst\344llning,0\r\n' >"$work/expected.vkf"
+cmp "$work/trial.vkf" "$work/expected.vkf" || { od -c "$work/trial.vkf" | head -20 >&2; fail "the saved file differs from the expected twelve lines"; }
+
+# "Läs in från fil" opens a copy as a further tab.
+cp "$work/trial.vkf" "$work/second.vkf"
+click_in "$sheet" 44 $tool_bar_y
+wait_for_window 'Öppna|Open|Läs' >/dev/null || exit 1
+sleep 0.5
+xdotool key ctrl+a
+xdotool type --delay 20 "$work/second.vkf"
+xdotool key Return
+second=$(wait_for_window '^Kaldoventri - second$') || exit 1
+sleep 0.5
+screenshot 2-second-tab
+
+# "Kopiera" (Ctrl+C) puts the diagram on the clipboard as a picture. Without a
+# window manager nobody hands the window the keyboard, so the test does.
+xdotool windowfocus --sync "$second"
+eval "$(xdotool getwindowgeometry --shell "$second")"
+click_in "$second" 232 $(( HEIGHT - 124 ))  # back in tray 1, where the user left off
+xdotool key ctrl+c
+sleep 0.5
+xclip -selection clipboard -t image/png -o >"$out/clipboard.png" 2>/dev/null || fail "no picture on the clipboard"
+size=$(identify -format '%w %h' "$out/clipboard.png" 2>/dev/null) || fail "the clipboard does not hold a picture"
+read -r w h <<<"$size"
+[ "$w" -gt 300 ] && [ "$h" -gt 100 ] || fail "the clipboard picture is only $w x $h"
+echo "PASS: saved, opened and copied a $w x $h picture; screenshots in $out"
