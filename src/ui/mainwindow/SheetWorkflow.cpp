@@ -121,23 +121,27 @@ void TForm1::EditSheetSettings(int workingWidth) {
     ShowActiveSheet();
 }
 
-void TForm1::FillLabels(const TNewTabSheet* sheet) {
+void TForm1::FillResultLabels(const TNewTabSheet* sheet) {
     if (sheet == nullptr) {
-        for (QLabel* label : {VK_Label, ABredd_Label, OVK_Label, OptimalAbredd_Label, GFabrikat_Label, GMedel_Label,
-                              GPlats_Label, SFabrikat_Label, SModell_Label, SInstallning_Label})
-            label->clear();
+        for (QLabel* label : {VK_Label, ABredd_Label, OVK_Label, OptimalAbredd_Label}) label->clear();
         return;
     }
     VK_Label->setText(FormatNumber(sheet->GetVK(sheet->GetABredd())) + QStringLiteral(" %"));
     ABredd_Label->setText(FormatNumber(sheet->GetABredd() / 2.0) + QStringLiteral(" m"));
     OVK_Label->setText(FormatNumber(sheet->GetOptimalVK()) + QStringLiteral(" %"));
     OptimalAbredd_Label->setText(FormatNumber(sheet->GetOptimalWidth()) + QStringLiteral(" m"));
-    GFabrikat_Label->setText(QString::fromStdString(sheet->GetGodselFabrikat()));
-    GMedel_Label->setText(QString::fromStdString(sheet->GetGodselMedel()));
-    GPlats_Label->setText(QString::fromStdString(sheet->GetProduktionsplats()));
-    SFabrikat_Label->setText(QString::fromStdString(sheet->GetSpridarFabrikat()));
-    SModell_Label->setText(QString::fromStdString(sheet->GetSpridarModell()));
-    SInstallning_Label->setText(QString::fromStdString(sheet->GetSpridarInstallning()));
+}
+
+void TForm1::FillDescriptionLabels(const TNewTabSheet* sheet) {
+    const auto text = [sheet](const std::string& (TNewTabSheet::*get)() const) {
+        return sheet == nullptr ? QString() : QString::fromStdString((sheet->*get)());
+    };
+    GFabrikat_Label->setText(text(&TNewTabSheet::GetGodselFabrikat));
+    GMedel_Label->setText(text(&TNewTabSheet::GetGodselMedel));
+    GPlats_Label->setText(text(&TNewTabSheet::GetProduktionsplats));
+    SFabrikat_Label->setText(text(&TNewTabSheet::GetSpridarFabrikat));
+    SModell_Label->setText(text(&TNewTabSheet::GetSpridarModell));
+    SInstallning_Label->setText(text(&TNewTabSheet::GetSpridarInstallning));
 }
 
 void TForm1::ShowActiveSheet() {
@@ -153,10 +157,8 @@ void TForm1::ShowActiveSheet() {
             // Rewriting an unchanged text would move the caret of the field being typed in.
             if (TrayEdit(tray)->text() != text) TrayEdit(tray)->setText(text);
         }
+        FillDescriptionLabels(active);
         CalculateSheet();
-        // Filled after the evaluation, so that the VK label always shows the
-        // value for the width just set, also outside the layout's span.
-        FillLabels(active);
         UpDown1->SetPosition(active->GetABredd());
         Label9->show();
         UpDown1->show();
@@ -172,7 +174,8 @@ void TForm1::ShowActiveSheet() {
         setWindowTitle(Caption);
         Spara_ToolButton->setEnabled(false);
         Print_ToolButton->setEnabled(false);
-        FillLabels(nullptr);
+        FillResultLabels(nullptr);
+        FillDescriptionLabels(nullptr);
         Label9->hide();
         UpDown1->hide();
     }
@@ -216,6 +219,9 @@ void TForm1::CopySettingsToSheet() {
 void TForm1::CalculateSheet() {
     if (currentSheet_ == nullptr) return;
     kaldoventri::CalculateSheet(*currentSheet_, yScaleMode_);
+    // The result labels follow every evaluation, so that they always agree
+    // with the diagram (the VK label too for a width outside the layout's span).
+    FillResultLabels(currentSheet_);
     Diagram_PaintBox->update();
 }
 

@@ -130,7 +130,8 @@ private:
     void Run(void (TForm1::*command)());
     bool RunDialogLoop();
     void TakeDialogValues(TNewTabSheet& sheet);
-    void FillLabels(const TNewTabSheet* sheet);
+    void FillResultLabels(const TNewTabSheet* sheet);
+    void FillDescriptionLabels(const TNewTabSheet* sheet);
     void SetTrayMarkingBoth(int mode);
     int TrayOfEdit(const QObject* object) const;
     void PlaceTrayEdit(int tray, int slot, bool shown);

@@ -213,6 +213,13 @@ private slots:
         QCOMPARE(sheet->GetTraySum(1), sumBefore);
         QCOMPARE(f.VK_Label->text(), QStringLiteral("2,2 %"));
         QCOMPARE(sheet->GetTrayAmount(5), 37);  // an empty field leaves its amount alone
+        // Another evaluation (here a switch of the Y scale) shows the typed amount in every result.
+        f.YSKala1->trigger();
+        QCOMPARE(sheet->GetTraySum(1), 67 + sheet->GetLeftOverlap(1) + sheet->GetRightOverlap(1));
+        QCOMPARE(f.VK_Label->text(), QLocale().toString(sheet->GetVK(24), 'g', 15) + QStringLiteral(" %"));
+        QCOMPARE(f.OVK_Label->text(), QLocale().toString(sheet->GetOptimalVK(), 'g', 15) + QStringLiteral(" %"));
+        QVERIFY(f.VK_Label->text() != QStringLiteral("2,2 %"));
+        f.YSkala0->trigger();
         f.TrayEdit(5)->setFocus();
         QTest::keyClick(f.TrayEdit(5), Qt::Key_3);  // all filled again: evaluated and shown
         QCOMPARE(sheet->GetTrayAmount(5), 3);
