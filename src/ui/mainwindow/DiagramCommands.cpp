@@ -88,6 +88,11 @@ void TForm1::Print_ToolButtonClick() {
     const QString failed = QStringLiteral("Utskriften kunde inte göras. Kontrollera att en skrivare är installerad "
                                           "och vald under Skrivare, Inställningar.");
     printer_.setPageOrientation(QPageLayout::Landscape);
+    // The header lines stand 200 printer pixels apart whatever the resolution,
+    // while their 18-point text grows with it: at 1200 dpi a line is about 300
+    // pixels high and the second line would cover the first. At 600 dpi it is
+    // 150, and the page is still sharp.
+    if (printer_.resolution() > 600) printer_.setResolution(600);
     QPainter painter;
     if (!painter.begin(&printer_)) {
         ShowPlainMessage(this, failed);

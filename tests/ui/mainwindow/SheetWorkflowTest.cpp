@@ -3,6 +3,7 @@
 // print.
 #include <QClipboard>
 #include <QFile>
+#include <QFontMetrics>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -364,6 +365,10 @@ private slots:
         const QByteArray bytes = file.readAll();
         QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 1);
         QCOMPARE(w.form->Printer().pageLayout().orientation(), QPageLayout::Landscape);
+        // The two header lines (200 pixels apart) must not overlap on the page.
+        QFont font = QGuiApplication::font();
+        font.setPointSize(18);
+        QVERIFY(QFontMetrics(font, &w.form->Printer()).height() < 200);
     }
 
     void printThatCannotStartIsReported() {
