@@ -6,23 +6,27 @@
 fail() { echo "FAIL: $*" >&2; exit 1; }
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
-# Starts Xvfb on a display number nobody uses and exports DISPLAY.
+# Starts a private Xvfb and exports DISPLAY. Xvfb picks a free display number
+# itself (-displayfd), so tests running side by side never share a server.
 start_display() {
-  local tool n
+  local tool number_file
   for tool in Xvfb xdotool import; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
   done
-  display=""
-  for n in $(seq 91 160); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
-  done
-  [ -n "$display" ] || { echo "SKIP: no free display number"; exit 77; }
-  Xvfb ":$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
   xvfb_pid=$!
   program_pid=""
   trap stop_all EXIT
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-  [ -e "/tmp/.X11-unix/X$display" ] || { echo "SKIP: Xvfb could not be started"; exit 77; }
+  display=""
+  for _ in $(seq 100); do
+    display=$(tr -dc '0-9' <"$number_file")
+    [ -n "$display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  rm -f "$number_file"
+  [ -n "$display" ] || { echo "SKIP: Xvfb could not be started"; exit 77; }
   export DISPLAY=":$display"
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 }

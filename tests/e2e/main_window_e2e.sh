@@ -11,34 +11,7 @@ program=$1
 out=$2
 mkdir -p "$out"
 rm -f "$out"/*.png
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
-
-for tool in Xvfb xdotool import; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
-# A display number nobody uses.
-display=""
-for n in $(seq 91 160); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=$n; break; fi
-done
-[ -n "$display" ] || { echo "SKIP: no free display number"; exit 77; }
-
-Xvfb ":$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-program_pid=""
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
-  kill "$xvfb" 2>/dev/null
-  wait 2>/dev/null
-}
-trap cleanup EXIT
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-[ -e "/tmp/.X11-unix/X$display" ] || { echo "SKIP: Xvfb could not be started"; exit 77; }
-export DISPLAY=":$display"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+source "$(dirname "$0")/e2e_common.sh"
 
 # Visible windows named exactly "Kaldoventri", as "id width height" lines.
 windows() {
@@ -49,9 +22,9 @@ windows() {
 }
 is_splash() { [ "$2" = 448 ] && [ "$3" = 251 ]; }
 
+start_display
 start=$(now_ms)
-"$program" >"$out/program.log" 2>&1 &
-program_pid=$!
+start_program
 
 splash_seen=no
 main=""
@@ -61,7 +34,7 @@ while [ -z "$main" ]; do
   while read -r id w h; do
     [ -n "$id" ] || continue
     if is_splash "$id" "$w" "$h"; then
-      if [ "$splash_seen" = no ]; then splash_seen=yes; import -window root "$out/1-splash.png"; fi
+      if [ "$splash_seen" = no ]; then splash_seen=yes; screenshot 1-splash; fi
     else
       main=$id
     fi
@@ -76,19 +49,11 @@ while read -r id w h; do
   [ -n "$id" ] && is_splash "$id" "$w" "$h" && fail "the splash screen is still there beside the main window"
 done < <(windows)
 sleep 1
-import -window root "$out/2-main-window.png"
+screenshot 2-main-window
 
 # "Nytt blad" on the tool bar opens the test entry dialog.
-eval "$(xdotool getwindowgeometry --shell "$main")"
-menu_and_tool_bar_offset=$(( 22 + 16 ))
-xdotool mousemove $(( X + 19 )) $(( Y + menu_and_tool_bar_offset )) click 1
-dialog=""
-for _ in $(seq 50); do
-  dialog=$(xdotool search --onlyvisible --name '^Inställningar$' 2>/dev/null | head -1)
-  [ -n "$dialog" ] && break
-  sleep 0.1
-done
-[ -n "$dialog" ] || fail "the test entry dialog did not open"
+click_in "$main" 19 $(( 22 + 16 ))  # under the menu bar, in the middle of the tool bar
+dialog=$(wait_for_window '^Inställningar$') || exit 1
 sleep 0.5
 xdotool type --delay 20 "Bogballe"
 xdotool key Tab; xdotool type --delay 20 "M2W"
@@ -100,20 +65,12 @@ for amount in 6 13 21 29 37 44 52 60 67 75 83 87 98 98 87 83 75 67 60 52 44 37 2
   xdotool key Tab; xdotool type --delay 20 "$amount"
 done
 sleep 0.3
-import -window root "$out/3-dialog.png"
+screenshot 3-dialog
 # The dialog has no default button, so Enter would not close it: click "OK".
-eval "$(xdotool getwindowgeometry --shell "$dialog")"
-xdotool mousemove $(( X + 872 + 37 )) $(( Y + 344 + 12 )) click 1
-
-sheet=""
-for _ in $(seq 50); do
-  sheet=$(xdotool search --onlyvisible --name '^Kaldoventri - Blad1$' 2>/dev/null | head -1)
-  [ -n "$sheet" ] && break
-  sleep 0.1
-done
-[ -n "$sheet" ] || fail "no sheet Blad1 after OK in the dialog"
+click_in "$dialog" $(( 872 + 37 )) $(( 344 + 12 ))
+wait_for_window '^Kaldoventri - Blad1$' >/dev/null || exit 1
 sleep 0.5
-import -window root "$out/4-sheet.png"
+screenshot 4-sheet
 
 for shot in 1-splash 2-main-window 3-dialog 4-sheet; do
   [ -s "$out/$shot.png" ] || fail "screenshot $shot is missing"
