@@ -78,4 +78,19 @@ click_in() {
   xdotool mousemove $(( X + dx )) $(( Y + dy )) click 1
 }
 
+# Types a whole test into the test entry dialog, which has the focus in its
+# first field: the six description texts and a peaked pattern of 26 amounts.
+type_peaked_test() {
+  xdotool type --delay 20 "Bogballe"
+  xdotool key Tab; xdotool type --delay 20 "M2W"
+  xdotool key Tab; xdotool type --delay 20 "34"
+  xdotool key Tab; xdotool type --delay 20 "NS27"
+  xdotool key Tab; xdotool type --delay 20 "Yara"
+  xdotool key Tab; xdotool type --delay 20 "Glomfjord"
+  local amount
+  for amount in 6 13 21 29 37 44 52 60 67 75 83 87 98 98 87 83 75 67 60 52 44 37 29 21 13 6; do
+    xdotool key Tab; xdotool type --delay 20 "$amount"
+  done
+}
+
 screenshot() { import -window root "$out/$1.png"; }

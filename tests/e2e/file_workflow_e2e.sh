@@ -26,15 +26,7 @@ tool_bar_y=38  # the menu bar, then the middle of the tool bar
 click_in "$main" 19 $tool_bar_y
 dialog=$(wait_for_window '^Inställningar$') || exit 1
 sleep 0.5
-xdotool type --delay 20 "Bogballe"
-xdotool key Tab; xdotool type --delay 20 "M2W"
-xdotool key Tab; xdotool type --delay 20 "34"
-xdotool key Tab; xdotool type --delay 20 "NS27"
-xdotool key Tab; xdotool type --delay 20 "Yara"
-xdotool key Tab; xdotool type --delay 20 "Glomfjord"
-for amount in 6 13 21 29 37 44 52 60 67 75 83 87 98 98 87 83 75 67 60 52 44 37 29 21 13 6; do
-  xdotool key Tab; xdotool type --delay 20 "$amount"
-done
+type_peaked_test
 click_in "$dialog" $(( 872 + 37 )) $(( 344 + 12 ))
 sheet=$(wait_for_window '^Kaldoventri - Blad1$') || exit 1
 sleep 0.5
