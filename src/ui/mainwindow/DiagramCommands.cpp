@@ -40,31 +40,19 @@ void TForm1::Visameter1Click() {
     Diagram_PaintBox->update();
 }
 
-void TForm1::VisaBackar1Click() {
-    if (VisaBackar1->isChecked()) {
-        SetTrayMarkingBoth(0);
-        VisaBackar1->setChecked(false);
-        VisaBackarbacknr1->setChecked(false);
-    } else {
-        SetTrayMarkingBoth(1);
-        VisaBackar1->setChecked(true);
-        VisaBackarbacknr1->setChecked(false);
-    }
+// The two tray items act as a pair of which at most one is ticked; choosing
+// the ticked one again turns the tray marking off.
+void TForm1::ChooseTrayMarking(const QAction* chosen, int mode) {
+    const int marking = chosen->isChecked() ? 0 : mode;
+    SetTrayMarkingBoth(marking);
+    VisaBackar1->setChecked(marking == 1);
+    VisaBackarbacknr1->setChecked(marking == 2);
     Diagram_PaintBox->update();
 }
 
-void TForm1::VisaBackarbacknr1Click() {
-    if (VisaBackarbacknr1->isChecked()) {
-        SetTrayMarkingBoth(0);
-        VisaBackar1->setChecked(false);
-        VisaBackarbacknr1->setChecked(false);
-    } else {
-        SetTrayMarkingBoth(2);
-        VisaBackarbacknr1->setChecked(true);
-        VisaBackar1->setChecked(false);
-    }
-    Diagram_PaintBox->update();
-}
+void TForm1::VisaBackar1Click() { ChooseTrayMarking(VisaBackar1, 1); }
+
+void TForm1::VisaBackarbacknr1Click() { ChooseTrayMarking(VisaBackarbacknr1, 2); }
 
 void TForm1::Kopiera1Click() {
     if (currentSheet_ == nullptr) return;

@@ -133,6 +133,7 @@ private:
     void FillResultLabels(const TNewTabSheet* sheet);
     void FillDescriptionLabels(const TNewTabSheet* sheet);
     void SetTrayMarkingBoth(int mode);
+    void ChooseTrayMarking(const QAction* chosen, int mode);
     int TrayOfEdit(const QObject* object) const;
     void PlaceTrayEdit(int tray, int slot, bool shown);
     void QueueTrayEditExit(QLineEdit* field);
