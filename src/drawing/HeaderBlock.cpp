@@ -9,7 +9,7 @@
 #include <string>
 
 #include "drawing/DiagramRenderer.h"
-#include "drawing/NumberText.h"
+#include "evaluation/NumberText.h"
 
 namespace kaldoventri {
 

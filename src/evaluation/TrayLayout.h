@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "WorkingWidth.h"
+
 namespace kaldoventri {
 
 inline constexpr int TrayCount = 26;
@@ -11,11 +13,6 @@ inline constexpr int TrayCount = 26;
 // Layout codes as stored in a sheet and in a test file.
 inline constexpr int Layout12m = 0;
 inline constexpr int Layout24m = 1;
-
-// Working widths in half-metres.
-inline constexpr int FirstCurveWidth = 10;       // 5 m, the narrowest width of every VK curve
-inline constexpr int MaxCurveWidth = 101;        // highest index a VK curve has room for
-inline constexpr int DefaultWorkingWidth = 24;   // 12 m
 
 // Position in metres of tray 1..26 for the layout (0 = "12 m", anything else
 // = "24 m"); negative to the left of the pass's centre line.

@@ -19,8 +19,6 @@ using namespace testfile;
 using Cursor = FieldCursor<QByteArrayView, bool (*)(char)>;
 
 constexpr qint32 DefaultLayoutWhenMissing = Layout24m;
-constexpr qint32 NarrowestWorkingWidth = 10;
-constexpr qint32 WidestWorkingWidth = 100;
 
 // The first line is compared whole, so one byte more than the magic text is
 // enough to refuse it however long it is.
@@ -57,7 +55,7 @@ public:
 
     TestFileContents Finish() {
         contents.TrayValues = QList<qint32>(trays.begin(), trays.begin() + trayCount);
-        contents.ABredd = std::clamp(contents.ABredd, NarrowestWorkingWidth, WidestWorkingWidth);
+        contents.ABredd = ClampWorkingWidth(contents.ABredd);
         contents.Backuppstallning = contents.Backuppstallning == Layout12m ? Layout12m : Layout24m;
         return std::move(contents);
     }

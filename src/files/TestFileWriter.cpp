@@ -2,7 +2,7 @@
 #include "TestFileWriter.h"
 
 #include "Cp1252.h"
-#include "NumberText.h"
+#include "LocaleNumber.h"
 #include "TestFileFormat.h"
 #include "WholeNumber.h"
 

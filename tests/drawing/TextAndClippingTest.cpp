@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "drawing/NumberText.h"
+#include "evaluation/NumberText.h"
 #include "drawing/SurfaceClipping.h"
 
 namespace kaldoventri {

@@ -10,7 +10,7 @@
 
 #include "TestFileFixtures.h"
 #include "files/Cp1252.h"
-#include "files/NumberText.h"
+#include "files/LocaleNumber.h"
 #include "files/SplitFields.h"
 #include "files/WholeNumber.h"
 

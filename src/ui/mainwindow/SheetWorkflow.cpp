@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "evaluation/CalculateSheet.h"
-#include "files/NumberText.h"
+#include "files/LocaleNumber.h"
 #include "files/WholeNumber.h"
 #include "ui/mainwindow/CommandError.h"
 #include "ui/mainwindow/MessageBoxes.h"

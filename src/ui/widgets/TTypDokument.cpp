@@ -20,8 +20,6 @@ namespace kaldoventri {
 
 namespace {
 
-constexpr int MinWorkingWidth = 10;   // 5 m
-constexpr int MaxWorkingWidth = 100;  // 50 m
 constexpr int Width12mLayout = 24;    // half-metres
 constexpr int Width24mLayout = 48;
 
@@ -60,8 +58,8 @@ TTypDokument::TTypDokument(QWidget* parent)
     connect(SpridarTyp_RadioGroup, &TRadioGroup::Click, this,
             &TTypDokument::SpridarTyp_RadioGroupClick);
 
-    UpDown2->SetMax(MaxWorkingWidth);
-    UpDown2->SetMin(MinWorkingWidth);
+    UpDown2->SetMax(WidestWorkingWidth);
+    UpDown2->SetMin(NarrowestWorkingWidth);
     UpDown2->SetPosition(Width12mLayout);
     UpDown2->SetBuddy(Edit1);
     connect(UpDown2, &TUpDown::Click, this, &TTypDokument::UpDown2Click);

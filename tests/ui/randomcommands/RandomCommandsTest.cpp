@@ -23,7 +23,7 @@
 
 #include "../mainwindow/MainWindowFixture.h"
 #include "evaluation/CalculateSheet.h"
-#include "files/NumberText.h"
+#include "files/LocaleNumber.h"
 #include "files/WholeNumber.h"
 #include "ui/mainwindow/TPageControl.h"
 #include "ui/mainwindow/TabButton.h"
