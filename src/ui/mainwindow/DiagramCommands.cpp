@@ -12,9 +12,9 @@
 #include "drawing/TDiagram.h"
 #include "drawing/TPrintDiagram.h"
 #include "ui/mainwindow/MessageBoxes.h"
-#include "ui/mainwindow/PointerReadout.h"
+#include "ui/mainwindow/ReadoutText.h"
 #include "ui/mainwindow/TForm1.h"
-#include "ui/mainwindow/THintWindow.h"
+#include "ui/mainwindow/PointerReadout.h"
 
 namespace kaldoventri {
 

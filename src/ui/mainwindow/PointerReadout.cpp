@@ -1,15 +1,36 @@
-// Pointer read-out text.
+// The read-out's hint window.
 #include "ui/mainwindow/PointerReadout.h"
 
-#include <cstdint>
-
-#include "evaluation/Rounding.h"
+#include <QToolTip>
 
 namespace kaldoventri {
 
-std::optional<QString> ReadoutText(double value) {
-    if (!(value >= 0.0)) return std::nullopt;
-    return QStringLiteral("Y = %1").arg(RoundToInt<std::int64_t>(value));
+// The window appears with its corner at the pointer; it must let the pointer
+// through, or the diagram under it would see the pointer leave and hide it.
+PointerReadout::PointerReadout()
+    : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                          Qt::WindowTransparentForInput) {
+    setObjectName(QStringLiteral("ReadoutWindow"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setForegroundRole(QPalette::ToolTipText);
+    setBackgroundRole(QPalette::ToolTipBase);
+    setPalette(QToolTip::palette());
+    setFont(QToolTip::font());
+    setAutoFillBackground(true);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setMargin(2);
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
+
+void PointerReadout::ActivateHint(const QRect& rect, const QString& text) {
+    setText(text);
+    setGeometry(rect);
+    show();
+    raise();
+}
+
+void PointerReadout::ReleaseHint() { hide(); }
 
 }  // namespace kaldoventri

@@ -1,14 +1,21 @@
-// The text of the pointer read-out over the diagram.
+// A small tooltip-like window that shows a text in a given screen rectangle,
+// used for the pointer read-out over the diagram. Unlike QToolTip it stays
+// exactly where it is put and only goes away when told to.
 #pragma once
 
-#include <optional>
-
-#include <QString>
+#include <QLabel>
 
 namespace kaldoventri {
 
-// "Y = " and the value rounded to a whole number (halves to even); nothing
-// for a value below 0, which lies under the X axis.
-std::optional<QString> ReadoutText(double value);
+class PointerReadout : public QLabel {
+    Q_OBJECT
+
+public:
+    PointerReadout();
+
+    // Shows text in rect (screen coordinates).
+    void ActivateHint(const QRect& rect, const QString& text);
+    void ReleaseHint();
+};
 
 }  // namespace kaldoventri

@@ -9,9 +9,9 @@
 #include "ui/mainwindow/CommandError.h"
 #include "ui/mainwindow/MessageBoxes.h"
 #include "ui/mainwindow/TForm1.h"
-#include "ui/widgets/TRadioGroup.h"
+#include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/TTypDokument.h"
-#include "ui/widgets/TUpDown.h"
+#include "ui/widgets/ArrowControl.h"
 
 namespace kaldoventri {
 

@@ -15,7 +15,7 @@
 #include "drawing/TPrintDiagram.h"
 #include "ui/mainwindow/CommandBoundary.h"
 #include "ui/mainwindow/MessageBoxes.h"
-#include "ui/mainwindow/THintWindow.h"
+#include "ui/mainwindow/PointerReadout.h"
 #include "ui/widgets/ProgramFont.h"
 #include "ui/widgets/TAboutBox.h"
 #include "ui/widgets/TTypDokument.h"
@@ -83,7 +83,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
     readoutRect_ = QRect(100, 100, 150, 30);
-    readoutWindow_ = std::make_unique<THintWindow>();
+    readoutWindow_ = std::make_unique<PointerReadout>();
     AlignResultLabels();
     SetYScaleMode(0);
     screenDiagram_ = std::make_unique<TDiagram>();
@@ -170,9 +170,9 @@ void TForm1::ConnectCommands() {
     display(VisaBackar1, &TForm1::VisaBackar1Click);
     display(VisaBackarbacknr1, &TForm1::VisaBackarbacknr1Click);
 
-    on(UpDown1, &TUpDown::Click, &TForm1::UpDown1Click);
+    on(UpDown1, &ArrowControl::Click, &TForm1::UpDown1Click);
     on(Box_ScrollBar, &QScrollBar::valueChanged, &TForm1::Box_ScrollBarChange);
-    on(PageControl1, &TPageControl::Change, &TForm1::PageControl1Change);
+    on(PageControl1, &SheetTabBar::Change, &TForm1::PageControl1Change);
     on(Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
     connect(trayKeyFilter_, &TrayKeyFilter::KeyRefused, this, [this] { Run(&TForm1::TrayEditKeyPress); });
 

@@ -29,7 +29,7 @@ namespace kaldoventri {
 
 class TCopyDiagram;
 class TDiagram;
-class THintWindow;
+class PointerReadout;
 class TPrintDiagram;
 class TTypDokument;
 class TrayKeyFilter;
@@ -56,7 +56,7 @@ public:
     QMenu* PopupMenu1 = nullptr;
     QTimer* Timer1 = nullptr;
     QPrinter& Printer() { return printer_; }
-    THintWindow* ReadoutWindow() const { return readoutWindow_.get(); }
+    PointerReadout* ReadoutWindow() const { return readoutWindow_.get(); }
     QRect ReadoutRect() const { return readoutRect_; }
     const TDiagram& ScreenDiagram() const { return *screenDiagram_; }
     const TCopyDiagram& CopyDiagram() const { return *copyDiagram_; }
@@ -152,7 +152,7 @@ private:
     std::unique_ptr<TPrintDiagram> printDiagram_;
     QPrinter printer_{QPrinter::HighResolution};
 
-    std::unique_ptr<THintWindow> readoutWindow_;
+    std::unique_ptr<PointerReadout> readoutWindow_;
     QRect readoutRect_;
     int lastMouseX_ = 0;
     int lastMouseY_ = 0;

@@ -11,8 +11,8 @@
 #include <QStyle>
 
 #include "ui/widgets/ProgramFont.h"
-#include "ui/widgets/TRadioGroup.h"
-#include "ui/widgets/TUpDown.h"
+#include "ui/widgets/RadioGroup.h"
+#include "ui/widgets/ArrowControl.h"
 #include "ui/widgets/TrayKeyFilter.h"
 #include "ui_TTypDokument.h"
 
@@ -55,14 +55,14 @@ TTypDokument::TTypDokument(QWidget* parent)
     // positions stay unplaced until a caller or Execute places them.
     SpridarTyp_RadioGroup->SetItems({QStringLiteral("12 m"), QStringLiteral("24 m")});
     SpridarTyp_RadioGroup->SetItemIndex(0);
-    connect(SpridarTyp_RadioGroup, &TRadioGroup::Click, this,
+    connect(SpridarTyp_RadioGroup, &RadioGroup::Click, this,
             &TTypDokument::SpridarTyp_RadioGroupClick);
 
     UpDown2->SetMax(WidestWorkingWidth);
     UpDown2->SetMin(NarrowestWorkingWidth);
     UpDown2->SetPosition(Width12mLayout);
     UpDown2->SetBuddy(Edit1);
-    connect(UpDown2, &TUpDown::Click, this, &TTypDokument::UpDown2Click);
+    connect(UpDown2, &ArrowControl::Click, this, &TTypDokument::UpDown2Click);
 
     // Neither button is the default or the cancel button: Enter and Escape in
     // a field must not close the dialog.

@@ -21,8 +21,8 @@ class TTypDokument;
 
 namespace kaldoventri {
 
-class TRadioGroup;
-class TUpDown;
+class RadioGroup;
+class ArrowControl;
 class TrayKeyFilter;
 
 class TTypDokument : public QDialog {
@@ -76,8 +76,8 @@ public:
     QLineEdit* GMedel_Edit;
     QLineEdit* GFabrikat_Edit;
     QLineEdit* GPLats_Edit;
-    TRadioGroup* SpridarTyp_RadioGroup;
-    TUpDown* UpDown2;
+    RadioGroup* SpridarTyp_RadioGroup;
+    ArrowControl* UpDown2;
     // The read-only field that shows the working width in metres.
     QLineEdit* Edit1;
 

@@ -17,7 +17,7 @@
 #include "evaluation/TNewTabSheet.h"
 #include "ui/mainwindow/TForm1.h"
 #include "ui/widgets/TTypDokument.h"
-#include "ui/widgets/TUpDown.h"
+#include "ui/widgets/ArrowControl.h"
 
 namespace kaldoventri::testing {
 

@@ -17,7 +17,7 @@
 #include "MainWindowFixture.h"
 #include "ui/mainwindow/CommandBoundary.h"
 #include "ui/mainwindow/CommandError.h"
-#include "ui/mainwindow/THintWindow.h"
+#include "ui/mainwindow/PointerReadout.h"
 #include "files/WholeNumber.h"
 #include "ui/widgets/TAboutBox.h"
 

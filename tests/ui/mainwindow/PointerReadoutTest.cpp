@@ -3,9 +3,9 @@
 
 #include "drawing/TDiagram.h"
 #include "MainWindowFixture.h"
+#include "ui/mainwindow/ReadoutText.h"
 #include "ui/mainwindow/PointerReadout.h"
-#include "ui/mainwindow/THintWindow.h"
-#include "ui/mainwindow/TPaintBox.h"
+#include "ui/mainwindow/DiagramView.h"
 
 #include <cmath>
 #include <limits>

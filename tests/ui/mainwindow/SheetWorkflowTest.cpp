@@ -11,8 +11,8 @@
 #include <QToolButton>
 
 #include "MainWindowFixture.h"
-#include "ui/mainwindow/TabButton.h"
-#include "ui/widgets/TRadioGroup.h"
+#include "ui/widgets/TabButton.h"
+#include "ui/widgets/RadioGroup.h"
 
 using namespace kaldoventri;
 using namespace kaldoventri::testing;

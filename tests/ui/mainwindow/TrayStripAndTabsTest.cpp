@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
-#include "ui/mainwindow/TPageControl.h"
-#include "ui/mainwindow/TabButton.h"
+#include "ui/mainwindow/SheetTabBar.h"
+#include "ui/widgets/TabButton.h"
 
 using namespace kaldoventri;
 using namespace kaldoventri::testing;
@@ -84,7 +84,7 @@ private slots:
     }
 
     void tabsWrapIntoRows() {
-        TPageControl pages;
+        SheetTabBar pages;
         pages.resize(400, 66);
         pages.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pages));
@@ -118,7 +118,7 @@ private slots:
         QFETCH(int, pageCount);
         QFETCH(int, active);
         QFETCH(QString, nowActive);
-        TPageControl pages;
+        SheetTabBar pages;
         for (int i = 0; i < pageCount; ++i) {
             auto sheet = std::make_unique<TNewTabSheet>();
             sheet->SetTitle(std::string(1, static_cast<char>('A' + i)));
@@ -132,11 +132,11 @@ private slots:
     }
 
     void clickOnTabChangesPageOnce() {
-        TPageControl pages;
+        SheetTabBar pages;
         for (int i = 0; i < 2; ++i) pages.AddPage(std::make_unique<TNewTabSheet>(), QStringLiteral("Blad%1").arg(i));
         pages.SetActivePageIndex(0);
         int changes = 0;
-        QObject::connect(&pages, &TPageControl::Change, [&] { ++changes; });
+        QObject::connect(&pages, &SheetTabBar::Change, [&] { ++changes; });
         pages.Tab(0)->click();  // already active: no change
         QCOMPARE(changes, 0);
         QVERIFY(pages.Tab(0)->isChecked());

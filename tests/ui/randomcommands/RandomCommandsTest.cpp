@@ -25,9 +25,9 @@
 #include "evaluation/CalculateSheet.h"
 #include "files/LocaleNumber.h"
 #include "files/WholeNumber.h"
-#include "ui/mainwindow/TPageControl.h"
-#include "ui/mainwindow/TabButton.h"
-#include "ui/widgets/TRadioGroup.h"
+#include "ui/mainwindow/SheetTabBar.h"
+#include "ui/widgets/TabButton.h"
+#include "ui/widgets/RadioGroup.h"
 
 namespace kaldoventri::testing {
 namespace {
@@ -214,7 +214,7 @@ private:
 
     void CheckInvariants() {
         TForm1& f = Form();
-        TPageControl* pages = f.PageControl1;
+        SheetTabBar* pages = f.PageControl1;
         TNewTabSheet* sheet = f.CurrentSheet();
         QCOMPARE(sheet, pages->ActivePage());
         if (sheet == nullptr) {

@@ -6,8 +6,8 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "ui/widgets/TRadioGroup.h"
-#include "ui/widgets/TUpDown.h"
+#include "ui/widgets/RadioGroup.h"
+#include "ui/widgets/ArrowControl.h"
 #include "ui/widgets/TrayKeyFilter.h"
 
 using namespace kaldoventri;
@@ -33,12 +33,12 @@ private slots:
         QFETCH(int, downs);
         QFETCH(int, expected);
         for (Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
-            TUpDown upDown(orientation);
+            ArrowControl upDown(orientation);
             upDown.SetMin(10);
             upDown.SetMax(80);
             upDown.SetPosition(start);
             QList<int> positionsSeen;
-            connect(&upDown, &TUpDown::Click, [&] { positionsSeen << upDown.Position(); });
+            connect(&upDown, &ArrowControl::Click, [&] { positionsSeen << upDown.Position(); });
             auto* up = upDown.findChild<QToolButton*>("UpButton");
             auto* down = upDown.findChild<QToolButton*>("DownButton");
             for (int i = 0; i < ups; ++i) QTest::mouseClick(up, Qt::LeftButton);
@@ -51,7 +51,7 @@ private slots:
     }
 
     void arrowsPointTheWayTheyStep() {
-        TUpDown horizontal(Qt::Horizontal);
+        ArrowControl horizontal(Qt::Horizontal);
         horizontal.resize(41, 25);
         auto* down = horizontal.findChild<QToolButton*>("DownButton");
         auto* up = horizontal.findChild<QToolButton*>("UpButton");
@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(up->arrowType(), Qt::RightArrow);
         QVERIFY(down->geometry().right() < up->geometry().left());
 
-        TUpDown vertical;
+        ArrowControl vertical;
         vertical.resize(17, 28);
         vertical.show();
         down = vertical.findChild<QToolButton*>("DownButton");
@@ -70,8 +70,8 @@ private slots:
     }
 
     void settersClampAndStaySilent() {
-        TUpDown upDown(Qt::Horizontal);
-        QSignalSpy clicks(&upDown, &TUpDown::Click);
+        ArrowControl upDown(Qt::Horizontal);
+        QSignalSpy clicks(&upDown, &ArrowControl::Click);
         upDown.SetMin(10);
         upDown.SetMax(100);
         upDown.SetPosition(500);
@@ -89,7 +89,7 @@ private slots:
     }
 
     void extremeLimitsDoNotOverflow() {
-        TUpDown upDown;
+        ArrowControl upDown;
         upDown.SetMax(std::numeric_limits<int>::max());
         upDown.SetPosition(std::numeric_limits<int>::max());
         upDown.Step(+1);
@@ -120,22 +120,22 @@ private slots:
         QFETCH(int, expected);
         QWidget window;
         auto* buddy = new QLineEdit(&window);
-        auto* upDown = new TUpDown(Qt::Vertical, &window);
+        auto* upDown = new ArrowControl(Qt::Vertical, &window);
         upDown->SetBuddy(buddy);
         upDown->SetPosition(20);
-        QSignalSpy clicks(upDown, &TUpDown::Click);
+        QSignalSpy clicks(upDown, &ArrowControl::Click);
         QTest::keyClick(viaBuddy ? static_cast<QWidget*>(buddy) : upDown, Qt::Key(key));
         QCOMPARE(upDown->Position(), expected);
         QCOMPARE(clicks.count(), expected != 20 ? 1 : 0);
     }
 
     void radioGroupAnnouncesEveryChangeOnce() {
-        TRadioGroup group;
+        RadioGroup group;
         group.SetItems({"12 m", "24 m"});
         QCOMPARE(group.ItemIndex(), -1);
-        QSignalSpy clicks(&group, &TRadioGroup::Click);
+        QSignalSpy clicks(&group, &RadioGroup::Click);
         QList<int> seen;
-        connect(&group, &TRadioGroup::Click, [&] { seen << group.ItemIndex(); });
+        connect(&group, &RadioGroup::Click, [&] { seen << group.ItemIndex(); });
 
         group.SetItemIndex(0);
         group.SetItemIndex(0);

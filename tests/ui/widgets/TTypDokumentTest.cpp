@@ -11,9 +11,9 @@
 
 #include <functional>
 
-#include "ui/widgets/TRadioGroup.h"
+#include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/TTypDokument.h"
-#include "ui/widgets/TUpDown.h"
+#include "ui/widgets/ArrowControl.h"
 
 using namespace kaldoventri;
 

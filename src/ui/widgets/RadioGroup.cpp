@@ -1,7 +1,7 @@
 // The radio group. The selected index is kept here rather than asked of the
 // buttons, so that a change made by a caller and one made by a click run
 // through the same place and are announced exactly once.
-#include "ui/widgets/TRadioGroup.h"
+#include "ui/widgets/RadioGroup.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>
@@ -11,7 +11,7 @@
 
 namespace kaldoventri {
 
-TRadioGroup::TRadioGroup(QWidget* parent)
+RadioGroup::RadioGroup(QWidget* parent)
     : QGroupBox(parent), group_(new QButtonGroup(this)), layout_(new QVBoxLayout(this)) {
     layout_->setContentsMargins(8, 4, 8, 4);
     layout_->setSpacing(2);
@@ -22,7 +22,7 @@ TRadioGroup::TRadioGroup(QWidget* parent)
     });
 }
 
-void TRadioGroup::SetItems(const QStringList& items) {
+void RadioGroup::SetItems(const QStringList& items) {
     for (QAbstractButton* button : group_->buttons()) {
         group_->removeButton(button);
         delete button;
@@ -37,17 +37,17 @@ void TRadioGroup::SetItems(const QStringList& items) {
     layout_->addStretch(1);
 }
 
-int TRadioGroup::Count() const { return static_cast<int>(group_->buttons().size()); }
+int RadioGroup::Count() const { return static_cast<int>(group_->buttons().size()); }
 
-QRadioButton* TRadioGroup::Button(int index) const {
+QRadioButton* RadioGroup::Button(int index) const {
     return qobject_cast<QRadioButton*>(group_->button(index));
 }
 
-void TRadioGroup::SetItemIndex(int index) {
+void RadioGroup::SetItemIndex(int index) {
     Select(std::clamp(index, -1, Count() - 1));
 }
 
-void TRadioGroup::Select(int index) {
+void RadioGroup::Select(int index) {
     if (index == itemIndex_) return;
     itemIndex_ = index;
     if (index < 0) {

@@ -7,11 +7,11 @@
 
 namespace kaldoventri {
 
-class TImage : public QWidget {
+class ClipboardPictureView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TImage(QWidget* parent = nullptr);
+    explicit ClipboardPictureView(QWidget* parent = nullptr);
 
     const QImage& Picture() const { return picture_; }
     void SetPicture(const QImage& picture);

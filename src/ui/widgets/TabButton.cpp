@@ -1,5 +1,5 @@
 // Style-drawn tab button.
-#include "ui/mainwindow/TabButton.h"
+#include "ui/widgets/TabButton.h"
 
 #include <QStyleOptionTab>
 #include <QStylePainter>

@@ -1,5 +1,5 @@
 // Page control with wrapping tab rows.
-#include "ui/mainwindow/TPageControl.h"
+#include "ui/mainwindow/SheetTabBar.h"
 
 #include <algorithm>
 
@@ -7,8 +7,8 @@
 #include <QResizeEvent>
 #include <QVBoxLayout>
 
-#include "ui/mainwindow/FlowLayout.h"
-#include "ui/mainwindow/TabButton.h"
+#include "ui/widgets/FlowLayout.h"
+#include "ui/widgets/TabButton.h"
 
 namespace kaldoventri {
 
@@ -19,7 +19,7 @@ constexpr int BaseHeight = 66;
 constexpr int MinimumPageFrame = 12;
 }  // namespace
 
-TPageControl::TPageControl(QWidget* parent) : QWidget(parent) {
+SheetTabBar::SheetTabBar(QWidget* parent) : QWidget(parent) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(2, 2, 2, 2);
     column->setSpacing(0);
@@ -37,23 +37,23 @@ TPageControl::TPageControl(QWidget* parent) : QWidget(parent) {
     setFixedHeight(BaseHeight);
 }
 
-TPageControl::~TPageControl() = default;
+SheetTabBar::~SheetTabBar() = default;
 
-TNewTabSheet* TPageControl::Page(int index) const {
+TNewTabSheet* SheetTabBar::Page(int index) const {
     return index >= 0 && index < PageCount() ? pages_[static_cast<std::size_t>(index)].get() : nullptr;
 }
 
-int TPageControl::IndexOf(const TNewTabSheet* sheet) const {
+int SheetTabBar::IndexOf(const TNewTabSheet* sheet) const {
     for (int i = 0; i < PageCount(); ++i)
         if (pages_[static_cast<std::size_t>(i)].get() == sheet) return i;
     return -1;
 }
 
-QString TPageControl::PageCaption(int index) const {
+QString SheetTabBar::PageCaption(int index) const {
     return index >= 0 && index < PageCount() ? tabs_[static_cast<std::size_t>(index)]->text() : QString();
 }
 
-void TPageControl::SetPageCaption(const TNewTabSheet* sheet, const QString& caption) {
+void SheetTabBar::SetPageCaption(const TNewTabSheet* sheet, const QString& caption) {
     const int index = IndexOf(sheet);
     if (index < 0) return;
     tabs_[static_cast<std::size_t>(index)]->setText(caption);
@@ -61,14 +61,14 @@ void TPageControl::SetPageCaption(const TNewTabSheet* sheet, const QString& capt
     UpdateHeight();
 }
 
-void TPageControl::SetActivePageIndex(int index) {
+void SheetTabBar::SetActivePageIndex(int index) {
     if (index < -1 || index >= PageCount()) index = -1;
     active_ = index;
     for (int i = 0; i < PageCount(); ++i) tabs_[static_cast<std::size_t>(i)]->setChecked(i == active_);
     pageFrame_->setVisible(PageCount() > 0);
 }
 
-TNewTabSheet* TPageControl::AddPage(std::unique_ptr<TNewTabSheet> sheet, const QString& caption) {
+TNewTabSheet* SheetTabBar::AddPage(std::unique_ptr<TNewTabSheet> sheet, const QString& caption) {
     auto* tab = new TabButton(caption, tabHost_);
     connect(tab, &TabButton::clicked, this, [this, tab] { TabClicked(tab); });
     tabRows_->addWidget(tab);
@@ -80,7 +80,7 @@ TNewTabSheet* TPageControl::AddPage(std::unique_ptr<TNewTabSheet> sheet, const Q
     return pages_.back().get();
 }
 
-void TPageControl::FreeActivePage() {
+void SheetTabBar::FreeActivePage() {
     if (active_ < 0) return;
     const auto index = static_cast<std::size_t>(active_);
     delete tabs_[index];  // removes itself from the layout
@@ -92,20 +92,20 @@ void TPageControl::FreeActivePage() {
     UpdateHeight();
 }
 
-int TPageControl::TabRowCount() const { return tabRows_->RowCount(tabHost_->width()); }
+int SheetTabBar::TabRowCount() const { return tabRows_->RowCount(tabHost_->width()); }
 
-TabButton* TPageControl::Tab(int index) const {
+TabButton* SheetTabBar::Tab(int index) const {
     return index >= 0 && index < PageCount() ? tabs_[static_cast<std::size_t>(index)] : nullptr;
 }
 
-QSize TPageControl::sizeHint() const { return {200, BaseHeight}; }
+QSize SheetTabBar::sizeHint() const { return {200, BaseHeight}; }
 
-void TPageControl::resizeEvent(QResizeEvent* event) {
+void SheetTabBar::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (event->size().width() != event->oldSize().width()) UpdateHeight();
 }
 
-void TPageControl::TabClicked(TabButton* tab) {
+void SheetTabBar::TabClicked(TabButton* tab) {
     const auto found = std::find(tabs_.begin(), tabs_.end(), tab);
     if (found == tabs_.end()) return;
     const int index = static_cast<int>(found - tabs_.begin());
@@ -117,7 +117,7 @@ void TPageControl::TabClicked(TabButton* tab) {
     emit Change();
 }
 
-void TPageControl::UpdateHeight() {
+void SheetTabBar::UpdateHeight() {
     const QMargins m = layout()->contentsMargins();
     const int tabsHeight = tabRows_->heightForWidth(width() - m.left() - m.right());
     tabHost_->setFixedHeight(tabsHeight);

@@ -1,6 +1,6 @@
 // The arrow control. The two buttons repeat while held down, like the arrows
 // of a scroll bar, and every repetition is one step.
-#include "ui/widgets/TUpDown.h"
+#include "ui/widgets/ArrowControl.h"
 
 #include <QBoxLayout>
 #include <QKeyEvent>
@@ -10,7 +10,7 @@
 
 namespace kaldoventri {
 
-TUpDown::TUpDown(Qt::Orientation orientation, QWidget* parent)
+ArrowControl::ArrowControl(Qt::Orientation orientation, QWidget* parent)
     : QWidget(parent), orientation_(orientation) {
     // Like a native up-down control it is no tab stop of its own; the keyboard
     // reaches it through its buddy field or when a caller gives it the focus.
@@ -30,9 +30,9 @@ TUpDown::TUpDown(Qt::Orientation orientation, QWidget* parent)
     ArrangeButtons();
 }
 
-TUpDown::TUpDown(QWidget* parent) : TUpDown(Qt::Vertical, parent) {}
+ArrowControl::ArrowControl(QWidget* parent) : ArrowControl(Qt::Vertical, parent) {}
 
-void TUpDown::ArrangeButtons() {
+void ArrowControl::ArrangeButtons() {
     delete layout();
     auto* box = new QBoxLayout(orientation_ == Qt::Horizontal ? QBoxLayout::LeftToRight
                                                               : QBoxLayout::TopToBottom,
@@ -53,27 +53,27 @@ void TUpDown::ArrangeButtons() {
     updateGeometry();
 }
 
-void TUpDown::SetOrientation(Qt::Orientation orientation) {
+void ArrowControl::SetOrientation(Qt::Orientation orientation) {
     if (orientation == orientation_) return;
     orientation_ = orientation;
     ArrangeButtons();
 }
 
-void TUpDown::SetMin(int value) {
+void ArrowControl::SetMin(int value) {
     min_ = value;
     max_ = std::max(max_, min_);
     position_ = std::clamp(position_, min_, max_);
 }
 
-void TUpDown::SetMax(int value) {
+void ArrowControl::SetMax(int value) {
     max_ = value;
     min_ = std::min(min_, max_);
     position_ = std::clamp(position_, min_, max_);
 }
 
-void TUpDown::SetPosition(int value) { position_ = std::clamp(value, min_, max_); }
+void ArrowControl::SetPosition(int value) { position_ = std::clamp(value, min_, max_); }
 
-void TUpDown::Step(int direction) {
+void ArrowControl::Step(int direction) {
     // Compared rather than added, so a limit at the edge of int cannot overflow.
     if (direction > 0 && position_ < max_)
         ++position_;
@@ -82,13 +82,13 @@ void TUpDown::Step(int direction) {
     emit Click();
 }
 
-void TUpDown::SetBuddy(QWidget* buddy) {
+void ArrowControl::SetBuddy(QWidget* buddy) {
     if (buddy_) buddy_->removeEventFilter(this);
     buddy_ = buddy;
     if (buddy_) buddy_->installEventFilter(this);
 }
 
-bool TUpDown::HandleStepKey(int key) {
+bool ArrowControl::HandleStepKey(int key) {
     if (key == Qt::Key_Up) {
         Step(+1);
         return true;
@@ -100,7 +100,7 @@ bool TUpDown::HandleStepKey(int key) {
     return false;
 }
 
-void TUpDown::keyPressEvent(QKeyEvent* event) {
+void ArrowControl::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (HandleStepKey(key)) return;
     if (key == Qt::Key_Right) {
@@ -114,14 +114,14 @@ void TUpDown::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-bool TUpDown::eventFilter(QObject* watched, QEvent* event) {
+bool ArrowControl::eventFilter(QObject* watched, QEvent* event) {
     // Left and Right stay with the buddy, where they move the text cursor.
     if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled())
         return HandleStepKey(static_cast<QKeyEvent*>(event)->key());
     return QWidget::eventFilter(watched, event);
 }
 
-QSize TUpDown::sizeHint() const {
+QSize ArrowControl::sizeHint() const {
     return orientation_ == Qt::Horizontal ? QSize(41, 25) : QSize(17, 25);
 }
 

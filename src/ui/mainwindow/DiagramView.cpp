@@ -1,5 +1,5 @@
 // The diagram paint box.
-#include "ui/mainwindow/TPaintBox.h"
+#include "ui/mainwindow/DiagramView.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -8,17 +8,17 @@
 
 namespace kaldoventri {
 
-TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
+DiagramView::DiagramView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TPaintBox::SetShowHint(bool show) {
+void DiagramView::SetShowHint(bool show) {
     showHint_ = show;
     if (!show && QToolTip::isVisible()) QToolTip::hideText();
 }
 
-bool TPaintBox::event(QEvent* event) {
+bool DiagramView::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         if (showHint_ && !toolTip().isEmpty())
             QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), toolTip(), this);
@@ -29,7 +29,7 @@ bool TPaintBox::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void TPaintBox::paintEvent(QPaintEvent*) {
+void DiagramView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
     if (OnPaint)
@@ -38,20 +38,20 @@ void TPaintBox::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), Qt::white);
 }
 
-void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
+void DiagramView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     if (OnMouseMove) OnMouseMove(p.x(), p.y());
 }
 
-void TPaintBox::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
+void DiagramView::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
 
-void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+void DiagramView::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click && OnClick) OnClick();
 }
 
-void TPaintBox::leaveEvent(QEvent*) {
+void DiagramView::leaveEvent(QEvent*) {
     if (OnMouseLeave) OnMouseLeave();
 }
 

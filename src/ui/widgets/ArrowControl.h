@@ -10,15 +10,15 @@ class QToolButton;
 
 namespace kaldoventri {
 
-class TUpDown : public QWidget {
+class ArrowControl : public QWidget {
     Q_OBJECT
     Q_PROPERTY(Qt::Orientation orientation READ Orientation WRITE SetOrientation)
 
 public:
     // Horizontal: arrows left (down) and right (up); vertical: up and down.
-    explicit TUpDown(Qt::Orientation orientation, QWidget* parent = nullptr);
+    explicit ArrowControl(Qt::Orientation orientation, QWidget* parent = nullptr);
     // Vertical, the usual arrows beside a number field; lets a stored layout create it.
-    explicit TUpDown(QWidget* parent = nullptr);
+    explicit ArrowControl(QWidget* parent = nullptr);
 
     int Min() const { return min_; }
     int Max() const { return max_; }

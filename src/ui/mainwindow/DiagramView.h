@@ -11,11 +11,11 @@ class QPainter;
 
 namespace kaldoventri {
 
-class TPaintBox : public QWidget {
+class DiagramView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TPaintBox(QWidget* parent = nullptr);
+    explicit DiagramView(QWidget* parent = nullptr);
 
     std::function<void(QPainter&)> OnPaint;
     std::function<void(int x, int y)> OnMouseMove;

@@ -18,12 +18,12 @@ namespace kaldoventri {
 class FlowLayout;
 class TabButton;
 
-class TPageControl : public QWidget {
+class SheetTabBar : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TPageControl(QWidget* parent = nullptr);
-    ~TPageControl() override;
+    explicit SheetTabBar(QWidget* parent = nullptr);
+    ~SheetTabBar() override;
 
     int PageCount() const { return static_cast<int>(pages_.size()); }
     TNewTabSheet* Page(int index) const;

@@ -1,5 +1,5 @@
 // Row-wrapping layout for the sheet tabs.
-#include "ui/mainwindow/FlowLayout.h"
+#include "ui/widgets/FlowLayout.h"
 
 #include <QWidget>
 

@@ -12,11 +12,11 @@ class QVBoxLayout;
 
 namespace kaldoventri {
 
-class TRadioGroup : public QGroupBox {
+class RadioGroup : public QGroupBox {
     Q_OBJECT
 
 public:
-    explicit TRadioGroup(QWidget* parent = nullptr);
+    explicit RadioGroup(QWidget* parent = nullptr);
 
     // Replaces the items; none is selected afterwards.
     void SetItems(const QStringList& items);

@@ -1,18 +1,18 @@
 // Image control of the diagram area.
-#include "ui/mainwindow/TImage.h"
+#include "ui/mainwindow/ClipboardPictureView.h"
 
 #include <QPainter>
 
 namespace kaldoventri {
 
-TImage::TImage(QWidget* parent) : QWidget(parent) {}
+ClipboardPictureView::ClipboardPictureView(QWidget* parent) : QWidget(parent) {}
 
-void TImage::SetPicture(const QImage& picture) {
+void ClipboardPictureView::SetPicture(const QImage& picture) {
     picture_ = picture;
     update();
 }
 
-void TImage::paintEvent(QPaintEvent*) {
+void ClipboardPictureView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     if (!picture_.isNull()) painter.drawImage(0, 0, picture_);
