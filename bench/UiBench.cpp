@@ -1,6 +1,6 @@
 // From a key release in a tray field of a 1600 x 1000 main window (offscreen)
-// to the end of the diagram's repaint: the commit of the tray fields, the two
-// full evaluations of the key-up, the labels and the screen diagram.
+// to the end of the diagram's repaint: reading the tray fields, the one full
+// evaluation of the key-up, the labels and the screen diagram.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -8,8 +8,10 @@
 #include <QLineEdit>
 
 #include "evaluation/TrayLayout.h"
+#include "ui/mainwindow/DiagramView.h"
 #include "ui/mainwindow/TForm1.h"
 #include "ui/widgets/TTypDokument.h"
+#include "workbook/Workbook.h"
 
 namespace {
 
@@ -28,28 +30,23 @@ protected:
 };
 
 void KeyReleaseToRepaint(benchmark::State& state, int layout) {
-    TForm1 form;
+    Workbook workbook;
+    TForm1 form(workbook);
     form.SetTypDokument(new TTypDokument(&form));
     form.resize(1600, 1000);
     form.show();
     QApplication::processEvents();
 
-    constexpr std::array<int, TrayCount> amounts = {6,  13, 21, 29, 37, 44, 52, 60, 67, 75, 83, 87, 98,
-                                                    98, 87, 83, 75, 67, 60, 52, 44, 37, 29, 21, 13, 6};
-    TNewTabSheet* sheet = form.AddNewSheet(QStringLiteral("Blad1"));
-    sheet->SetDescription("Yara", "Bogballe", "NS27", "M2W", layout, layout == Layout12m ? 24 : 48, "34", "Glomfjord");
-    for (int tray = 1; tray <= TrayCount; ++tray) {
-        sheet->SetTrayAmount(amounts[static_cast<std::size_t>(tray - 1)], tray);
-        sheet->SetTrayPosition(tray, TrayPlacementFor(layout, tray));
-    }
-    sheet->ToggleLeftPassReversed();
-    sheet->ToggleRightPassReversed();
-    form.ShowActiveSheet();
+    SheetSettings test;
+    test.amounts = {6, 13, 21, 29, 37, 44, 52, 60, 67, 75, 83, 87, 98, 98, 87, 83, 75, 67, 60, 52, 44, 37, 29, 21, 13, 6};
+    test.layout = layout;
+    test.workingWidth = layout == Layout12m ? 24 : 48;
+    workbook.AddSheet(test);
     QApplication::processEvents();
 
     PaintCounter counter;
-    form.Diagram_PaintBox->installEventFilter(&counter);
-    QLineEdit* field = form.TrayEdit(13);
+    form.findChild<DiagramView*>(QStringLiteral("Diagram_PaintBox"))->installEventFilter(&counter);
+    auto* field = form.findChild<QLineEdit*>(QStringLiteral("FBox13"));
     int value = 0;
     for (auto _ : state) {
         field->setText(QString::number(90 + (value++ % 10)));  // as if a digit had just been typed

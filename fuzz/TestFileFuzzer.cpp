@@ -86,12 +86,9 @@ void CheckRewrite(const TestFileContents& c) {
 
 // The sheet the window would make of it can be evaluated whatever the file held.
 void CheckEvaluation(const TestFileContents& c) {
-    std::array<QString, TrayCount> emptyFields;
-    std::array<QString, TrayCount> zeroFields;
-    zeroFields.fill(QStringLiteral("0"));
-    const auto refused = CompleteTrayAmounts(c, emptyFields);
+    const auto refused = CompleteTrayAmounts(c, std::nullopt);
     Require(std::holds_alternative<TestFileError>(refused) == (c.TrayValues.size() < TrayCount));
-    const auto amounts = CompleteTrayAmounts(c, zeroFields);
+    const auto amounts = CompleteTrayAmounts(c, TrayAmounts{});
     Require(std::holds_alternative<std::array<qint32, TrayCount>>(amounts));
     TNewTabSheet sheet;
     FillSheetFromTestFile(sheet, c, std::get<std::array<qint32, TrayCount>>(amounts));

@@ -3,7 +3,6 @@
 
 #include <thread>
 
-#include "ui/mainwindow/TForm1.h"
 #include "ui/widgets/TSplashScreen.h"
 #include "ui/widgets/TTypDokument.h"
 
@@ -11,17 +10,19 @@ namespace kaldoventri {
 
 void BlockingSleep(std::chrono::milliseconds time) { std::this_thread::sleep_for(time); }
 
-std::unique_ptr<TForm1> StartProgram(const SplashWait& wait) {
+StartedProgram StartProgram(const SplashWait& wait) {
     {
         TSplashScreen splash;
         splash.ShowAndPaint();
         wait(SplashTime);
         splash.hide();
     }
-    auto mainWindow = std::make_unique<TForm1>();
-    mainWindow->SetTypDokument(new TTypDokument(mainWindow.get()));
-    mainWindow->showMaximized();
-    return mainWindow;
+    StartedProgram program;
+    program.workbook = std::make_unique<Workbook>();
+    program.window = std::make_unique<TForm1>(*program.workbook);
+    program.window->SetTypDokument(new TTypDokument(program.window.get()));
+    program.window->showMaximized();
+    return program;
 }
 
 }  // namespace kaldoventri

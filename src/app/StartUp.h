@@ -1,14 +1,16 @@
 // The program's start: the splash screen for five seconds, then the main
-// window and the test entry dialog, and the main window shown maximised.
+// window on the workbook and the test entry dialog, and the main window shown
+// maximised.
 #pragma once
 
 #include <chrono>
 #include <functional>
 #include <memory>
 
-namespace kaldoventri {
+#include "ui/mainwindow/TForm1.h"
+#include "workbook/Workbook.h"
 
-class TForm1;
+namespace kaldoventri {
 
 inline constexpr std::chrono::milliseconds SplashTime{5000};
 
@@ -19,8 +21,13 @@ using SplashWait = std::function<void(std::chrono::milliseconds)>;
 // Sleeps without processing any event: the splash screen stays as it was painted.
 void BlockingSleep(std::chrono::milliseconds time);
 
-// Runs the start-up sequence inside an existing application object and
-// returns the shown main window, which owns the test entry dialog.
-std::unique_ptr<TForm1> StartProgram(const SplashWait& wait);
+// The running program: the open sheets and the main window that shows them.
+struct StartedProgram {
+    std::unique_ptr<Workbook> workbook;
+    std::unique_ptr<TForm1> window;  // owns the test entry dialog
+};
+
+// Runs the start-up sequence inside an existing application object.
+StartedProgram StartProgram(const SplashWait& wait);
 
 }  // namespace kaldoventri

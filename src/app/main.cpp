@@ -1,10 +1,9 @@
 // Kaldoventri: evaluation of a fertiliser spreader's distribution test.
 #include "app/StartUp.h"
 #include "ui/mainwindow/ErrorReportingApplication.h"
-#include "ui/mainwindow/TForm1.h"
 
 int main(int argc, char** argv) {
     kaldoventri::ErrorReportingApplication application(argc, argv);
-    const auto mainWindow = kaldoventri::StartProgram(kaldoventri::BlockingSleep);
+    const kaldoventri::StartedProgram program = kaldoventri::StartProgram(kaldoventri::BlockingSleep);
     return application.exec();
 }

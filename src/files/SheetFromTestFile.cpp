@@ -6,26 +6,20 @@
 
 namespace kaldoventri {
 
-std::variant<std::array<qint32, TrayCount>, TestFileError> CompleteTrayAmounts(
-    const TestFileContents& contents, const std::array<QString, TrayCount>& trayFieldTexts) {
-    std::array<qint32, TrayCount> amounts{};
+std::variant<TrayAmounts, TestFileError> CompleteTrayAmounts(const TestFileContents& contents,
+                                                             const std::optional<TrayAmounts>& shownAmounts) {
+    const qsizetype given = contents.TrayValues.size();
+    if (given < TrayCount && !shownAmounts)
+        return TestFileError{TestFileError::Kind::NotAnInteger, QString(), NotAValidIntegerMessage(u"")};
+    TrayAmounts amounts{};
     for (qsizetype i = 0; i < TrayCount; ++i) {
         const auto tray = static_cast<std::size_t>(i);
-        if (i < contents.TrayValues.size()) {
-            amounts[tray] = contents.TrayValues[i];
-            continue;
-        }
-        const auto value = ParseWholeNumber(trayFieldTexts[tray]);
-        if (!value)
-            return TestFileError{TestFileError::Kind::NotAnInteger, trayFieldTexts[tray],
-                                 NotAValidIntegerMessage(trayFieldTexts[tray])};
-        amounts[tray] = *value;
+        amounts[tray] = i < given ? contents.TrayValues[i] : (*shownAmounts)[tray];
     }
     return amounts;
 }
 
-void FillSheetFromTestFile(TNewTabSheet& sheet, const TestFileContents& contents,
-                           const std::array<qint32, TrayCount>& amounts) {
+void FillSheetFromTestFile(TNewTabSheet& sheet, const TestFileContents& contents, const TrayAmounts& amounts) {
     sheet.SetDescription(contents.GodselFabrikat.toStdString(), contents.SpridarFabrikat.toStdString(),
                          contents.GodselMedel.toStdString(), contents.SpridarModell.toStdString(),
                          contents.Backuppstallning, contents.ABredd, contents.SpridarInstallning.toStdString(),

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <optional>
 #include <variant>
 
 #include "TestFileReader.h"
@@ -12,17 +13,19 @@
 
 namespace kaldoventri {
 
+using TrayAmounts = std::array<qint32, TrayCount>;
+
 // The amounts of all 26 trays: the file's values first; a tray the file gives
-// no value for takes the text of the window's tray field, which must then be a
-// whole number (an empty field gives the conversion error, as typing would).
-std::variant<std::array<qint32, TrayCount>, TestFileError> CompleteTrayAmounts(
-    const TestFileContents& contents, const std::array<QString, TrayCount>& trayFieldTexts);
+// no value for keeps the amount the window shows for it, `shownAmounts` (the
+// current sheet's). With no sheet shown such a tray has no value, which gives
+// the conversion error of an empty text.
+std::variant<TrayAmounts, TestFileError> CompleteTrayAmounts(const TestFileContents& contents,
+                                                             const std::optional<TrayAmounts>& shownAmounts);
 
 // Fills a sheet as reading a file leaves it before its evaluation: the
 // description (texts in UTF-8), the amounts, the tray positions of the file's
 // layout, and both neighbour passes driven the opposite way. Name and title
 // are the window's to give.
-void FillSheetFromTestFile(TNewTabSheet& sheet, const TestFileContents& contents,
-                           const std::array<qint32, TrayCount>& amounts);
+void FillSheetFromTestFile(TNewTabSheet& sheet, const TestFileContents& contents, const TrayAmounts& amounts);
 
 }  // namespace kaldoventri

@@ -4,7 +4,6 @@
 #include "Cp1252.h"
 #include "LocaleNumber.h"
 #include "TestFileFormat.h"
-#include "WholeNumber.h"
 
 namespace kaldoventri {
 
@@ -19,14 +18,10 @@ void AppendLine(QByteArray& out, QByteArrayView key, QStringView value) {
 
 }  // namespace
 
-TestFileValues MakeTestFileValues(const TNewTabSheet& sheet, const std::array<QString, TrayCount>& trayFieldTexts,
-                                  const QLocale& locale) {
+TestFileValues MakeTestFileValues(const TNewTabSheet& sheet, const QLocale& locale) {
     TestFileValues values;
-    for (int tray = 1; tray <= TrayCount; ++tray) {
-        const QString& typed = trayFieldTexts[static_cast<std::size_t>(tray - 1)];
-        values.TrayTexts[static_cast<std::size_t>(tray - 1)] =
-            ParseWholeNumber(typed) ? typed : QString::number(sheet.GetTrayAmount(tray));
-    }
+    for (int tray = 1; tray <= TrayCount; ++tray)
+        values.TrayTexts[static_cast<std::size_t>(tray - 1)] = QString::number(sheet.GetTrayAmount(tray));
     values.SpridarFabrikat = QString::fromStdString(sheet.GetSpridarFabrikat());
     values.SpridarModell = QString::fromStdString(sheet.GetSpridarModell());
     values.SpridarInstallning = QString::fromStdString(sheet.GetSpridarInstallning());

@@ -27,13 +27,9 @@ struct TestFileValues {
     qint32 Backuppstallning = Layout12m;
 };
 
-// The values of `sheet` as the main window shows them. `trayFieldTexts` are
-// the texts of the 26 tray fields, which may hold typed values the sheet has
-// not been evaluated with; a field that is empty or holds no whole number
-// (pasted text) is written as the sheet's stored amount instead, so a file
-// never has a missing or broken tray value. The sheet's texts are UTF-8.
-TestFileValues MakeTestFileValues(const TNewTabSheet& sheet, const std::array<QString, TrayCount>& trayFieldTexts,
-                                  const QLocale& locale = QLocale());
+// The values of `sheet` as the main window shows them: its stored amounts, its
+// texts (UTF-8 in the sheet) and its working width in the locale's form.
+TestFileValues MakeTestFileValues(const TNewTabSheet& sheet, const QLocale& locale = QLocale());
 
 // The complete file: twelve lines in code page 1252, each ending with CR LF.
 // No value can break a line or end the text early (see EncodeCp1252).

@@ -235,23 +235,23 @@ TEST(TestFileReaderTest, DeviceErrorIsAReadFailure) {
 struct CompleteCase {
     const char* name;
     QByteArray normalLine;
-    std::array<QString, TrayCount> fieldTexts;
-    std::optional<QString> offendingText;  // empty when the amounts are complete
+    std::optional<TrayAmounts> shownAmounts;  // none: no sheet is shown
+    std::optional<QString> offendingText;     // empty when the amounts are complete
 };
 
-std::array<QString, TrayCount> Fields(const QString& text) {
-    std::array<QString, TrayCount> texts;
-    texts.fill(text);
-    return texts;
+TrayAmounts Shown(qint32 amount) {
+    TrayAmounts amounts;
+    amounts.fill(amount);
+    return amounts;
 }
 
 class CompleteTrayAmountsTest : public ::testing::TestWithParam<CompleteCase> {};
 
-TEST_P(CompleteTrayAmountsTest, MissingTraysComeFromTheWindowsFields) {
+TEST_P(CompleteTrayAmountsTest, MissingTraysKeepTheShownAmounts) {
     const CompleteCase& c = GetParam();
     const QByteArray file = Replaced(KnownFile, KnownFile.mid(13, KnownFile.indexOf("\r\nSpridarFabrikat") - 13),
                                      c.normalLine);
-    const auto amounts = CompleteTrayAmounts(ContentsOf(ReadBytes(file)), c.fieldTexts);
+    const auto amounts = CompleteTrayAmounts(ContentsOf(ReadBytes(file)), c.shownAmounts);
     if (c.offendingText) {
         ASSERT_TRUE(std::holds_alternative<TestFileError>(amounts));
         EXPECT_EQ(std::get<TestFileError>(amounts).text, *c.offendingText);
@@ -267,10 +267,10 @@ TEST_P(CompleteTrayAmountsTest, MissingTraysComeFromTheWindowsFields) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CompleteTrayAmountsTest,
-    ::testing::Values(CompleteCase{"FieldsFillTheRest", "Normal,5,7", Fields("40"), std::nullopt},
-                      CompleteCase{"EmptyFieldRefused", "Normal,5,7", Fields(""), QString()},
-                      CompleteCase{"FieldsNotNeededWhenAll26Given",
-                                   "Normal,5,7,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,40", Fields(""),
+    ::testing::Values(CompleteCase{"ShownAmountsFillTheRest", "Normal,5,7", Shown(40), std::nullopt},
+                      CompleteCase{"RefusedWithNoSheetShown", "Normal,5,7", std::nullopt, QString()},
+                      CompleteCase{"NoSheetNeededWhenAll26Given",
+                                   "Normal,5,7,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,40", std::nullopt,
                                    std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -3,7 +3,7 @@
 
 #include <new>
 
-#include "ui/mainwindow/CommandError.h"
+#include "workbook/CommandError.h"
 #include "ui/mainwindow/MessageBoxes.h"
 
 namespace kaldoventri {

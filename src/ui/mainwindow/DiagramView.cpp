@@ -6,11 +6,27 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "drawing/PainterSurface.h"
+#include "drawing/TDiagram.h"
+
 namespace kaldoventri {
 
-DiagramView::DiagramView(QWidget* parent) : QWidget(parent) {
+DiagramView::DiagramView(QWidget* parent) : QWidget(parent), renderer_(std::make_unique<TDiagram>()) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    renderer_->SetTrayMarking(1);
+    renderer_->SetShowMetres(true);
+}
+
+DiagramView::~DiagramView() = default;
+
+void DiagramView::SetSheet(TNewTabSheet* sheet) {
+    sheet_ = sheet;
+    update();
+}
+
+double DiagramView::ValueAtPointer() const {
+    return sheet_ == nullptr ? 0.0 : renderer_->ValueAtPointer(height(), *sheet_);
 }
 
 void DiagramView::SetShowHint(bool show) {
@@ -32,10 +48,8 @@ bool DiagramView::event(QEvent* event) {
 void DiagramView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
-    if (OnPaint)
-        OnPaint(painter);
-    else
-        painter.fillRect(rect(), Qt::white);
+    PainterSurface surface(painter, width(), height());
+    renderer_->DrawDiagram(sheet_, surface);
 }
 
 void DiagramView::mouseMoveEvent(QMouseEvent* event) {

@@ -1,23 +1,33 @@
-// The diagram area's paint box: a plain surface whose paint, pointer and
-// click events are handed to the main window, with a tooltip that the main
-// window switches on and off (the pointer read-out's text).
+// The diagram area's paint box: the spread diagram of the sheet it is given,
+// drawn by the screen renderer at every paint. Its pointer and click events
+// go to the main window, and it has a tooltip that the window switches on and
+// off (the pointer read-out's text).
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include <QWidget>
 
-class QPainter;
-
 namespace kaldoventri {
+
+class TDiagram;
+class TNewTabSheet;
 
 class DiagramView : public QWidget {
     Q_OBJECT
 
 public:
     explicit DiagramView(QWidget* parent = nullptr);
+    ~DiagramView() override;
 
-    std::function<void(QPainter&)> OnPaint;
+    // The sheet to draw from the next paint on; nullptr clears the area.
+    void SetSheet(TNewTabSheet* sheet);
+    TDiagram& Renderer() { return *renderer_; }
+    const TDiagram& Renderer() const { return *renderer_; }
+    // The Y-axis value at the pointer row the sheet holds, by the last drawing's scale.
+    double ValueAtPointer() const;
+
     std::function<void(int x, int y)> OnMouseMove;
     std::function<void()> OnMouseLeave;
     std::function<void()> OnClick;
@@ -34,6 +44,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    std::unique_ptr<TDiagram> renderer_;
+    TNewTabSheet* sheet_ = nullptr;
     bool showHint_ = false;
     bool pressed_ = false;
 };

@@ -1,22 +1,12 @@
-// The main window's file commands: "Spara som" writes the current sheet to a
-// .vkf test file, "Öppna" reads one into a new sheet. The file format itself
-// lives in the files layer; here are the dialogs, the overwrite question, the
-// messages and the error wording.
-#include <QFile>
+// The file commands' dialogs and messages.
+#include "ui/mainwindow/FileCommands.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QSaveFile>
 
-#include <array>
-#include <cerrno>
-
-#include "files/SheetFromTestFile.h"
-#include "files/TestFileReader.h"
-#include "files/TestFileWriter.h"
-#include "ui/mainwindow/CommandError.h"
 #include "ui/mainwindow/MessageBoxes.h"
-#include "ui/mainwindow/TForm1.h"
+#include "workbook/CommandError.h"
+#include "workbook/Workbook.h"
 
 namespace kaldoventri {
 
@@ -26,13 +16,24 @@ namespace {
 // dialog picks its own.
 const QString InitialFolder = QStringLiteral("c:\\program files\\trevimo\\kaldoventri\\data");
 
+// The chosen file, or an empty text when the user cancelled.
+QString ChooseFile(QFileDialog* dialog) {
+    if (dialog->exec() != QDialog::Accepted) return {};
+    const QStringList chosen = dialog->selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
+
+}  // namespace
+
+FileCommands::FileCommands(QWidget* window, Workbook& workbook) : window_(window), workbook_(workbook) {}
+
 // The dialogs belong to the window and are made once, so that they remember
 // the folder the user last worked in.
-QFileDialog* FileDialog(TForm1* window, const QString& name, QFileDialog::AcceptMode mode) {
-    if (auto* existing = window->findChild<QFileDialog*>(name)) return existing;
-    auto* dialog = new QFileDialog(window);
+QFileDialog* FileCommands::Dialog(const QString& name, bool save) {
+    if (auto* existing = window_->findChild<QFileDialog*>(name)) return existing;
+    auto* dialog = new QFileDialog(window_);
     dialog->setObjectName(name);
-    dialog->setAcceptMode(mode);
+    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::AnyFile);
     // Qt's own dialog behaves the same on every desktop; the program asks
     // about overwriting itself, and the filter names stand without patterns.
@@ -44,125 +45,30 @@ QFileDialog* FileDialog(TForm1* window, const QString& name, QFileDialog::Accept
     return dialog;
 }
 
-// The chosen file, or an empty text when the user cancelled.
-QString ChooseFile(QFileDialog* dialog) {
-    if (dialog->exec() != QDialog::Accepted) return {};
-    const QStringList chosen = dialog->selectedFiles();
-    return chosen.isEmpty() ? QString() : chosen.first();
-}
-
-// The standard wording of a file error. `error` is the system's error number
-// from the failing call; when the system gave none, Qt's own error decides.
-QString FileErrorText(const QFileDevice& file, int error) {
-    switch (error) {
-        case ENOENT: return QStringLiteral("File not found");
-        case ENOTDIR:
-        case ENAMETOOLONG: return QStringLiteral("Invalid filename");
-        case EMFILE:
-        case ENFILE: return QStringLiteral("Too many open files");
-        case EACCES:
-        case EPERM:
-        case EROFS: return QStringLiteral("File access denied");
-        case ENOSPC:
-        case EDQUOT:
-        case EFBIG: return QStringLiteral("Disk full");
-        case 0: break;
-        default: return QStringLiteral("I/O error %1").arg(error);
-    }
-    switch (file.error()) {
-        case QFileDevice::ResourceError: return QStringLiteral("Disk full");
-        case QFileDevice::PermissionsError: return QStringLiteral("File access denied");
-        default: return QStringLiteral("I/O error %1").arg(static_cast<int>(file.error()));
-    }
-}
-
-// A file's name without folder and extension: the title of its sheet.
-QString TitleOf(const QString& fileName) { return QFileInfo(fileName).completeBaseName(); }
-
-std::array<QString, TrayCount> TrayFieldTexts(const TForm1& window) {
-    std::array<QString, TrayCount> texts;
-    for (int tray = 1; tray <= TrayCount; ++tray) texts[static_cast<std::size_t>(tray - 1)] = window.TrayEdit(tray)->text();
-    return texts;
-}
-
-// Opens a file for reading or ends the command with the standard file error.
-void OpenForReading(QFile& file) {
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) throw CommandError(FileErrorText(file, errno));
-}
-
-QString NotATestFileMessage(const QString& fileName) {
-    return QFileInfo(fileName).fileName() + QStringLiteral(" är ingen Kaldoventrifil!");
-}
-
-}  // namespace
-
-void TForm1::SaveSheetToFile() {
-    TNewTabSheet* sheet = currentSheet_;
+void FileCommands::Save() {
+    const TNewTabSheet* sheet = workbook_.CurrentSheet();
     if (sheet == nullptr) return;
-
-    QFileDialog* dialog = FileDialog(this, QStringLiteral("SaveDialog1"), QFileDialog::AcceptSave);
+    QFileDialog* dialog = Dialog(QStringLiteral("SaveDialog1"), true);
     dialog->selectFile(QString::fromStdString(sheet->GetTitle()));
-    const QString fileName = ChooseFile(dialog);
-    if (fileName.isEmpty()) return;
-    if (QFileInfo::exists(fileName) && !AskYesNo(this, QStringLiteral("Ska filen skrivas över?"))) return;
-
-    // The whole file is made first and replaces the old one only once it is
-    // completely on disk, so a failure part way leaves the old file as it was.
-    const QByteArray bytes = WriteTestFile(MakeTestFileValues(*sheet, TrayFieldTexts(*this)));
-    QSaveFile file(fileName);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) throw CommandError(FileErrorText(file, errno));
-    // commit() alone does not notice a write that failed while flushing (a full
-    // disk), so the bytes are flushed and checked before the file replaces the old one.
-    errno = 0;
-    const bool written = file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
-    if (!written || !file.commit()) {
-        const int error = errno;
-        file.cancelWriting();
-        throw CommandError(FileErrorText(file, error));
-    }
-
-    SetSheetTitle(sheet, TitleOf(fileName));
+    const QString path = ChooseFile(dialog);
+    if (path.isEmpty()) return;
+    if (QFileInfo::exists(path) && !AskYesNo(window_, QStringLiteral("Ska filen skrivas över?"))) return;
+    if (const std::optional<QString> failed = workbook_.SaveCurrentSheet(path)) throw CommandError(*failed);
 }
 
-bool TForm1::IsTestFile(const QString& fileName) {
-    QFile file(fileName);
-    OpenForReading(file);
-    return kaldoventri::IsTestFile(file);
+void FileCommands::Open() {
+    const QString path = ChooseFile(Dialog(QStringLiteral("OpenDialog1"), false));
+    if (!path.isEmpty()) OpenFile(path);
 }
 
-void TForm1::OpenSheetFromFile() {
-    QFileDialog* dialog = FileDialog(this, QStringLiteral("OpenDialog1"), QFileDialog::AcceptOpen);
-    const QString fileName = ChooseFile(dialog);
-    if (fileName.isEmpty()) return;
-
-    if (!IsTestFile(fileName)) {
-        ShowPlainMessage(this, NotATestFileMessage(fileName));
+void FileCommands::OpenFile(const QString& path) {
+    const std::optional<OpenFailure> failed = workbook_.OpenSheet(path);
+    if (!failed) return;
+    if (failed->kind == OpenFailure::Kind::NotATestFile) {
+        ShowPlainMessage(window_, failed->message);
         return;
     }
-
-    // Everything is read and converted before a sheet is made, so a damaged
-    // file leaves no half-filled tab behind and uses up no sheet number.
-    QFile file(fileName);
-    OpenForReading(file);
-    const TestFileReadResult read = ReadTestFile(file);
-    if (const auto* error = std::get_if<TestFileError>(&read)) {
-        if (error->kind == TestFileError::Kind::NotATestFile) {
-            ShowPlainMessage(this, NotATestFileMessage(fileName));
-            return;
-        }
-        throw CommandError(error->kind == TestFileError::Kind::ReadFailed ? FileErrorText(file, errno)
-                                                                           : error->message);
-    }
-    const auto& contents = std::get<TestFileContents>(read);
-    const auto amounts = CompleteTrayAmounts(contents, TrayFieldTexts(*this));
-    if (const auto* error = std::get_if<TestFileError>(&amounts)) throw CommandError(error->message);
-
-    TNewTabSheet* sheet = AddNewSheet(TitleOf(fileName));
-    FillSheetFromTestFile(*sheet, contents, std::get<std::array<qint32, TrayCount>>(amounts));
-    CalculateSheet();
-    ShowActiveSheet();
+    throw CommandError(failed->message);
 }
 
 }  // namespace kaldoventri

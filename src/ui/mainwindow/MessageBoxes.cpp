@@ -17,4 +17,6 @@ bool AskYesNo(QWidget* parent, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+QString MissingTrayMessage(int tray) { return QStringLiteral("Saknas värde i back %1!").arg(tray); }
+
 }  // namespace kaldoventri

@@ -14,4 +14,7 @@ void ShowPlainMessage(QWidget* parent, const QString& text);
 // A question with the buttons Yes and No; true only for Yes.
 bool AskYesNo(QWidget* parent, const QString& text);
 
+// "Saknas värde i back N!": tray N of a test has no amount.
+QString MissingTrayMessage(int tray);
+
 }  // namespace kaldoventri

@@ -1,4 +1,4 @@
-// Page control with wrapping tab rows.
+// Sheet tabs with wrapping rows.
 #include "ui/mainwindow/SheetTabBar.h"
 
 #include <algorithm>
@@ -13,8 +13,8 @@
 namespace kaldoventri {
 
 namespace {
-// The page control is 66 pixels high; it grows only when the tab rows need
-// more room than that leaves above a minimal page frame.
+// The tab bar is 66 pixels high; it grows only when the tab rows need more
+// room than that leaves above a minimal page frame.
 constexpr int BaseHeight = 66;
 constexpr int MinimumPageFrame = 12;
 }  // namespace
@@ -39,58 +39,53 @@ SheetTabBar::SheetTabBar(QWidget* parent) : QWidget(parent) {
 
 SheetTabBar::~SheetTabBar() = default;
 
-TNewTabSheet* SheetTabBar::Page(int index) const {
-    return index >= 0 && index < PageCount() ? pages_[static_cast<std::size_t>(index)].get() : nullptr;
+void SheetTabBar::SetWorkbook(const Workbook* workbook) {
+    if (workbook_) disconnect(workbook_, nullptr, this, nullptr);
+    workbook_ = workbook;
+    if (workbook_) connect(workbook_, &Workbook::changed, this, &SheetTabBar::Follow);
+    Follow(Workbook::Sheets | Workbook::Current);
 }
 
-int SheetTabBar::IndexOf(const TNewTabSheet* sheet) const {
-    for (int i = 0; i < PageCount(); ++i)
-        if (pages_[static_cast<std::size_t>(i)].get() == sheet) return i;
-    return -1;
+void SheetTabBar::Follow(Workbook::Changes what) {
+    if (what & Workbook::Sheets) MatchSheets();
+    if (what & (Workbook::Sheets | Workbook::Current)) CheckCurrent();
+}
+
+void SheetTabBar::MatchSheets() {
+    const int count = workbook_ ? workbook_->SheetCount() : 0;
+    while (PageCount() > count) {
+        delete tabs_.back();  // removes itself from the layout
+        tabs_.pop_back();
+    }
+    while (PageCount() < count) {
+        auto* tab = new TabButton(QString(), tabHost_);
+        connect(tab, &TabButton::clicked, this, [this, tab] { TabClicked(tab); });
+        tabRows_->addWidget(tab);
+        tab->show();
+        tabs_.push_back(tab);
+    }
+    for (int i = 0; i < count; ++i) {
+        const QString title = QString::fromStdString(workbook_->Sheet(i)->GetTitle());
+        TabButton* tab = tabs_[static_cast<std::size_t>(i)];
+        if (tab->text() == title) continue;
+        tab->setText(title);
+        tab->updateGeometry();
+    }
+    pageFrame_->setVisible(count > 0);
+    UpdateHeight();
+}
+
+void SheetTabBar::CheckCurrent() {
+    const int current = ActivePageIndex();
+    for (int i = 0; i < PageCount(); ++i) tabs_[static_cast<std::size_t>(i)]->setChecked(i == current);
 }
 
 QString SheetTabBar::PageCaption(int index) const {
-    return index >= 0 && index < PageCount() ? tabs_[static_cast<std::size_t>(index)]->text() : QString();
+    const TabButton* tab = Tab(index);
+    return tab ? tab->text() : QString();
 }
 
-void SheetTabBar::SetPageCaption(const TNewTabSheet* sheet, const QString& caption) {
-    const int index = IndexOf(sheet);
-    if (index < 0) return;
-    tabs_[static_cast<std::size_t>(index)]->setText(caption);
-    tabs_[static_cast<std::size_t>(index)]->updateGeometry();
-    UpdateHeight();
-}
-
-void SheetTabBar::SetActivePageIndex(int index) {
-    if (index < -1 || index >= PageCount()) index = -1;
-    active_ = index;
-    for (int i = 0; i < PageCount(); ++i) tabs_[static_cast<std::size_t>(i)]->setChecked(i == active_);
-    pageFrame_->setVisible(PageCount() > 0);
-}
-
-TNewTabSheet* SheetTabBar::AddPage(std::unique_ptr<TNewTabSheet> sheet, const QString& caption) {
-    auto* tab = new TabButton(caption, tabHost_);
-    connect(tab, &TabButton::clicked, this, [this, tab] { TabClicked(tab); });
-    tabRows_->addWidget(tab);
-    tab->show();
-    tabs_.push_back(tab);
-    pages_.push_back(std::move(sheet));
-    SetActivePageIndex(active_);
-    UpdateHeight();
-    return pages_.back().get();
-}
-
-void SheetTabBar::FreeActivePage() {
-    if (active_ < 0) return;
-    const auto index = static_cast<std::size_t>(active_);
-    delete tabs_[index];  // removes itself from the layout
-    tabs_.erase(tabs_.begin() + active_);
-    pages_.erase(pages_.begin() + active_);
-    int next = active_;
-    if (next >= PageCount()) next = PageCount() > 0 ? 0 : -1;
-    SetActivePageIndex(next);
-    UpdateHeight();
-}
+int SheetTabBar::ActivePageIndex() const { return workbook_ ? workbook_->CurrentIndex() : -1; }
 
 int SheetTabBar::TabRowCount() const { return tabRows_->RowCount(tabHost_->width()); }
 
@@ -109,12 +104,9 @@ void SheetTabBar::TabClicked(TabButton* tab) {
     const auto found = std::find(tabs_.begin(), tabs_.end(), tab);
     if (found == tabs_.end()) return;
     const int index = static_cast<int>(found - tabs_.begin());
-    if (index == active_) {
-        tab->setChecked(true);
-        return;
-    }
-    SetActivePageIndex(index);
-    emit Change();
+    // A tab button unchecks itself on a click; the tabs show the workbook's current sheet.
+    CheckCurrent();
+    if (index != ActivePageIndex()) emit Change(index);
 }
 
 void SheetTabBar::UpdateHeight() {

@@ -1,15 +1,15 @@
-// The page control of the main window: one tab per open test sheet, on as
-// many rows as the tabs need, above an empty page frame (the sheets carry no
-// controls; the main window shows the active sheet in its own controls).
-// The page control owns the sheets, in page order.
+// The sheet tabs of the main window: one tab per sheet of the workbook, in
+// its order and titled as its sheet, on as many rows as the tabs need, above
+// an empty page frame. The tabs follow the workbook and own no sheet; a click
+// on another tab only asks the window to make that sheet current.
 #pragma once
 
-#include <memory>
-#include <vector>
-
+#include <QPointer>
 #include <QWidget>
 
-#include "evaluation/TNewTabSheet.h"
+#include <vector>
+
+#include "workbook/Workbook.h"
 
 class QFrame;
 
@@ -25,23 +25,13 @@ public:
     explicit SheetTabBar(QWidget* parent = nullptr);
     ~SheetTabBar() override;
 
-    int PageCount() const { return static_cast<int>(pages_.size()); }
-    TNewTabSheet* Page(int index) const;
-    int IndexOf(const TNewTabSheet* sheet) const;
+    // Shows the workbook's sheets from now on and follows its changes.
+    void SetWorkbook(const Workbook* workbook);
+
+    int PageCount() const { return static_cast<int>(tabs_.size()); }
     QString PageCaption(int index) const;
-    void SetPageCaption(const TNewTabSheet* sheet, const QString& caption);
-
-    // -1 when no page is active.
-    int ActivePageIndex() const { return active_; }
-    TNewTabSheet* ActivePage() const { return Page(active_); }
-    // Selecting a page from code does not emit Change, only the user's click does.
-    void SetActivePageIndex(int index);
-
-    // Appends the sheet as the last page; the active page stays as it was.
-    TNewTabSheet* AddPage(std::unique_ptr<TNewTabSheet> sheet, const QString& caption);
-    // Frees the active page's sheet; the next page (or the first, when the
-    // freed page was the last) becomes active, if any page is left.
-    void FreeActivePage();
+    // The tab of the workbook's current sheet; -1 when none is open.
+    int ActivePageIndex() const;
 
     int TabRowCount() const;
     TabButton* Tab(int index) const;
@@ -49,19 +39,21 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    // The user chose another tab; the new page is already active.
-    void Change();
+    // The user clicked the tab of a sheet that is not the current one.
+    void Change(int index);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void Follow(Workbook::Changes what);
+    void MatchSheets();
+    void CheckCurrent();
     void TabClicked(TabButton* tab);
     void UpdateHeight();
 
-    std::vector<std::unique_ptr<TNewTabSheet>> pages_;
+    QPointer<const Workbook> workbook_;
     std::vector<TabButton*> tabs_;
-    int active_ = -1;
     QWidget* tabHost_;
     FlowLayout* tabRows_;
     QFrame* pageFrame_;

@@ -1,98 +1,78 @@
-// The main window: tool bar, result and description labels of the current
-// sheet, the diagram area, the strip of 26 tray fields with the working-width
-// arrows, and the page control whose tabs are the open test sheets.
+// The main window: a view of the workbook's current sheet (result and
+// description labels, the diagram, the tray strip with the working-width
+// arrows, the sheet tabs) and the commands of its menus, buttons and events.
 //
-// The controls come from the stored layout TForm1.ui and are public members
-// named as in the layout (VK_Label, Spara_ToolButton, UpDown1, ...). The
-// window's work is split over several files: TForm1.cpp (creation, menus,
-// resize, close), TrayStrip.cpp (the tray fields), SheetWorkflow.cpp (new,
-// edit, show and close sheets), DiagramCommands.cpp (display options, copy,
-// print, pointer read-out) and FileCommands.cpp (save and open).
+// The commands are short: each hands its work to the workbook (which changes
+// and evaluates the sheets and tells its views) or to one of the window's
+// parts: TrayStrip (the 26 tray fields), DiagramView (the screen diagram),
+// ReadoutTracker (the pointer read-out), DiagramOutput (clipboard and
+// printer), FileCommands (save and open) and ResultPanel (the labels).
+// The controls come from the stored layout TForm1.ui and are private; they
+// carry the component names as object names (VK_Label, Spara_ToolButton ...).
 #pragma once
-
-#include <array>
-#include <memory>
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QPrinter>
 
-#include "evaluation/TNewTabSheet.h"
-#include "ui_TForm1.h"
+#include <memory>
 
-class QLabel;
+#include "workbook/Workbook.h"
+
+class QAction;
 class QLineEdit;
 class QMenu;
-class QTimer;
+class QPrinter;
+
+namespace Ui {
+class TForm1;
+}
 
 namespace kaldoventri {
 
-class TCopyDiagram;
-class TDiagram;
-class PointerReadout;
-class TPrintDiagram;
+class DiagramOutput;
+class FileCommands;
+class ReadoutTracker;
+class ResultPanel;
 class TTypDokument;
-class TrayKeyFilter;
+class TrayStrip;
 
-class TForm1 : public QMainWindow, public Ui::TForm1 {
+class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit TForm1(Workbook& workbook, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The test entry dialog is created after the main window and handed over here.
     void SetTypDokument(TTypDokument* dialog) { TypDokument = dialog; }
-    TTypDokument* TypDokument = nullptr;
+    TTypDokument* GetTypDokument() const { return TypDokument; }
+    Workbook& GetWorkbook() const { return workbook_; }
+    // The printer and settings chosen under Skrivare, Inställningar.
+    QPrinter& Printer();
+    const DiagramOutput& Output() const { return *output_; }
+    const ReadoutTracker& Readout() const { return *readout_; }
 
-    // --- State shared with the file commands ---
-    TNewTabSheet* CurrentSheet() const { return currentSheet_; }
-    int NextSheetNumber() const { return nextSheetNumber_; }
-    int YScaleMode() const { return yScaleMode_; }
-    static constexpr int TrayEditCount = TrayCount;
-    // Tray field and its number label, trays 1 to 26 (nullptr otherwise).
-    QLineEdit* TrayEdit(int tray) const;
-    QLabel* TrayEditLabel(int tray) const;
-    QMenu* PopupMenu1 = nullptr;
-    QTimer* Timer1 = nullptr;
-    QPrinter& Printer() { return printer_; }
-    PointerReadout* ReadoutWindow() const { return readoutWindow_.get(); }
-    QRect ReadoutRect() const { return readoutRect_; }
-    const TDiagram& ScreenDiagram() const { return *screenDiagram_; }
-    const TCopyDiagram& CopyDiagram() const { return *copyDiagram_; }
-    const TPrintDiagram& PrintDiagram() const { return *printDiagram_; }
-
-    // Creates a sheet named "Blad" + NextSheetNumber with the given title,
-    // adds it as the last page, makes it the current sheet and the active
-    // page, sets the captions, raises NextSheetNumber and shows the close button.
-    TNewTabSheet* AddNewSheet(const QString& title);
-    // Sets a sheet's Title with its tab caption, and the window caption when
-    // the sheet is the current one.
-    void SetSheetTitle(TNewTabSheet* sheet, const QString& title);
-
-    // --- File commands (FileCommands.cpp) ---
-    void SaveSheetToFile();
-    void OpenSheetFromFile();
-    bool IsTestFile(const QString& fileName);
-
-    // --- Sheet workflow (SheetWorkflow.cpp) ---
+    // --- Sheet commands ---
     void NewSheet();
-    void EditSheetSettings(int workingWidth);
-    void ShowActiveSheet();
+    void OpenSheetFromFile();
+    void OpenFile(const QString& path);
+    void SaveSheetToFile();
     void CloseActiveSheet();
     void CloseAllSheets();
+    void EditSheetSettings();
+    void setupClick();  // "Ändra inställningar" and the pop-up menu's "Inställningar"
     void SetYScaleMode(int mode);
-    void CalculateSheet();
-    void CopySettingsToSheet();
-    void CommitTrayEdits();
+    void UpDown1Click();
+    void PageControl1Change(int index);
+
+    // --- Tray strip ---
     void TrayEditKeyPress();
     void TrayEditKeyUp();
     void TrayEditExit(QLineEdit* field);
+    void CommitTrayEdits();
+    void Box_ScrollBarChange();
 
-    // --- Menu commands and events (TForm1.cpp, DiagramCommands.cpp) ---
-    void setupClick();             // "Ändra inställningar"
-    void PopupMenu_SetupClick();   // "Inställningar" in the pop-up menu
-    void UpDown1Click();
+    // --- Diagram ---
     void Kopiera1Click();
     void Print_ToolButtonClick();
     void Instllningar1Click();
@@ -100,19 +80,15 @@ public:
     void Visameter1Click();
     void VisaBackar1Click();
     void VisaBackarbacknr1Click();
-    void PageControl1Change();
-    void Box_ScrollBarChange();
     void Diagram_PaintBoxMouseMove(int x, int y);
     void Diagram_PaintBoxClick();
     void Timer1Timer();
-    void FormResize();
 
-    // --- Tray strip (TrayStrip.cpp) ---
-    void CreateTrayEdits();
-    void ArrangeTrayEdits();
-    void ScrollTrayEdits();
-    void PlaceCloseButton();
-    void AlignResultLabels();
+    // --- View ---
+    // Shows the workbook's current sheet in every part of the window, or the
+    // empty window when no sheet is open.
+    void ShowActiveSheet();
+    void FormResize();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -120,50 +96,26 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormCreate();
-    void ConnectCommands();
+    void SetIcons();
     void BuildPopupMenu();
-    void Diagram_PaintBoxPaint(QPainter& painter);
-    void Diagram_PaintBoxMouseLeave();
-    void ShowPopupMenu(QWidget* source, const QPoint& pos);
-    // Runs a command through the command boundary.
+    void ConnectCommands();
+    void ConnectViews();
     void Run(void (TForm1::*command)());
-    bool RunDialogLoop();
-    void TakeDialogValues(TNewTabSheet& sheet);
-    void FillResultLabels(const TNewTabSheet* sheet);
-    void FillDescriptionLabels(const TNewTabSheet* sheet);
-    void SetTrayMarkingBoth(int mode);
+    void WorkbookChanged(Workbook::Changes what);
+    void ShowPopupMenu(QWidget* source, const QPoint& pos);
     void ChooseTrayMarking(const QAction* chosen, int mode);
-    int TrayOfEdit(const QObject* object) const;
-    void PlaceTrayEdit(int tray, int slot, bool shown);
-    void QueueTrayEditExit(QLineEdit* field);
-    bool AnyTrayEditEmpty() const;
-    int LastEmptyTrayEdit() const;
+    bool RunDialogLoop();
+    void PlaceCloseButton();
 
-    TNewTabSheet* currentSheet_ = nullptr;
-    int nextSheetNumber_ = 1;
-    int yScaleMode_ = 0;
-    std::array<QLineEdit*, TrayCount> trayEdits_{};
-    std::array<QLabel*, TrayCount> trayEditLabels_{};
-    TrayKeyFilter* trayKeyFilter_ = nullptr;
-
-    std::unique_ptr<TDiagram> screenDiagram_;
-    std::unique_ptr<TCopyDiagram> copyDiagram_;
-    std::unique_ptr<TPrintDiagram> printDiagram_;
-    QPrinter printer_{QPrinter::HighResolution};
-
-    std::unique_ptr<PointerReadout> readoutWindow_;
-    QRect readoutRect_;
-    int lastMouseX_ = 0;
-    int lastMouseY_ = 0;
-    bool pointerOverDiagram_ = false;
-    // The last arrangement left trays out, so the strip needs its scroll bar.
-    bool trayStripScrolls_ = false;
-
-    // Guards of the tray fields' exit message, so that no chain of
-    // "Saknas värde!" messages can trap the user.
-    bool trayExitShowing_ = false;
-    bool returningFocus_ = false;
+    std::unique_ptr<Ui::TForm1> ui_;
+    Workbook& workbook_;
+    TTypDokument* TypDokument = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    std::unique_ptr<ResultPanel> results_;
+    TrayStrip* trayStrip_ = nullptr;
+    ReadoutTracker* readout_ = nullptr;
+    std::unique_ptr<DiagramOutput> output_;
+    std::unique_ptr<FileCommands> files_;
 };
 
 }  // namespace kaldoventri

@@ -1,9 +1,15 @@
-// The strip of 26 tray fields on the bottom panel, the sheet close button's
-// place and the alignment of the result labels.
+// The tray fields of the bottom panel.
+#include "ui/mainwindow/TrayStrip.h"
+
+#include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTimer>
 
-#include "ui/mainwindow/TForm1.h"
+#include "files/WholeNumber.h"
 #include "ui/widgets/ProgramFont.h"
 #include "ui/widgets/TrayKeyFilter.h"
 
@@ -23,62 +29,50 @@ QFont TrayFont() { return ProgramPointFont(QStringLiteral("MS Sans Serif"), 12, 
 
 }  // namespace
 
-QLineEdit* TForm1::TrayEdit(int tray) const {
-    return tray >= 1 && tray <= TrayCount ? trayEdits_[static_cast<std::size_t>(tray - 1)] : nullptr;
-}
-
-QLabel* TForm1::TrayEditLabel(int tray) const {
-    return tray >= 1 && tray <= TrayCount ? trayEditLabels_[static_cast<std::size_t>(tray - 1)] : nullptr;
-}
-
-int TForm1::TrayOfEdit(const QObject* object) const {
-    for (int tray = 1; tray <= TrayCount; ++tray)
-        if (trayEdits_[static_cast<std::size_t>(tray - 1)] == object) return tray;
-    return 0;
-}
-
-bool TForm1::AnyTrayEditEmpty() const { return LastEmptyTrayEdit() > 0; }
-
-int TForm1::LastEmptyTrayEdit() const {
-    int last = 0;
-    for (int tray = 1; tray <= TrayCount; ++tray)
-        if (TrayEdit(tray)->text().isEmpty()) last = tray;
-    return last;
-}
-
-void TForm1::CreateTrayEdits() {
-    const int width = Bottom_Panel->width();
+TrayStrip::TrayStrip(QWidget* panel, QScrollBar* scrollBar, QWidget* window)
+    : QObject(window), panel_(panel), scrollBar_(scrollBar), window_(window), keyFilter_(new TrayKeyFilter(this)) {
+    connect(keyFilter_, &TrayKeyFilter::KeyRefused, this, &TrayStrip::keyRefused);
+    const int width = panel_->width();
     QWidget* previous = nullptr;
     for (int tray = 1; tray <= TrayCount; ++tray) {
-        auto* field = new QLineEdit(Bottom_Panel);
+        auto* field = new QLineEdit(panel_);
         field->setObjectName(QStringLiteral("FBox%1").arg(tray));
         // Three digits must fit the 35-pixel field, which the fallback face is too wide for.
         field->setFont(CondensedToFit(TrayFont(), QStringLiteral("999"), 35 - 8));
         field->hide();
-        auto* label = new QLabel(QString::number(tray), Bottom_Panel);
+        auto* label = new QLabel(QString::number(tray), panel_);
         label->setObjectName(QStringLiteral("FBoxLabel%1").arg(tray));
         label->setFont(TrayFont());
-        if (SlotFits(tray, width)) {
-            field->setGeometry(SlotX(tray), 5, 35, 23);
-            label->setGeometry(SlotX(tray), 36, 35, 23);
-            label->show();
-        } else {
-            field->setGeometry(40, 5, 35, 23);
-            label->setGeometry(40, 36, 35, 23);
-            label->hide();
-        }
-        field->installEventFilter(trayKeyFilter_);
+        const int x = SlotFits(tray, width) ? SlotX(tray) : 40;
+        field->setGeometry(x, 5, 35, 23);
+        label->setGeometry(x, 36, 35, 23);
+        label->setVisible(SlotFits(tray, width));
+        field->installEventFilter(keyFilter_);
         field->installEventFilter(this);
-        if (previous != nullptr) setTabOrder(previous, field);
+        if (previous != nullptr) QWidget::setTabOrder(previous, field);
         previous = field;
-        trayEdits_[static_cast<std::size_t>(tray - 1)] = field;
-        trayEditLabels_[static_cast<std::size_t>(tray - 1)] = label;
+        fields_[static_cast<std::size_t>(tray - 1)] = field;
+        labels_[static_cast<std::size_t>(tray - 1)] = label;
     }
 }
 
-void TForm1::PlaceTrayEdit(int tray, int slot, bool shown) {
-    QLineEdit* field = TrayEdit(tray);
-    QLabel* label = TrayEditLabel(tray);
+QLineEdit* TrayStrip::Field(int tray) const {
+    return tray >= 1 && tray <= TrayCount ? fields_[static_cast<std::size_t>(tray - 1)] : nullptr;
+}
+
+QLabel* TrayStrip::Label(int tray) const {
+    return tray >= 1 && tray <= TrayCount ? labels_[static_cast<std::size_t>(tray - 1)] : nullptr;
+}
+
+int TrayStrip::TrayOf(const QObject* object) const {
+    for (int tray = 1; tray <= TrayCount; ++tray)
+        if (fields_[static_cast<std::size_t>(tray - 1)] == object) return tray;
+    return 0;
+}
+
+void TrayStrip::Place(int tray, int slot, bool shown) {
+    QLineEdit* field = Field(tray);
+    QLabel* label = Label(tray);
     if (shown) {
         field->setGeometry(SlotX(slot), 10, 35, 25);
         label->setGeometry(SlotX(slot) + 5, 35, 35, 25);
@@ -87,68 +81,115 @@ void TForm1::PlaceTrayEdit(int tray, int slot, bool shown) {
     label->setVisible(shown);
 }
 
-void TForm1::ArrangeTrayEdits() {
-    const int width = Bottom_Panel->width();
-    Box_ScrollBar->setValue(0);
+void TrayStrip::Arrange() {
+    const int width = panel_->width();
+    scrollBar_->setValue(0);
     int shownCount = 0;
     for (int tray = 1; tray <= TrayCount; ++tray) {
         const bool fits = SlotFits(tray, width);
-        PlaceTrayEdit(tray, tray, fits);
+        Place(tray, tray, fits);
         if (fits) {
-            Box_ScrollBar->resize(TrayPitch * tray, Box_ScrollBar->height());
+            scrollBar_->resize(TrayPitch * tray, scrollBar_->height());
             ++shownCount;
         }
     }
-    trayStripScrolls_ = shownCount < TrayCount;
-    Box_ScrollBar->setVisible(trayStripScrolls_ && PageControl1->ActivePageIndex() >= 0);
-    Box_ScrollBar->setMaximum(TrayCount - shownCount);
-    Box_ScrollBar->setPageStep(TrayCount);
+    scrolls_ = shownCount < TrayCount;
+    scrollBar_->setMaximum(TrayCount - shownCount);
+    scrollBar_->setPageStep(TrayCount);
 }
 
-void TForm1::ScrollTrayEdits() {
-    const int width = Bottom_Panel->width();
-    const int first = Box_ScrollBar->value();
+void TrayStrip::Scroll() {
+    const int width = panel_->width();
+    const int first = scrollBar_->value();
     for (int tray = 1; tray <= TrayCount; ++tray) {
         const int slot = tray - first;
-        PlaceTrayEdit(tray, slot, slot >= 1 && SlotFits(slot, width));
+        Place(tray, slot, slot >= 1 && SlotFits(slot, width));
     }
-    Box_ScrollBar->setPageStep(1);
+    scrollBar_->setPageStep(1);
 }
 
-void TForm1::PlaceCloseButton() {
-    Close_Button->move(Diagram_Area->width() - Close_Button->width() - 5, 5);
-    Close_Button->setVisible(PageControl1->ActivePageIndex() >= 0);
-    Close_Button->raise();
+void TrayStrip::Show(const TNewTabSheet& sheet) {
+    Scroll();
+    for (int tray = 1; tray <= TrayCount; ++tray) {
+        const QString text = QString::number(sheet.GetTrayAmount(tray));
+        // Rewriting an unchanged text would move the caret of the field being typed in.
+        if (Field(tray)->text() != text) Field(tray)->setText(text);
+    }
+    scrollBar_->setVisible(scrolls_);
 }
 
-void TForm1::AlignResultLabels() {
-    struct Row {
-        QLabel* caption;
-        QLabel* value;
-    };
-    struct Group {
-        QLabel* longest;
-        std::vector<Row> rows;
-        bool valuesTakeCaptionTop;
-    };
-    const std::vector<Group> groups{
-        {Label3, {{Label3, VK_Label}, {Label2, ABredd_Label}}, false},
-        {Label10, {{Label7, OVK_Label}, {Label10, OptimalAbredd_Label}}, false},
-        {Label1, {{Label1, SFabrikat_Label}, {Label6, SModell_Label}, {Label8, SInstallning_Label}}, true},
-        {Label11, {{Label4, GMedel_Label}, {Label5, GFabrikat_Label}, {Label11, GPlats_Label}}, true},
-    };
-    for (const Group& group : groups) {
-        group.longest->adjustSize();
-        group.longest->move(16, group.longest->y());
-        const int edge = 16 + group.longest->width();
-        for (const Row& row : group.rows) {
-            row.caption->adjustSize();
-            row.caption->move(edge - row.caption->width(), row.caption->y());
-            const int top = group.valuesTakeCaptionTop ? row.caption->y() : row.value->y();
-            const int room = row.value->parentWidget()->width() - (edge + 5) - 6;
-            row.value->setGeometry(edge + 5, top, qMax(room, 0), row.caption->height());
+void TrayStrip::Hide() {
+    for (int tray = 1; tray <= TrayCount; ++tray) {
+        Field(tray)->hide();
+        Field(tray)->clear();
+        Label(tray)->hide();
+    }
+    // The strip's scroll bar belongs to the strip and goes with it.
+    scrollBar_->hide();
+}
+
+TrayReading TrayStrip::Read() const {
+    TrayReading reading;
+    for (int tray = 1; tray <= TrayCount; ++tray) {
+        const QString text = Field(tray)->text();
+        if (text.isEmpty()) {
+            reading.anyEmpty = true;
+            continue;
         }
+        if (reading.refused) continue;
+        if (const std::optional<qint32> value = ParseWholeNumber(text))
+            reading.amounts[static_cast<std::size_t>(tray - 1)] = *value;
+        else
+            reading.refused = text;
     }
+    return reading;
+}
+
+TrayEntries TrayStrip::WholeNumbers() const {
+    TrayEntries amounts;
+    for (int tray = 1; tray <= TrayCount; ++tray)
+        amounts[static_cast<std::size_t>(tray - 1)] = ParseWholeNumber(Field(tray)->text());
+    return amounts;
+}
+
+int TrayStrip::LastEmptyTray() const {
+    int last = 0;
+    for (int tray = 1; tray <= TrayCount; ++tray)
+        if (Field(tray)->text().isEmpty()) last = tray;
+    return last;
+}
+
+void TrayStrip::ReturnFocus(QLineEdit* field) {
+    returningFocus_ = true;
+    field->setFocus(Qt::OtherFocusReason);
+    returningFocus_ = false;
+}
+
+bool TrayStrip::eventFilter(QObject* watched, QEvent* event) {
+    const int tray = TrayOf(watched);
+    if (tray == 0) return false;
+    QLineEdit* field = Field(tray);
+    if (event->type() == QEvent::KeyRelease) {
+        emit keyReleased();
+    } else if (event->type() == QEvent::FocusOut) {
+        // Only a move of the focus to another control of this window counts
+        // as leaving the field; a deactivated window, a pop-up menu or a
+        // message box does not.
+        const QWidget* next = QApplication::focusWidget();
+        if (next != nullptr && next != field && next->window() == window_ && !returningFocus_) QueueExit(field);
+    }
+    return false;
+}
+
+void TrayStrip::QueueExit(QLineEdit* field) {
+    // After the focus change has finished: a message box must not open in
+    // the middle of it.
+    QTimer::singleShot(0, this, [this, target = QPointer<QLineEdit>(field)] {
+        if (!target || !target->isVisible() || exitShowing_ || !target->text().isEmpty()) return;
+        exitShowing_ = true;
+        emit emptyFieldLeft(target);
+        exitShowing_ = false;
+    });
 }
 
 }  // namespace kaldoventri

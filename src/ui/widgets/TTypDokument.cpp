@@ -5,16 +5,17 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 
+#include "files/LocaleNumber.h"
 #include "ui/widgets/ProgramFont.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/ArrowControl.h"
 #include "ui/widgets/TrayKeyFilter.h"
 #include "ui_TTypDokument.h"
+#include "workbook/TrayText.h"
 
 namespace kaldoventri {
 
@@ -136,6 +137,34 @@ void TTypDokument::ClearEntries() {
     SFabrikat_Edit->setFocus();
 }
 
+void TTypDokument::ShowSettings(const SheetSettings& settings) {
+    SFabrikat_Edit->setText(settings.spreaderMaker);
+    SModell_Edit->setText(settings.spreaderModel);
+    SInstallning_Edit->setText(settings.spreaderSetting);
+    GMedel_Edit->setText(settings.fertiliserName);
+    GFabrikat_Edit->setText(settings.fertiliserMaker);
+    GPLats_Edit->setText(settings.productionSite);
+    SpridarTyp_RadioGroup->SetItemIndex(settings.layout);
+    SetLayout(settings.layout);
+    for (int tray = 1; tray <= TrayCount; ++tray) SetTrayValue(settings.amounts[static_cast<std::size_t>(tray - 1)], tray);
+    UpDown2->SetPosition(settings.workingWidth);
+}
+
+SheetSettings TTypDokument::Settings() const {
+    SheetSettings settings;
+    for (int tray = 1; tray <= TrayCount; ++tray)
+        settings.amounts[static_cast<std::size_t>(tray - 1)] = WholeNumberOrError(GetTrayText(tray));
+    settings.spreaderMaker = GetSpreaderMaker();
+    settings.spreaderModel = GetSpreaderModel();
+    settings.spreaderSetting = GetSpreaderSetting();
+    settings.fertiliserName = GetFertiliserName();
+    settings.fertiliserMaker = GetFertiliserMaker();
+    settings.productionSite = GetProductionSite();
+    settings.layout = GetLayout();
+    settings.workingWidth = GetWorkingWidth();
+    return settings;
+}
+
 void TTypDokument::PlaceTrays12() { PlaceTrays(Layout12m); }
 
 void TTypDokument::PlaceTrays24() { PlaceTrays(Layout24m); }
@@ -199,11 +228,7 @@ void TTypDokument::SpridarTyp_RadioGroupClick() {
 
 void TTypDokument::UpDown2Click() { ShowWorkingWidth(); }
 
-void TTypDokument::ShowWorkingWidth() {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    Edit1->setText(locale.toString(UpDown2->Position() / 2.0, 'g', 15));
-}
+void TTypDokument::ShowWorkingWidth() { Edit1->setText(FormatNumber(UpDown2->Position() / 2.0)); }
 
 void TTypDokument::showEvent(QShowEvent* event) {
     ShowWorkingWidth();

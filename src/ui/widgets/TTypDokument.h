@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "evaluation/TrayLayout.h"
+#include "workbook/SheetSettings.h"
 
 class QLineEdit;
 
@@ -38,6 +39,13 @@ public:
 
     // Back to a blank test: layout "12 m", working width 12 m, all fields empty.
     void ClearEntries();
+
+    // Fills every field from a sheet's settings, the layout before the width
+    // (selecting another layout resets the width).
+    void ShowSettings(const SheetSettings& settings);
+    // What the fields hold. A tray text that is no whole number ends the
+    // command with the conversion error (CommandError).
+    SheetSettings Settings() const;
 
     // Set the layout value and the tray positions; the radio group is left
     // alone, so callers select the matching item themselves.

@@ -83,12 +83,12 @@ private:
                 std::optional<QMessageBox::StandardButton> answer = {}, std::function<void()> beforeAnswer = {}) {
         answerer.Queue(ChooseFile(path));
         if (answer) answerer.Queue(Press(*answer, std::move(beforeAnswer)));
-        w.form->Spara1->trigger();
+        w.c.Spara1->trigger();
     }
 
     void Open(MainWindow& w, ModalAnswerer& answerer, const QString& path) {
         answerer.Queue(ChooseFile(path));
-        w.form->ppna1->trigger();
+        w.c.ppna1->trigger();
     }
 
 private slots:
@@ -103,24 +103,24 @@ private slots:
         ModalAnswerer answerer;
         QString offered;
         answerer.Queue(ChooseFile(Path("field 3.vkf"), &offered));
-        w.form->Spara1->trigger();
+        w.c.Spara1->trigger();
         QCOMPARE(offered, QStringLiteral("Blad1"));
         QCOMPARE(QString::fromStdString(saved->GetTitle()), QStringLiteral("field 3"));
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - field 3"));
         QVERIFY(ReadAll(Path("field 3.vkf")).startsWith("Kaldoventri\r\nNormal,6,13,21,"));
 
         Open(w, answerer, Path("field 3.vkf"));
-        TNewTabSheet* opened = w.form->CurrentSheet();
+        TNewTabSheet* opened = w.workbook->CurrentSheet();
         QVERIFY(opened != saved);
         QCOMPARE(QString::fromStdString(opened->GetName()), QStringLiteral("Blad2"));
-        QCOMPARE(w.form->NextSheetNumber(), 3);
+        QCOMPARE(w.workbook->NextSheetNumber(), 3);
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - field 3"));
         for (int tray = 1; tray <= TrayCount; ++tray) QCOMPARE(opened->GetTrayAmount(tray), saved->GetTrayAmount(tray));
         QCOMPARE(opened->GetSpridarModell(), std::string("M2W Plus"));
         QCOMPARE(opened->GetSpridarInstallning(), std::string("34, vänster"));
         QCOMPARE(opened->GetABredd(), 25);
         QCOMPARE(opened->GetVK(25), saved->GetVK(25));
-        QCOMPARE(w.form->ABredd_Label->text(), QLocale().toString(12.5) + QStringLiteral(" m"));
+        QCOMPARE(w.c.ABredd_Label->text(), QLocale().toString(12.5) + QStringLiteral(" m"));
         QVERIFY(answerer.messages.isEmpty());
     }
 
@@ -129,7 +129,7 @@ private slots:
         WriteAll(Path("old.vkf"), TestFile(Amounts(10)) + "ABredd,40\r\n");
         ModalAnswerer answerer;
         Open(w, answerer, Path("old.vkf"));
-        TNewTabSheet* sheet = w.form->CurrentSheet();
+        TNewTabSheet* sheet = w.workbook->CurrentSheet();
         QVERIFY(sheet != nullptr);
         QCOMPARE(sheet->GetABredd(), 40);  // the last "ABredd" line wins; "99 m" is never read
         QCOMPARE(sheet->GetTrayAmount(26), 35);
@@ -137,8 +137,8 @@ private slots:
         QCOMPARE(sheet->GetGodselMedel(), std::string("NS 27-4"));
         QCOMPARE(sheet->GetTrayPosition(1), -12.25);
         QVERIFY(sheet->GetLeftPassReversed() && sheet->GetRightPassReversed());
-        QCOMPARE(w.form->TrayEdit(26)->text(), QStringLiteral("35"));
-        QCOMPARE(w.form->UpDown1->Position(), 40);
+        QCOMPARE(w.c.TrayEdit(26)->text(), QStringLiteral("35"));
+        QCOMPARE(w.c.UpDown1->Position(), 40);
     }
 
     void refusedFilesCreateNoSheet_data() {
@@ -167,8 +167,8 @@ private slots:
         Open(w, answerer, Path(name));
         QCOMPARE(answerer.messages, QStringList{message});
         QCOMPARE(answerer.messageTitles.value(0), QCoreApplication::applicationName());
-        QVERIFY(w.form->CurrentSheet() == nullptr);
-        QCOMPARE(w.form->NextSheetNumber(), 1);
+        QVERIFY(w.workbook->CurrentSheet() == nullptr);
+        QCOMPARE(w.workbook->NextSheetNumber(), 1);
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri"));
     }
 
@@ -181,14 +181,14 @@ private slots:
             ModalAnswerer answerer;
             Open(w, answerer, Path("short.vkf"));
             QCOMPARE(answerer.messages, QStringList{QStringLiteral("'' is not a valid integer value")});
-            QVERIFY(w.form->CurrentSheet() == nullptr);
+            QVERIFY(w.workbook->CurrentSheet() == nullptr);
         }
         QVERIFY(w.NewSheet() != nullptr);  // fills the tray fields with the peaked pattern, tray 26 holding 6
         ModalAnswerer answerer;
         Open(w, answerer, Path("short.vkf"));
-        QCOMPARE(QString::fromStdString(w.form->CurrentSheet()->GetName()), QStringLiteral("Blad2"));
-        QCOMPARE(w.form->CurrentSheet()->GetTrayAmount(25), 124);
-        QCOMPARE(w.form->CurrentSheet()->GetTrayAmount(26), 6);
+        QCOMPARE(QString::fromStdString(w.workbook->CurrentSheet()->GetName()), QStringLiteral("Blad2"));
+        QCOMPARE(w.workbook->CurrentSheet()->GetTrayAmount(25), 124);
+        QCOMPARE(w.workbook->CurrentSheet()->GetTrayAmount(26), 6);
     }
 
     void overwriteQuestion_data() {
@@ -212,13 +212,17 @@ private slots:
 
     // An empty tray field is written as the amount the sheet holds for it, so
     // the values after it keep their trays when the file is read.
+    // A number pasted into a field through its edit menu is saved as it is shown.
     void emptyTrayFieldIsSavedAsTheSheetsAmount() {
         MainWindow w;
         QVERIFY(w.NewSheet() != nullptr);
-        w.form->TrayEdit(7)->clear();
+        w.c.TrayEdit(7)->clear();
+        w.c.TrayEdit(2)->setText(QStringLiteral("500"));
+        w.c.TrayEdit(3)->setText(QStringLiteral("12a"));
         ModalAnswerer answerer;
         SaveAs(w, answerer, Path("gap.vkf"));
-        QVERIFY(ReadAll(Path("gap.vkf")).startsWith("Kaldoventri\r\nNormal,6,13,21,29,37,44,52,60,"));
+        QVERIFY(ReadAll(Path("gap.vkf")).startsWith("Kaldoventri\r\nNormal,6,500,21,29,37,44,52,60,"));
+        QVERIFY(answerer.messages.isEmpty());
     }
 
     // Saving that fails part way leaves the previous file byte for byte, shows
@@ -263,12 +267,12 @@ private slots:
 
         QCOMPARE(answerer.messages.value(1), message);
         if (fault != "folder vanishes") QCOMPARE(ReadAll(path), previous);
-        QCOMPARE(QString::fromStdString(w.form->CurrentSheet()->GetTitle()), QStringLiteral("Blad1"));
+        QCOMPARE(QString::fromStdString(w.workbook->CurrentSheet()->GetTitle()), QStringLiteral("Blad1"));
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - Blad1"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), fault == "folder vanishes" ? 0 : 1);
         answerer.Queue(FillAndAccept());  // the program runs on
-        w.form->Nytt1->trigger();
-        QCOMPARE(w.form->NextSheetNumber(), 3);
+        w.c.Nytt1->trigger();
+        QCOMPARE(w.workbook->NextSheetNumber(), 3);
     }
 
     // A file removed while the question is open is simply written anew.
@@ -286,8 +290,8 @@ private slots:
     void commandsWithoutASheetDoNothing() {
         MainWindow w;
         ModalAnswerer answerer;
-        w.form->Spara1->trigger();
-        w.form->Spara_ToolButton->click();
+        w.c.Spara1->trigger();
+        w.c.Spara_ToolButton->click();
         QVERIFY(answerer.classes.isEmpty());
     }
 };

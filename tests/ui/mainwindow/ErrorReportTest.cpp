@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "MainWindowFixture.h"
-#include "ui/mainwindow/CommandError.h"
+#include "workbook/CommandError.h"
 #include "ui/mainwindow/ErrorReportingApplication.h"
 
 using namespace kaldoventri;

@@ -14,10 +14,25 @@
 #include <memory>
 #include <vector>
 
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QToolButton>
+
 #include "evaluation/TNewTabSheet.h"
+#include "drawing/TCopyDiagram.h"
+#include "drawing/TDiagram.h"
+#include "drawing/TPrintDiagram.h"
+#include "ui/mainwindow/ClipboardPictureView.h"
+#include "ui/mainwindow/DiagramOutput.h"
+#include "ui/mainwindow/PointerReadout.h"
+#include "ui/mainwindow/ReadoutTracker.h"
+#include "ui/mainwindow/DiagramView.h"
+#include "ui/mainwindow/SheetTabBar.h"
 #include "ui/mainwindow/TForm1.h"
-#include "ui/widgets/TTypDokument.h"
 #include "ui/widgets/ArrowControl.h"
+#include "ui/widgets/TTypDokument.h"
+#include "workbook/Workbook.h"
 
 namespace kaldoventri::testing {
 
@@ -91,10 +106,69 @@ inline ModalAnswerer::Answer FillAndAccept(std::vector<int> amounts = PeakedAmou
     };
 }
 
-// A shown 1600 x 1000 main window with its dialog, as the program starts it.
+// The main window's controls, found by their component names as a user's
+// automation tool would find them.
+struct Controls {
+    explicit Controls(QWidget& window) : window_(window) {}
+
+private:
+    QWidget& window_;  // first: the controls below are found in it
+
+public:
+    template <class T = QWidget>
+    T* Find(const QString& name) const {
+        T* found = window_.findChild<T*>(name);
+        if (found == nullptr) qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    QLineEdit* TrayEdit(int tray) const { return Find<QLineEdit>(QStringLiteral("FBox%1").arg(tray)); }
+    QLabel* TrayEditLabel(int tray) const { return Find<QLabel>(QStringLiteral("FBoxLabel%1").arg(tray)); }
+
+#define KALDOVENTRI_CONTROL(Type, Name) Type* const Name = Find<Type>(QStringLiteral(#Name));
+    KALDOVENTRI_CONTROL(QToolButton, Nytt_ToolButton)
+    KALDOVENTRI_CONTROL(QToolButton, Spara_ToolButton)
+    KALDOVENTRI_CONTROL(QToolButton, Print_ToolButton)
+    KALDOVENTRI_CONTROL(QToolButton, Close_Button)
+    KALDOVENTRI_CONTROL(QLabel, VK_Label)
+    KALDOVENTRI_CONTROL(QLabel, ABredd_Label)
+    KALDOVENTRI_CONTROL(QLabel, OVK_Label)
+    KALDOVENTRI_CONTROL(QLabel, OptimalAbredd_Label)
+    KALDOVENTRI_CONTROL(QLabel, SFabrikat_Label)
+    KALDOVENTRI_CONTROL(QLabel, GFabrikat_Label)
+    KALDOVENTRI_CONTROL(QLabel, GMedel_Label)
+    KALDOVENTRI_CONTROL(QLabel, GPlats_Label)
+    KALDOVENTRI_CONTROL(QLabel, Label9)
+    KALDOVENTRI_CONTROL(QWidget, Bottom_Panel)
+    KALDOVENTRI_CONTROL(ArrowControl, UpDown1)
+    KALDOVENTRI_CONTROL(QScrollBar, Box_ScrollBar)
+    KALDOVENTRI_CONTROL(SheetTabBar, PageControl1)
+    KALDOVENTRI_CONTROL(DiagramView, Diagram_PaintBox)
+    KALDOVENTRI_CONTROL(ClipboardPictureView, Diagram_Image)
+    KALDOVENTRI_CONTROL(QMenu, PopupMenu1)
+    KALDOVENTRI_CONTROL(QTimer, Timer1)
+    KALDOVENTRI_CONTROL(QAction, Nytt1)
+    KALDOVENTRI_CONTROL(QAction, ppna1)
+    KALDOVENTRI_CONTROL(QAction, Spara1)
+    KALDOVENTRI_CONTROL(QAction, Stng1)
+    KALDOVENTRI_CONTROL(QAction, Stngalla1)
+    KALDOVENTRI_CONTROL(QAction, Menu_Diagram1)
+    KALDOVENTRI_CONTROL(QAction, Menu_Diagram2)
+    KALDOVENTRI_CONTROL(QAction, YSkala0)
+    KALDOVENTRI_CONTROL(QAction, YSKala1)
+    KALDOVENTRI_CONTROL(QAction, Visameter1)
+    KALDOVENTRI_CONTROL(QAction, VisaBackar1)
+    KALDOVENTRI_CONTROL(QAction, VisaBackarbacknr1)
+    KALDOVENTRI_CONTROL(QAction, Kopiera1)
+    KALDOVENTRI_CONTROL(QAction, setup)
+    KALDOVENTRI_CONTROL(QAction, PopupMenu_Setup)
+    KALDOVENTRI_CONTROL(QAction, Om1)
+#undef KALDOVENTRI_CONTROL
+};
+
+// A shown 1600 x 1000 main window on its own workbook, with its dialog, as
+// the program starts it.
 struct MainWindow {
     MainWindow() {
-        form = std::make_unique<TForm1>();
         form->SetTypDokument(new TTypDokument(form.get()));
         form->resize(1600, 1000);
         form->show();
@@ -105,11 +179,13 @@ struct MainWindow {
     TNewTabSheet* NewSheet(const ModalAnswerer::Answer& answer = FillAndAccept()) {
         ModalAnswerer answerer;
         answerer.Queue(answer);
-        form->Nytt1->trigger();
-        return form->CurrentSheet();
+        c.Nytt1->trigger();
+        return workbook->CurrentSheet();
     }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<Workbook> workbook = std::make_unique<Workbook>();
+    std::unique_ptr<TForm1> form = std::make_unique<TForm1>(*workbook);
+    Controls c{*form};
 };
 
 }  // namespace kaldoventri::testing

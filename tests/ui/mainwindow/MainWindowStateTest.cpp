@@ -16,7 +16,7 @@
 #include "drawing/TPrintDiagram.h"
 #include "MainWindowFixture.h"
 #include "ui/mainwindow/CommandBoundary.h"
-#include "ui/mainwindow/CommandError.h"
+#include "workbook/CommandError.h"
 #include "ui/mainwindow/PointerReadout.h"
 #include "files/WholeNumber.h"
 #include "ui/widgets/TAboutBox.h"
@@ -34,29 +34,29 @@ private slots:
         MainWindow w;
         TForm1& f = *w.form;
         QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri"));
-        QVERIFY(!f.Spara_ToolButton->isEnabled());
-        QVERIFY(!f.Print_ToolButton->isEnabled());
-        QVERIFY(f.Nytt_ToolButton->isEnabled());
-        QVERIFY(!f.Label9->isVisible());
-        QVERIFY(!f.UpDown1->isVisible());
-        QVERIFY(!f.Box_ScrollBar->isVisible());
-        QVERIFY(!f.Close_Button->isVisible());
+        QVERIFY(!w.c.Spara_ToolButton->isEnabled());
+        QVERIFY(!w.c.Print_ToolButton->isEnabled());
+        QVERIFY(w.c.Nytt_ToolButton->isEnabled());
+        QVERIFY(!w.c.Label9->isVisible());
+        QVERIFY(!w.c.UpDown1->isVisible());
+        QVERIFY(!w.c.Box_ScrollBar->isVisible());
+        QVERIFY(!w.c.Close_Button->isVisible());
         for (int tray = 1; tray <= TrayCount; ++tray) {
-            QVERIFY(!f.TrayEdit(tray)->isVisible());
-            QVERIFY(!f.TrayEditLabel(tray)->isVisible());
-            QCOMPARE(f.TrayEdit(tray)->objectName(), QStringLiteral("FBox%1").arg(tray));
-            QCOMPARE(f.TrayEditLabel(tray)->objectName(), QStringLiteral("FBoxLabel%1").arg(tray));
+            QVERIFY(!w.c.TrayEdit(tray)->isVisible());
+            QVERIFY(!w.c.TrayEditLabel(tray)->isVisible());
+            QCOMPARE(w.c.TrayEdit(tray)->objectName(), QStringLiteral("FBox%1").arg(tray));
+            QCOMPARE(w.c.TrayEditLabel(tray)->objectName(), QStringLiteral("FBoxLabel%1").arg(tray));
         }
-        QVERIFY(f.Menu_Diagram1->isChecked() && f.YSkala0->isChecked());
-        QVERIFY(!f.Menu_Diagram2->isChecked() && !f.YSKala1->isChecked());
-        QVERIFY(f.Visameter1->isChecked() && f.VisaBackar1->isChecked() && !f.VisaBackarbacknr1->isChecked());
-        QCOMPARE(f.NextSheetNumber(), 1);
-        QVERIFY(f.CurrentSheet() == nullptr);
-        QVERIFY(f.Timer1->isActive());
-        QCOMPARE(f.Timer1->interval(), 50);
-        QCOMPARE(f.ReadoutRect(), QRect(100, 100, 150, 30));
+        QVERIFY(w.c.Menu_Diagram1->isChecked() && w.c.YSkala0->isChecked());
+        QVERIFY(!w.c.Menu_Diagram2->isChecked() && !w.c.YSKala1->isChecked());
+        QVERIFY(w.c.Visameter1->isChecked() && w.c.VisaBackar1->isChecked() && !w.c.VisaBackarbacknr1->isChecked());
+        QCOMPARE(w.workbook->NextSheetNumber(), 1);
+        QVERIFY(w.workbook->CurrentSheet() == nullptr);
+        QVERIFY(w.c.Timer1->isActive());
+        QCOMPARE(w.c.Timer1->interval(), 50);
+        QCOMPARE(f.Readout().ReadoutRect(), QRect(100, 100, 150, 30));
         for (const DiagramRenderer* renderer : std::initializer_list<const DiagramRenderer*>{
-                 &f.ScreenDiagram(), &f.CopyDiagram(), &f.PrintDiagram()}) {
+                 &w.c.Diagram_PaintBox->Renderer(), &f.Output().CopyRenderer(), &f.Output().PrintRenderer()}) {
             QCOMPARE(renderer->GetTrayMarking(), 1);
             QVERIFY(renderer->GetShowMetres());
         }
@@ -85,7 +85,7 @@ private slots:
 
     void copyHasControlC() {
         MainWindow w;
-        QCOMPARE(w.form->Kopiera1->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
+        QCOMPARE(w.c.Kopiera1->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
     }
 
     void workingWidthArrows_data() {
@@ -107,11 +107,11 @@ private slots:
         MainWindow w;
         TNewTabSheet* sheet = w.NewSheet(FillAndAccept(PeakedAmounts, start));
         QVERIFY(sheet != nullptr);
-        QCOMPARE(w.form->UpDown1->Position(), start);
-        w.form->UpDown1->Step(direction);
+        QCOMPARE(w.c.UpDown1->Position(), start);
+        w.c.UpDown1->Step(direction);
         QCOMPARE(sheet->GetABredd(), expected);
-        QCOMPARE(w.form->UpDown1->Position(), expected);
-        QCOMPARE(w.form->ABredd_Label->text(), label);
+        QCOMPARE(w.c.UpDown1->Position(), expected);
+        QCOMPARE(w.c.ABredd_Label->text(), label);
         QCOMPARE(sheet->GetCalcWidth(), expected);  // evaluated at the new width
     }
 
@@ -135,23 +135,23 @@ private slots:
         MainWindow w;
         TForm1& f = *w.form;
         for (const QString& name : clicks) f.findChild<QAction*>(name)->trigger();
-        QCOMPARE(f.ScreenDiagram().GetTrayMarking(), marking);
-        QCOMPARE(f.CopyDiagram().GetTrayMarking(), marking);
-        QCOMPARE(f.PrintDiagram().GetTrayMarking(), 1);  // the printed page keeps its tray squares
-        QCOMPARE(f.VisaBackar1->isChecked(), traysTicked);
-        QCOMPARE(f.VisaBackarbacknr1->isChecked(), numbersTicked);
+        QCOMPARE(w.c.Diagram_PaintBox->Renderer().GetTrayMarking(), marking);
+        QCOMPARE(f.Output().CopyRenderer().GetTrayMarking(), marking);
+        QCOMPARE(f.Output().PrintRenderer().GetTrayMarking(), 1);  // the printed page keeps its tray squares
+        QCOMPARE(w.c.VisaBackar1->isChecked(), traysTicked);
+        QCOMPARE(w.c.VisaBackarbacknr1->isChecked(), numbersTicked);
     }
 
     void showMetresReachesScreenAndPictureOnly() {
         MainWindow w;
         TForm1& f = *w.form;
-        f.Visameter1->trigger();
-        QVERIFY(!f.Visameter1->isChecked());
-        QVERIFY(!f.ScreenDiagram().GetShowMetres());
-        QVERIFY(!f.CopyDiagram().GetShowMetres());
-        QVERIFY(f.PrintDiagram().GetShowMetres());
-        f.Visameter1->trigger();
-        QVERIFY(f.Visameter1->isChecked() && f.ScreenDiagram().GetShowMetres() && f.CopyDiagram().GetShowMetres());
+        w.c.Visameter1->trigger();
+        QVERIFY(!w.c.Visameter1->isChecked());
+        QVERIFY(!w.c.Diagram_PaintBox->Renderer().GetShowMetres());
+        QVERIFY(!f.Output().CopyRenderer().GetShowMetres());
+        QVERIFY(f.Output().PrintRenderer().GetShowMetres());
+        w.c.Visameter1->trigger();
+        QVERIFY(w.c.Visameter1->isChecked() && w.c.Diagram_PaintBox->Renderer().GetShowMetres() && f.Output().CopyRenderer().GetShowMetres());
     }
 
     void yScaleItemsTickInPairsAndRecalculate() {
@@ -159,16 +159,16 @@ private slots:
         TForm1& f = *w.form;
         TNewTabSheet* sheet = w.NewSheet();
         QCOMPARE(sheet->GetYAxisMax(), 160);
-        f.YSKala1->trigger();
-        QCOMPARE(f.YScaleMode(), 1);
-        QVERIFY(f.YSKala1->isChecked() && f.Menu_Diagram2->isChecked());
-        QVERIFY(!f.YSkala0->isChecked() && !f.Menu_Diagram1->isChecked());
+        w.c.YSKala1->trigger();
+        QCOMPARE(w.workbook->YScaleMode(), 1);
+        QVERIFY(w.c.YSKala1->isChecked() && w.c.Menu_Diagram2->isChecked());
+        QVERIFY(!w.c.YSkala0->isChecked() && !w.c.Menu_Diagram1->isChecked());
         QCOMPARE(sheet->GetYAxisMax(), 140);  // percent of the normal level 109
-        f.Menu_Diagram1->trigger();
-        QVERIFY(f.YSkala0->isChecked() && f.Menu_Diagram1->isChecked() && !f.YSKala1->isChecked());
+        w.c.Menu_Diagram1->trigger();
+        QVERIFY(w.c.YSkala0->isChecked() && w.c.Menu_Diagram1->isChecked() && !w.c.YSKala1->isChecked());
         QCOMPARE(sheet->GetYAxisMax(), 160);
-        f.Menu_Diagram1->trigger();  // choosing the ticked item keeps it ticked
-        QVERIFY(f.Menu_Diagram1->isChecked() && f.YSkala0->isChecked());
+        w.c.Menu_Diagram1->trigger();  // choosing the ticked item keeps it ticked
+        QVERIFY(w.c.Menu_Diagram1->isChecked() && w.c.YSkala0->isChecked());
     }
 
     void popupMenuSources_data() {
@@ -192,8 +192,8 @@ private slots:
         QVERIFY(target != nullptr);
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), target->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(target, &event);
-        QCOMPARE(w.form->PopupMenu1->isVisible(), opens);
-        w.form->PopupMenu1->hide();
+        QCOMPARE(w.c.PopupMenu1->isVisible(), opens);
+        w.c.PopupMenu1->hide();
     }
 
     void sheetCommandsAreSilentWithoutSheet_data() {
@@ -211,7 +211,7 @@ private slots:
         if (command == QLatin1String("print")) {
             f.Print_ToolButtonClick();
         } else if (command == QLatin1String("arrows")) {
-            f.UpDown1->Step(1);
+            w.c.UpDown1->Step(1);
         } else if (command == QLatin1String("pointer")) {
             f.Diagram_PaintBoxMouseMove(300, 300);
             f.Timer1Timer();
@@ -222,9 +222,9 @@ private slots:
         QTest::qWait(30);
         QVERIFY2(answerer.classes.isEmpty(), qPrintable(answerer.classes.join(',')));
         QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri"));
-        QCOMPARE(f.PageControl1->PageCount(), 0);
+        QCOMPARE(w.c.PageControl1->PageCount(), 0);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("unchanged"));
-        QVERIFY(!f.ReadoutWindow()->isVisible());
+        QVERIFY(!f.Readout().Window()->isVisible());
     }
 
     void aboutBoxIsNewEachTime() {
@@ -236,8 +236,8 @@ private slots:
                 boxes << modal;
                 modal->close();
             });
-        w.form->Om1->trigger();
-        w.form->Om1->trigger();
+        w.c.Om1->trigger();
+        w.c.Om1->trigger();
         QCOMPARE(answerer.classes, QStringList({"kaldoventri::TAboutBox", "kaldoventri::TAboutBox"}));
         QCOMPARE(boxes.size(), 2);
         QVERIFY(boxes[0].isNull() && boxes[1].isNull());  // each freed when it closed

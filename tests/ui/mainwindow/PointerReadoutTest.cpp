@@ -22,13 +22,13 @@ int PrepareHalfUnitRows(MainWindow& w) {
     for (int extra = 0; extra < 2; ++extra) {
         f.resize(1600, 1000 + extra);
         if (!QTest::qWaitFor([&] { return f.height() == 1000 + extra; })) return -1;
-        f.Diagram_PaintBox->repaint();
-        const int h = f.Diagram_PaintBox->height();
-        const int plot = h - 2 * f.ScreenDiagram().GetMarginY();
+        w.c.Diagram_PaintBox->repaint();
+        const int h = w.c.Diagram_PaintBox->height();
+        const int plot = h - 2 * w.c.Diagram_PaintBox->Renderer().GetMarginY();
         if (plot % 2 != 0) continue;
-        f.CurrentSheet()->SetYAxisMax(plot / 2);
-        f.Diagram_PaintBox->repaint();
-        return h - f.ScreenDiagram().GetMarginY();
+        w.workbook->CurrentSheet()->SetYAxisMax(plot / 2);
+        w.c.Diagram_PaintBox->repaint();
+        return h - w.c.Diagram_PaintBox->Renderer().GetMarginY();
     }
     return -1;
 }
@@ -75,26 +75,26 @@ private slots:
         QVERIFY(axis > 0);
         const int x = 400;
         const int y = axis - unitsAboveAxisTimesTwo;
-        f.Timer1->stop();
+        w.c.Timer1->stop();
 
         f.Diagram_PaintBoxMouseMove(x, y);
-        QVERIFY(f.Timer1->isActive());
+        QVERIFY(w.c.Timer1->isActive());
         f.Timer1Timer();  // the pointer moved since the last tick
-        QVERIFY(!f.ReadoutWindow()->isVisible());
+        QVERIFY(!f.Readout().Window()->isVisible());
         f.Timer1Timer();  // at rest for a full tick
-        QCOMPARE(f.ReadoutWindow()->isVisible(), !text.isEmpty());
-        QCOMPARE(f.Timer1->isActive(), text.isEmpty());  // below the axis it keeps watching
+        QCOMPARE(f.Readout().Window()->isVisible(), !text.isEmpty());
+        QCOMPARE(w.c.Timer1->isActive(), text.isEmpty());  // below the axis it keeps watching
         if (text.isEmpty()) return;
-        QCOMPARE(f.ReadoutWindow()->text(), text);
-        QCOMPARE(f.Diagram_PaintBox->toolTip(), text);
-        QVERIFY(f.Diagram_PaintBox->ShowHint());
-        QCOMPARE(f.ReadoutRect(), QRect(f.Diagram_PaintBox->mapToGlobal(QPoint(x, y)), QSize(150, 30)));
-        QCOMPARE(f.ReadoutWindow()->geometry(), f.ReadoutRect());
+        QCOMPARE(f.Readout().Window()->text(), text);
+        QCOMPARE(w.c.Diagram_PaintBox->toolTip(), text);
+        QVERIFY(w.c.Diagram_PaintBox->ShowHint());
+        QCOMPARE(f.Readout().ReadoutRect(), QRect(w.c.Diagram_PaintBox->mapToGlobal(QPoint(x, y)), QSize(150, 30)));
+        QCOMPARE(f.Readout().Window()->geometry(), f.Readout().ReadoutRect());
 
         f.Diagram_PaintBoxMouseMove(x + 1, y);  // moves again: gone at the next tick
-        QVERIFY(!f.Diagram_PaintBox->ShowHint());
+        QVERIFY(!w.c.Diagram_PaintBox->ShowHint());
         f.Timer1Timer();
-        QVERIFY(!f.ReadoutWindow()->isVisible());
+        QVERIFY(!f.Readout().Window()->isVisible());
     }
 
     void timerShowsItByItself() {
@@ -104,9 +104,9 @@ private slots:
         const int axis = PrepareHalfUnitRows(w);
         QVERIFY(axis > 0);
         f.Diagram_PaintBoxMouseMove(300, axis - 20);
-        QTRY_VERIFY(f.ReadoutWindow()->isVisible());
-        QCOMPARE(f.ReadoutWindow()->text(), QStringLiteral("Y = 10"));
-        QVERIFY(!f.Timer1->isActive());
+        QTRY_VERIFY(f.Readout().Window()->isVisible());
+        QCOMPARE(f.Readout().Window()->text(), QStringLiteral("Y = 10"));
+        QVERIFY(!w.c.Timer1->isActive());
     }
 
     void popupMenuHidesReadout() {
@@ -114,19 +114,19 @@ private slots:
         TForm1& f = *w.form;
         w.NewSheet();
         const int axis = PrepareHalfUnitRows(w);
-        f.Timer1->stop();
+        w.c.Timer1->stop();
         f.Diagram_PaintBoxMouseMove(300, axis - 20);
         f.Timer1Timer();
         f.Timer1Timer();
-        QVERIFY(f.ReadoutWindow()->isVisible());
-        emit f.Diagram_PaintBox->customContextMenuRequested(QPoint(300, axis - 20));
-        QVERIFY(f.PopupMenu1->isVisible());
-        QVERIFY(!f.ReadoutWindow()->isVisible());
+        QVERIFY(f.Readout().Window()->isVisible());
+        emit w.c.Diagram_PaintBox->customContextMenuRequested(QPoint(300, axis - 20));
+        QVERIFY(w.c.PopupMenu1->isVisible());
+        QVERIFY(!f.Readout().Window()->isVisible());
         f.Diagram_PaintBoxMouseMove(301, axis - 20);
         f.Timer1Timer();
         f.Timer1Timer();
-        QVERIFY(!f.ReadoutWindow()->isVisible());  // not over the open menu
-        f.PopupMenu1->hide();
+        QVERIFY(!f.Readout().Window()->isVisible());  // not over the open menu
+        w.c.PopupMenu1->hide();
     }
 
     void nothingForAPointerNeverOverTheDiagram() {
@@ -134,17 +134,17 @@ private slots:
         TForm1& f = *w.form;
         w.NewSheet();
         QTest::qWait(200);  // several ticks with the sheet's pointer still at (0, 0)
-        QVERIFY(!f.ReadoutWindow()->isVisible());
+        QVERIFY(!f.Readout().Window()->isVisible());
     }
 
     void clickSwitchesTooltipOn() {
         MainWindow w;
         TForm1& f = *w.form;
         w.NewSheet();
-        QCOMPARE(f.Diagram_PaintBox->toolTip(), QStringLiteral("y=56"));
-        QVERIFY(!f.Diagram_PaintBox->ShowHint());
-        QTest::mouseClick(f.Diagram_PaintBox, Qt::LeftButton, {}, QPoint(200, 200));
-        QVERIFY(f.Diagram_PaintBox->ShowHint());
+        QCOMPARE(w.c.Diagram_PaintBox->toolTip(), QStringLiteral("y=56"));
+        QVERIFY(!w.c.Diagram_PaintBox->ShowHint());
+        QTest::mouseClick(w.c.Diagram_PaintBox, Qt::LeftButton, {}, QPoint(200, 200));
+        QVERIFY(w.c.Diagram_PaintBox->ShowHint());
     }
 };
 

@@ -19,10 +19,9 @@ using namespace kaldoventri::testing;
 
 namespace {
 
-QStringList PageNames(const TForm1& form) {
+QStringList PageNames(const Workbook& workbook) {
     QStringList names;
-    for (int i = 0; i < form.PageControl1->PageCount(); ++i)
-        names << QString::fromStdString(form.PageControl1->Page(i)->GetName());
+    for (int i = 0; i < workbook.SheetCount(); ++i) names << QString::fromStdString(workbook.Sheet(i)->GetName());
     return names;
 }
 
@@ -47,36 +46,36 @@ private slots:
         TNewTabSheet* sheet = w.NewSheet();
         QVERIFY(sheet != nullptr);
         QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri - Blad1"));
-        QCOMPARE(f.PageControl1->PageCaption(0), QStringLiteral("Blad1"));
+        QCOMPARE(w.c.PageControl1->PageCaption(0), QStringLiteral("Blad1"));
         QVERIFY(sheet->GetLeftPassReversed() && sheet->GetRightPassReversed() && !sheet->GetOwnPassReversed());
         QCOMPARE(sheet->GetTrayPosition(1), -12.25);
         QCOMPARE(sheet->GetTrayPosition(26), 12.25);
-        QCOMPARE(f.VK_Label->text(), QStringLiteral("2,2 %"));
-        QCOMPARE(f.ABredd_Label->text(), QStringLiteral("12 m"));
-        QCOMPARE(f.OVK_Label->text(), QStringLiteral("0 %"));
-        QCOMPARE(f.OptimalAbredd_Label->text(), QStringLiteral("12,5 m"));
-        QCOMPARE(f.SFabrikat_Label->text(), QStringLiteral("Bogballe"));
-        QCOMPARE(f.GFabrikat_Label->text(), QStringLiteral("Yara"));
-        QCOMPARE(f.GPlats_Label->text(), QStringLiteral("Glomfjord"));
-        QCOMPARE(f.TrayEdit(13)->text(), QStringLiteral("98"));
-        QVERIFY(f.Spara_ToolButton->isEnabled() && f.Print_ToolButton->isEnabled());
-        QVERIFY(f.UpDown1->isVisible() && f.Label9->isVisible() && f.Close_Button->isVisible());
-        QCOMPARE(f.UpDown1->Position(), 24);
+        QCOMPARE(w.c.VK_Label->text(), QStringLiteral("2,2 %"));
+        QCOMPARE(w.c.ABredd_Label->text(), QStringLiteral("12 m"));
+        QCOMPARE(w.c.OVK_Label->text(), QStringLiteral("0 %"));
+        QCOMPARE(w.c.OptimalAbredd_Label->text(), QStringLiteral("12,5 m"));
+        QCOMPARE(w.c.SFabrikat_Label->text(), QStringLiteral("Bogballe"));
+        QCOMPARE(w.c.GFabrikat_Label->text(), QStringLiteral("Yara"));
+        QCOMPARE(w.c.GPlats_Label->text(), QStringLiteral("Glomfjord"));
+        QCOMPARE(w.c.TrayEdit(13)->text(), QStringLiteral("98"));
+        QVERIFY(w.c.Spara_ToolButton->isEnabled() && w.c.Print_ToolButton->isEnabled());
+        QVERIFY(w.c.UpDown1->isVisible() && w.c.Label9->isVisible() && w.c.Close_Button->isVisible());
+        QCOMPARE(w.c.UpDown1->Position(), 24);
     }
 
     void sheetNumbersNeverGoBack() {
         MainWindow w;
         TForm1& f = *w.form;
         for (int i = 0; i < 3; ++i) w.NewSheet();
-        QCOMPARE(PageNames(f), QStringList({"Blad1", "Blad2", "Blad3"}));
-        f.PageControl1->Tab(1)->click();
+        QCOMPARE(PageNames(*w.workbook), QStringList({"Blad1", "Blad2", "Blad3"}));
+        w.c.PageControl1->Tab(1)->click();
         QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri - Blad2"));
-        f.Stng1->trigger();
-        QCOMPARE(PageNames(f), QStringList({"Blad1", "Blad3"}));
-        QCOMPARE(QString::fromStdString(f.CurrentSheet()->GetName()), QStringLiteral("Blad3"));
-        QCOMPARE(f.PageControl1->ActivePageIndex(), 1);
+        w.c.Stng1->trigger();
+        QCOMPARE(PageNames(*w.workbook), QStringList({"Blad1", "Blad3"}));
+        QCOMPARE(QString::fromStdString(w.workbook->CurrentSheet()->GetName()), QStringLiteral("Blad3"));
+        QCOMPARE(w.c.PageControl1->ActivePageIndex(), 1);
         w.NewSheet();
-        QCOMPARE(PageNames(f), QStringList({"Blad1", "Blad3", "Blad4"}));
+        QCOMPARE(PageNames(*w.workbook), QStringList({"Blad1", "Blad3", "Blad4"}));
         QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri - Blad4"));
     }
 
@@ -84,9 +83,9 @@ private slots:
         MainWindow w;
         TForm1& f = *w.form;
         for (int i = 0; i < 3; ++i) w.NewSheet();
-        QCOMPARE(f.PageControl1->ActivePageIndex(), 2);
-        f.Close_Button->click();
-        QCOMPARE(f.PageControl1->ActivePageIndex(), 0);
+        QCOMPARE(w.c.PageControl1->ActivePageIndex(), 2);
+        w.c.Close_Button->click();
+        QCOMPARE(w.c.PageControl1->ActivePageIndex(), 0);
         QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri - Blad1"));
     }
 
@@ -102,28 +101,28 @@ private slots:
         w.NewSheet();
         if (command == QLatin1String("Stngalla1")) w.NewSheet();
         f.findChild<QAction*>(command)->trigger();
-        QVERIFY(f.CurrentSheet() == nullptr);
-        QCOMPARE(f.PageControl1->PageCount(), 0);
+        QVERIFY(w.workbook->CurrentSheet() == nullptr);
+        QCOMPARE(w.c.PageControl1->PageCount(), 0);
         QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri"));
         for (int tray = 1; tray <= TrayCount; ++tray) {
-            QVERIFY(f.TrayEdit(tray)->text().isEmpty());
-            QVERIFY(!f.TrayEdit(tray)->isVisible());
+            QVERIFY(w.c.TrayEdit(tray)->text().isEmpty());
+            QVERIFY(!w.c.TrayEdit(tray)->isVisible());
         }
-        QVERIFY(f.VK_Label->text().isEmpty() && f.SFabrikat_Label->text().isEmpty());
-        QVERIFY(!f.Spara_ToolButton->isEnabled() && !f.Print_ToolButton->isEnabled());
-        QVERIFY(!f.UpDown1->isVisible() && !f.Close_Button->isVisible());
-        QCOMPARE(f.NextSheetNumber(), command == QLatin1String("Stngalla1") ? 3 : 2);
+        QVERIFY(w.c.VK_Label->text().isEmpty() && w.c.SFabrikat_Label->text().isEmpty());
+        QVERIFY(!w.c.Spara_ToolButton->isEnabled() && !w.c.Print_ToolButton->isEnabled());
+        QVERIFY(!w.c.UpDown1->isVisible() && !w.c.Close_Button->isVisible());
+        QCOMPARE(w.workbook->NextSheetNumber(), command == QLatin1String("Stngalla1") ? 3 : 2);
     }
 
     void cancelUsesNoSheetNumber() {
         MainWindow w;
         ModalAnswerer answerer;
-        w.form->Nytt_ToolButton->click();  // the answerer cancels the dialog
+        w.c.Nytt_ToolButton->click();  // the answerer cancels the dialog
         QCOMPARE(answerer.classes, QStringList{"kaldoventri::TTypDokument"});
-        QCOMPARE(w.form->PageControl1->PageCount(), 0);
-        QCOMPARE(w.form->NextSheetNumber(), 1);
+        QCOMPARE(w.c.PageControl1->PageCount(), 0);
+        QCOMPARE(w.workbook->NextSheetNumber(), 1);
         w.NewSheet();
-        QCOMPARE(PageNames(*w.form), QStringList{"Blad1"});
+        QCOMPARE(PageNames(*w.workbook), QStringList{"Blad1"});
     }
 
     void missingTraysAreNamedHighestFirst() {
@@ -143,11 +142,11 @@ private slots:
             dialog->Box_Edit(3)->setText(QStringLiteral("21"));
             dialog->accept();
         });
-        w.form->Nytt1->trigger();
+        w.c.Nytt1->trigger();
         QCOMPARE(answerer.messages, QStringList({QStringLiteral("Saknas värde i back 17!"),
                                                  QStringLiteral("Saknas värde i back 3!")}));
-        QCOMPARE(w.form->PageControl1->PageCount(), 1);
-        QCOMPARE(w.form->CurrentSheet()->GetTrayAmount(3), 21);
+        QCOMPARE(w.c.PageControl1->PageCount(), 1);
+        QCOMPARE(w.workbook->CurrentSheet()->GetTrayAmount(3), 21);
     }
 
     void settingsRefusedWhileTrayFieldEmpty_data() {
@@ -159,8 +158,8 @@ private slots:
         QFETCH(QString, command);
         MainWindow w;
         w.NewSheet();
-        w.form->TrayEdit(7)->clear();
-        w.form->TrayEdit(19)->clear();
+        w.c.TrayEdit(7)->clear();
+        w.c.TrayEdit(19)->clear();
         ModalAnswerer answerer;
         w.form->findChild<QAction*>(command)->trigger();
         QCOMPARE(answerer.classes, QStringList{"QMessageBox"});
@@ -176,7 +175,7 @@ private slots:
         QFETCH(QString, command);
         MainWindow w;
         TNewTabSheet* sheet = w.NewSheet(FillAndAccept(PeakedAmounts, 30));
-        w.form->TrayEdit(5)->setText(QStringLiteral("40"));  // typed, not yet committed
+        w.c.TrayEdit(5)->setText(QStringLiteral("40"));  // typed, not yet committed
         ModalAnswerer answerer;
         QString seenMaker;
         int seenWidth = 0;
@@ -196,9 +195,9 @@ private slots:
         QCOMPARE(seenWidth, 30);
         QCOMPARE(seenLayout, 0);
         QCOMPARE(seenTray5, QStringLiteral("40"));
-        QCOMPARE(w.form->GMedel_Label->text(), QStringLiteral("Urea"));
+        QCOMPARE(w.c.GMedel_Label->text(), QStringLiteral("Urea"));
         QCOMPARE(sheet->GetTrayAmount(5), 40);
-        QCOMPARE(w.form->PageControl1->PageCount(), 1);
+        QCOMPARE(w.c.PageControl1->PageCount(), 1);
     }
 
     void typingWithAnotherFieldEmptyCommitsWithoutEvaluating() {
@@ -206,26 +205,26 @@ private slots:
         TForm1& f = *w.form;
         TNewTabSheet* sheet = w.NewSheet();
         const qint64 sumBefore = sheet->GetTraySum(1);
-        f.TrayEdit(5)->clear();
-        f.TrayEdit(1)->setFocus();
-        QTest::keyClick(f.TrayEdit(1), Qt::Key_7);
-        QCOMPARE(f.TrayEdit(1)->text(), QStringLiteral("67"));
+        w.c.TrayEdit(5)->clear();
+        w.c.TrayEdit(1)->setFocus();
+        QTest::keyClick(w.c.TrayEdit(1), Qt::Key_7);
+        QCOMPARE(w.c.TrayEdit(1)->text(), QStringLiteral("67"));
         QCOMPARE(sheet->GetTrayAmount(1), 67);
         QCOMPARE(sheet->GetTraySum(1), sumBefore);
-        QCOMPARE(f.VK_Label->text(), QStringLiteral("2,2 %"));
+        QCOMPARE(w.c.VK_Label->text(), QStringLiteral("2,2 %"));
         QCOMPARE(sheet->GetTrayAmount(5), 37);  // an empty field leaves its amount alone
         // Another evaluation (here a switch of the Y scale) shows the typed amount in every result.
-        f.YSKala1->trigger();
+        w.c.YSKala1->trigger();
         QCOMPARE(sheet->GetTraySum(1), 67 + sheet->GetLeftOverlap(1) + sheet->GetRightOverlap(1));
-        QCOMPARE(f.VK_Label->text(), QLocale().toString(sheet->GetVK(24), 'g', 15) + QStringLiteral(" %"));
-        QCOMPARE(f.OVK_Label->text(), QLocale().toString(sheet->GetOptimalVK(), 'g', 15) + QStringLiteral(" %"));
-        QVERIFY(f.VK_Label->text() != QStringLiteral("2,2 %"));
-        f.YSkala0->trigger();
-        f.TrayEdit(5)->setFocus();
-        QTest::keyClick(f.TrayEdit(5), Qt::Key_3);  // all filled again: evaluated and shown
+        QCOMPARE(w.c.VK_Label->text(), QLocale().toString(sheet->GetVK(24), 'g', 15) + QStringLiteral(" %"));
+        QCOMPARE(w.c.OVK_Label->text(), QLocale().toString(sheet->GetOptimalVK(), 'g', 15) + QStringLiteral(" %"));
+        QVERIFY(w.c.VK_Label->text() != QStringLiteral("2,2 %"));
+        w.c.YSkala0->trigger();
+        w.c.TrayEdit(5)->setFocus();
+        QTest::keyClick(w.c.TrayEdit(5), Qt::Key_3);  // all filled again: evaluated and shown
         QCOMPARE(sheet->GetTrayAmount(5), 3);
         QCOMPARE(sheet->GetTraySum(1), 67 + sheet->GetLeftOverlap(1) + sheet->GetRightOverlap(1));
-        QVERIFY(f.VK_Label->text() != QStringLiteral("2,2 %"));
+        QVERIFY(w.c.VK_Label->text() != QStringLiteral("2,2 %"));
     }
 
     void enterCommitsAndKeyUpEvaluates() {
@@ -233,12 +232,16 @@ private slots:
         TForm1& f = *w.form;
         TNewTabSheet* sheet = w.NewSheet();
         const qint64 sumBefore = sheet->GetTraySum(1);
-        f.TrayEdit(1)->setText(QStringLiteral("50"));
-        QTest::keyPress(f.TrayEdit(1), Qt::Key_Return);
+        const long evaluations = w.workbook->EvaluationCount();
+        w.c.TrayEdit(1)->setText(QStringLiteral("50"));
+        QTest::keyPress(w.c.TrayEdit(1), Qt::Key_Return);
         QCOMPARE(sheet->GetTrayAmount(1), 50);
         QCOMPARE(sheet->GetTraySum(1), sumBefore);
-        QTest::keyRelease(f.TrayEdit(1), Qt::Key_Return);
+        QCOMPARE(w.workbook->EvaluationCount(), evaluations);
+        QTest::keyRelease(w.c.TrayEdit(1), Qt::Key_Return);
         QCOMPARE(sheet->GetTraySum(1), 50 + sheet->GetLeftOverlap(1) + sheet->GetRightOverlap(1));
+        QCOMPARE(w.workbook->EvaluationCount(), evaluations + 1);  // once per key release
+        QCOMPARE(w.c.VK_Label->text(), QLocale().toString(sheet->GetVK(24), 'g', 15) + QStringLiteral(" %"));
     }
 
     void trayTextBecomesWholeNumber_data() {
@@ -261,10 +264,10 @@ private slots:
         TForm1& f = *w.form;
         TNewTabSheet* sheet = w.NewSheet();
         ModalAnswerer answerer;
-        f.TrayEdit(2)->setText(typed);
-        QTest::keyRelease(f.TrayEdit(2), Qt::Key_7);
+        w.c.TrayEdit(2)->setText(typed);
+        QTest::keyRelease(w.c.TrayEdit(2), Qt::Key_7);
         QCOMPARE(sheet->GetTrayAmount(2), amount);
-        QCOMPARE(f.TrayEdit(2)->text(), shown);
+        QCOMPARE(w.c.TrayEdit(2)->text(), shown);
         QCOMPARE(answerer.messages, message.isEmpty() ? QStringList() : QStringList{message});
     }
 
@@ -291,12 +294,12 @@ private slots:
         });
         QCOMPARE(sheet->GetABredd(), aBredd);
         QCOMPARE(sheet->GetBackuppstallning(), layout);
-        QCOMPARE(w.form->ABredd_Label->text(), widthLabel);
+        QCOMPARE(w.c.ABredd_Label->text(), widthLabel);
         if (vkLabel.isEmpty()) {
             QVERIFY(sheet->GetVK(aBredd) > 0.0);  // computed for this width, not left at 0
             vkLabel = QLocale().toString(sheet->GetVK(aBredd), 'g', 15) + QStringLiteral(" %");
         }
-        QCOMPARE(w.form->VK_Label->text(), vkLabel);
+        QCOMPARE(w.c.VK_Label->text(), vkLabel);
     }
 
     void leavingEmptyTrayFieldAsksAndReturns() {
@@ -305,13 +308,13 @@ private slots:
         w.NewSheet();
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        f.TrayEdit(3)->setFocus();
-        f.TrayEdit(3)->clear();
-        f.TrayEdit(4)->clear();
+        w.c.TrayEdit(3)->setFocus();
+        w.c.TrayEdit(3)->clear();
+        w.c.TrayEdit(4)->clear();
         ModalAnswerer answerer;
-        f.TrayEdit(4)->setFocus(Qt::TabFocusReason);
+        w.c.TrayEdit(4)->setFocus(Qt::TabFocusReason);
         QTRY_COMPARE(answerer.messages, QStringList{QStringLiteral("Saknas värde!")});
-        QTRY_COMPARE(f.focusWidget(), f.TrayEdit(3));
+        QTRY_COMPARE(f.focusWidget(), w.c.TrayEdit(3));
         QTest::qWait(100);  // field 4 is empty too, yet no second message follows
         QCOMPARE(answerer.messages.size(), 1);
 
@@ -322,14 +325,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&other));
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        QTRY_COMPARE(QApplication::focusWidget(), f.TrayEdit(3));
+        QTRY_COMPARE(QApplication::focusWidget(), w.c.TrayEdit(3));
         QTest::qWait(50);
         QCOMPARE(answerer.messages.size(), 1);
 
         // A pop-up menu takes the focus from the field without leaving it.
-        f.PopupMenu1->popup(f.mapToGlobal(QPoint(300, 300)));
+        w.c.PopupMenu1->popup(f.mapToGlobal(QPoint(300, 300)));
         QTest::qWait(50);
-        f.PopupMenu1->hide();
+        w.c.PopupMenu1->hide();
         QTest::qWait(50);
         QCOMPARE(answerer.messages.size(), 1);
     }
@@ -342,9 +345,9 @@ private slots:
             f.resize(size);
             QTRY_COMPARE(f.size(), size);
             QApplication::clipboard()->clear();
-            f.Kopiera1->trigger();
+            w.c.Kopiera1->trigger();
             const QImage picture = QApplication::clipboard()->image();
-            QCOMPARE(picture.size(), f.Diagram_Image->size());
+            QCOMPARE(picture.size(), w.c.Diagram_Image->size());
             QVERIFY(CountColour(picture, qRgb(255, 0, 0)) > 100);  // the sum curve
             QVERIFY(CountColour(picture, qRgb(0, 0, 255)) > 100);  // the measured pattern
         }
@@ -358,7 +361,7 @@ private slots:
         w.form->Printer().setOutputFormat(QPrinter::PdfFormat);
         w.form->Printer().setOutputFileName(pdf);
         ModalAnswerer answerer;
-        w.form->Print_ToolButton->click();
+        w.c.Print_ToolButton->click();
         QVERIFY(answerer.classes.isEmpty());
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -377,7 +380,7 @@ private slots:
         w.form->Printer().setOutputFormat(QPrinter::PdfFormat);
         w.form->Printer().setOutputFileName(QStringLiteral("/nonexistent-folder/page.pdf"));
         ModalAnswerer answerer;
-        w.form->Print_ToolButton->click();
+        w.c.Print_ToolButton->click();
         QCOMPARE(answerer.messages.size(), 1);
         QVERIFY(answerer.messages[0].startsWith(QStringLiteral("Utskriften kunde inte göras")));
     }

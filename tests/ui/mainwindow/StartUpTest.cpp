@@ -31,7 +31,7 @@ private slots:
         std::chrono::milliseconds waited{0};
         bool splashShownDuringWait = false;
         bool mainWindowDuringWait = true;
-        auto form = StartProgram([&](std::chrono::milliseconds time) {
+        const StartedProgram program = StartProgram([&](std::chrono::milliseconds time) {
             waited = time;
             const QList<TSplashScreen*> splashes = TopLevels<TSplashScreen>();
             splashShownDuringWait = splashes.size() == 1 && splashes[0]->isVisible();
@@ -41,12 +41,13 @@ private slots:
         QVERIFY(splashShownDuringWait);
         QVERIFY(!mainWindowDuringWait);
         QVERIFY(TopLevels<TSplashScreen>().isEmpty());  // freed before the main window came
+        const auto& form = program.window;
         QVERIFY(form->isVisible());
         QVERIFY(form->windowState().testFlag(Qt::WindowMaximized));
         QCOMPARE(form->windowTitle(), QStringLiteral("Kaldoventri"));
-        QVERIFY(form->TypDokument != nullptr);
-        QCOMPARE(form->TypDokument->parentWidget(), form.get());
-        QVERIFY(!form->TypDokument->isVisible());
+        QVERIFY(form->GetTypDokument() != nullptr);
+        QCOMPARE(form->GetTypDokument()->parentWidget(), form.get());
+        QVERIFY(!form->GetTypDokument()->isVisible());
     }
 };
 

@@ -32,22 +32,22 @@ private slots:
         TForm1& f = *w.form;
         w.NewSheet();
         f.resize(panelWidth, 900);
-        QTRY_COMPARE(f.Bottom_Panel->width(), panelWidth);
+        QTRY_COMPARE(w.c.Bottom_Panel->width(), panelWidth);
         for (int tray = 1; tray <= TrayCount; ++tray) {
-            QCOMPARE(f.TrayEdit(tray)->isVisible(), tray <= shown);
-            QCOMPARE(f.TrayEditLabel(tray)->isVisible(), tray <= shown);
+            QCOMPARE(w.c.TrayEdit(tray)->isVisible(), tray <= shown);
+            QCOMPARE(w.c.TrayEditLabel(tray)->isVisible(), tray <= shown);
         }
-        QCOMPARE(f.TrayEdit(1)->geometry(), QRect(215, 10, 35, 25));
-        QCOMPARE(f.TrayEditLabel(1)->geometry(), QRect(220, 35, 35, 25));
-        QCOMPARE(f.TrayEdit(shown)->x(), 180 + 35 * shown);
-        QCOMPARE(f.Box_ScrollBar->isVisible(), shown < TrayCount);
-        QCOMPARE(f.Box_ScrollBar->maximum(), TrayCount - shown);
-        QCOMPARE(f.Box_ScrollBar->value(), 0);
-        QCOMPARE(f.Box_ScrollBar->width(), 35 * shown);
-        QCOMPARE(f.Box_ScrollBar->x(), 96);
+        QCOMPARE(w.c.TrayEdit(1)->geometry(), QRect(215, 10, 35, 25));
+        QCOMPARE(w.c.TrayEditLabel(1)->geometry(), QRect(220, 35, 35, 25));
+        QCOMPARE(w.c.TrayEdit(shown)->x(), 180 + 35 * shown);
+        QCOMPARE(w.c.Box_ScrollBar->isVisible(), shown < TrayCount);
+        QCOMPARE(w.c.Box_ScrollBar->maximum(), TrayCount - shown);
+        QCOMPARE(w.c.Box_ScrollBar->value(), 0);
+        QCOMPARE(w.c.Box_ScrollBar->width(), 35 * shown);
+        QCOMPARE(w.c.Box_ScrollBar->x(), 96);
         // The bar lies under the tray labels, inside the panel.
-        QVERIFY(f.Box_ScrollBar->y() >= f.TrayEditLabel(1)->geometry().bottom());
-        QVERIFY(f.Box_ScrollBar->geometry().bottom() < f.Bottom_Panel->height());
+        QVERIFY(w.c.Box_ScrollBar->y() >= w.c.TrayEditLabel(1)->geometry().bottom());
+        QVERIFY(w.c.Box_ScrollBar->geometry().bottom() < w.c.Bottom_Panel->height());
     }
 
     void scrollingShiftsTheStrip_data() {
@@ -61,37 +61,38 @@ private slots:
         TForm1& f = *w.form;
         w.NewSheet();
         f.resize(600, 900);
-        QTRY_COMPARE(f.Bottom_Panel->width(), 600);
-        f.Box_ScrollBar->setValue(position);
+        QTRY_COMPARE(w.c.Bottom_Panel->width(), 600);
+        w.c.Box_ScrollBar->setValue(position);
         for (int tray = 1; tray <= TrayCount; ++tray) {
             const int slot = tray - position;
             const bool shown = slot >= 1 && slot <= 10;
-            QCOMPARE(f.TrayEdit(tray)->isVisible(), shown);
-            if (shown) QCOMPARE(f.TrayEdit(tray)->x(), 180 + 35 * slot);
+            QCOMPARE(w.c.TrayEdit(tray)->isVisible(), shown);
+            if (shown) QCOMPARE(w.c.TrayEdit(tray)->x(), 180 + 35 * slot);
         }
         // A new sheet shown keeps the strip where it was scrolled to.
         f.ShowActiveSheet();
-        QCOMPARE(f.TrayEdit(position + 1)->x(), 215);
+        QCOMPARE(w.c.TrayEdit(position + 1)->x(), 215);
     }
 
     void stripHiddenWithoutSheet() {
         MainWindow w;
         TForm1& f = *w.form;
         f.resize(800, 900);
-        QTRY_COMPARE(f.Bottom_Panel->width(), 800);
-        for (int tray = 1; tray <= TrayCount; ++tray) QVERIFY(!f.TrayEdit(tray)->isVisible());
-        QVERIFY(!f.Box_ScrollBar->isVisible());
+        QTRY_COMPARE(w.c.Bottom_Panel->width(), 800);
+        for (int tray = 1; tray <= TrayCount; ++tray) QVERIFY(!w.c.TrayEdit(tray)->isVisible());
+        QVERIFY(!w.c.Box_ScrollBar->isVisible());
     }
 
     void tabsWrapIntoRows() {
+        Workbook workbook;
+        for (int i = 1; i <= 30; ++i) workbook.AddSheet(SheetSettings{});
         SheetTabBar pages;
         pages.resize(400, 66);
+        pages.SetWorkbook(&workbook);
         pages.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pages));
-        for (int i = 1; i <= 30; ++i) {
-            auto sheet = std::make_unique<TNewTabSheet>();
-            pages.AddPage(std::move(sheet), QStringLiteral("Blad%1").arg(i));
-        }
+        QCOMPARE(pages.PageCount(), 30);
+        QCOMPARE(pages.PageCaption(29), QStringLiteral("Blad30"));
         QVERIFY(pages.TabRowCount() > 2);
         QVERIFY(pages.height() > 66);  // grown to hold every row
         int rowsStartingAtLeft = 0;
@@ -103,46 +104,39 @@ private slots:
             if (tab->x() == pages.Tab(0)->x()) ++rowsStartingAtLeft;
         }
         QCOMPARE(rowsStartingAtLeft, pages.TabRowCount());
+        workbook.CloseAllSheets();
+        QCOMPARE(pages.PageCount(), 0);
+        QCOMPARE(pages.height(), 66);
     }
 
-    void freeingActivePagePicksNext_data() {
-        QTest::addColumn<int>("pageCount");
-        QTest::addColumn<int>("active");
-        QTest::addColumn<QString>("nowActive");
-        QTest::newRow("middle: the next") << 3 << 1 << "C";
-        QTest::newRow("last: the first") << 3 << 2 << "A";
-        QTest::newRow("first: the next") << 3 << 0 << "B";
-        QTest::newRow("only: none") << 1 << 0 << "";
-    }
-    void freeingActivePagePicksNext() {
-        QFETCH(int, pageCount);
-        QFETCH(int, active);
-        QFETCH(QString, nowActive);
+    void tabsFollowTheWorkbook() {
+        Workbook workbook;
         SheetTabBar pages;
-        for (int i = 0; i < pageCount; ++i) {
-            auto sheet = std::make_unique<TNewTabSheet>();
-            sheet->SetTitle(std::string(1, static_cast<char>('A' + i)));
-            pages.AddPage(std::move(sheet), QString());
-        }
-        pages.SetActivePageIndex(active);
-        pages.FreeActivePage();
-        QCOMPARE(pages.PageCount(), pageCount - 1);
-        QCOMPARE(pages.ActivePage() ? QString::fromStdString(pages.ActivePage()->GetTitle()) : QString(), nowActive);
-        for (int i = 0; i < pages.PageCount(); ++i) QCOMPARE(pages.Tab(i)->isChecked(), i == pages.ActivePageIndex());
+        pages.SetWorkbook(&workbook);
+        for (int i = 0; i < 3; ++i) workbook.AddSheet(SheetSettings{});
+        workbook.SetCurrentIndex(1);
+        workbook.CloseCurrentSheet();  // Blad2 goes; Blad3 becomes current
+        QCOMPARE(pages.PageCount(), 2);
+        QCOMPARE(pages.PageCaption(1), QStringLiteral("Blad3"));
+        QVERIFY(!pages.Tab(0)->isChecked() && pages.Tab(1)->isChecked());
     }
 
-    void clickOnTabChangesPageOnce() {
+    void clickOnTabAsksForThatSheetOnce() {
+        Workbook workbook;
         SheetTabBar pages;
-        for (int i = 0; i < 2; ++i) pages.AddPage(std::make_unique<TNewTabSheet>(), QStringLiteral("Blad%1").arg(i));
-        pages.SetActivePageIndex(0);
-        int changes = 0;
-        QObject::connect(&pages, &SheetTabBar::Change, [&] { ++changes; });
-        pages.Tab(0)->click();  // already active: no change
-        QCOMPARE(changes, 0);
+        pages.SetWorkbook(&workbook);
+        for (int i = 0; i < 2; ++i) workbook.AddSheet(SheetSettings{});
+        workbook.SetCurrentIndex(0);
+        QList<int> asked;
+        QObject::connect(&pages, &SheetTabBar::Change, [&](int index) { asked << index; });
+        pages.Tab(0)->click();  // already current: nothing asked
         QVERIFY(pages.Tab(0)->isChecked());
         pages.Tab(1)->click();
-        QCOMPARE(changes, 1);
-        QCOMPARE(pages.ActivePageIndex(), 1);
+        QCOMPARE(asked, QList<int>{1});
+        // The tabs show the workbook's current sheet until the workbook changes it.
+        QVERIFY(pages.Tab(0)->isChecked() && !pages.Tab(1)->isChecked());
+        workbook.SetCurrentIndex(1);
+        QVERIFY(!pages.Tab(0)->isChecked() && pages.Tab(1)->isChecked());
     }
 };
 

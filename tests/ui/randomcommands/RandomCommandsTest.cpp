@@ -152,7 +152,7 @@ private:
     int Pick(int n) { return static_cast<int>(rng_() % static_cast<unsigned>(n)); }
     TForm1& Form() { return *window_->form; }
 
-    QLineEdit* RandomTrayField() { return Form().TrayEdit(1 + Pick(TrayCount)); }
+    QLineEdit* RandomTrayField() { return window_->c.TrayEdit(1 + Pick(TrayCount)); }
 
     void TypeInto(QLineEdit* field) {
         static const Qt::Key keys[] = {Qt::Key_0, Qt::Key_3, Qt::Key_7, Qt::Key_9, Qt::Key_Backspace,
@@ -170,43 +170,44 @@ private:
     // One random command, the way a user reaches it.
     void RunRandomCommand() {
         TForm1& f = Form();
+        const Controls& c = window_->c;
         const int command = Pick(24);
         // Stepping the width, switching the scale and choosing another tab
         // always evaluate the current sheet; typing may not (while a field is empty).
         evaluated_ = command >= 8 && command <= 11;
         if (command < 3 || command > 6) Note(QStringLiteral("command %1").arg(command));
         switch (command) {
-            case 0: case 1: f.Nytt1->trigger(); break;
-            case 2: f.Nytt_ToolButton->click(); break;
+            case 0: case 1: c.Nytt1->trigger(); break;
+            case 2: c.Nytt_ToolButton->click(); break;
             case 3: case 4: case 5: case 6: TypeInto(RandomTrayField()); break;
             case 7: {  // the context menu's paste reaches past the key filter
                 const int tray = 1 + Pick(TrayCount);
                 static const QStringList junk = {"12a", "-5", "99999999999", " 7", "1e3", "42"};
-                f.TrayEdit(tray)->setText(junk[Pick(static_cast<int>(junk.size()))]);
+                c.TrayEdit(tray)->setText(junk[Pick(static_cast<int>(junk.size()))]);
                 uncommitted_.insert(tray);
                 break;
             }
-            case 8: case 9: f.UpDown1->Step(Pick(2) ? 1 : -1); break;
-            case 10: (Pick(2) ? f.Menu_Diagram1 : f.Menu_Diagram2)->trigger(); break;
-            case 11: (Pick(2) ? f.YSkala0 : f.YSKala1)->trigger(); break;
-            case 12: (Pick(3) == 0 ? f.Visameter1 : Pick(2) ? f.VisaBackar1 : f.VisaBackarbacknr1)->trigger(); break;
-            case 13: (Pick(2) ? f.setup : f.PopupMenu_Setup)->trigger(); break;
+            case 8: case 9: c.UpDown1->Step(Pick(2) ? 1 : -1); break;
+            case 10: (Pick(2) ? c.Menu_Diagram1 : c.Menu_Diagram2)->trigger(); break;
+            case 11: (Pick(2) ? c.YSkala0 : c.YSKala1)->trigger(); break;
+            case 12: (Pick(3) == 0 ? c.Visameter1 : Pick(2) ? c.VisaBackar1 : c.VisaBackarbacknr1)->trigger(); break;
+            case 13: (Pick(2) ? c.setup : c.PopupMenu_Setup)->trigger(); break;
             case 14: case 15:
-                if (f.PageControl1->PageCount() > 0) {
-                    const int before = f.PageControl1->ActivePageIndex();
-                    f.PageControl1->Tab(Pick(f.PageControl1->PageCount()))->click();
-                    evaluated_ = f.PageControl1->ActivePageIndex() != before;
+                if (c.PageControl1->PageCount() > 0) {
+                    const int before = c.PageControl1->ActivePageIndex();
+                    c.PageControl1->Tab(Pick(c.PageControl1->PageCount()))->click();
+                    evaluated_ = c.PageControl1->ActivePageIndex() != before;
                 }
                 break;
-            case 16: (Pick(4) == 0 ? f.Stngalla1 : f.Stng1)->trigger(); break;
-            case 17: f.Kopiera1->trigger(); break;
-            case 18: if (Pick(20) == 0) f.Print_ToolButton->click(); break;
+            case 16: (Pick(4) == 0 ? c.Stngalla1 : c.Stng1)->trigger(); break;
+            case 17: c.Kopiera1->trigger(); break;
+            case 18: if (Pick(20) == 0) c.Print_ToolButton->click(); break;
             case 19:
-                if (Pick(2)) f.Spara1->trigger(); else f.Spara_ToolButton->click();
+                if (Pick(2)) c.Spara1->trigger(); else c.Spara_ToolButton->click();
                 break;
-            case 20: f.ppna1->trigger(); break;
+            case 20: c.ppna1->trigger(); break;
             case 21: f.resize(500 + Pick(1200), 400 + Pick(700)); break;
-            case 22: if (f.Box_ScrollBar->isVisible()) f.Box_ScrollBar->setValue(Pick(f.Box_ScrollBar->maximum() + 1)); break;
+            case 22: if (c.Box_ScrollBar->isVisible()) c.Box_ScrollBar->setValue(Pick(c.Box_ScrollBar->maximum() + 1)); break;
             case 23: RandomTrayField()->setFocus(); break;
         }
         QCoreApplication::processEvents();
@@ -214,34 +215,36 @@ private:
 
     void CheckInvariants() {
         TForm1& f = Form();
-        SheetTabBar* pages = f.PageControl1;
-        TNewTabSheet* sheet = f.CurrentSheet();
-        QCOMPARE(sheet, pages->ActivePage());
+        const Controls& c = window_->c;
+        const Workbook& workbook = *window_->workbook;
+        SheetTabBar* pages = c.PageControl1;
+        TNewTabSheet* sheet = workbook.CurrentSheet();
+        QCOMPARE(pages->ActivePageIndex(), workbook.CurrentIndex());
         if (sheet == nullptr) {
             QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri"));
-            QVERIFY(f.VK_Label->text().isEmpty());
-            QVERIFY(f.SFabrikat_Label->text().isEmpty());
+            QVERIFY(c.VK_Label->text().isEmpty());
+            QVERIFY(c.SFabrikat_Label->text().isEmpty());
             return;
         }
         QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri - ") + QString::fromStdString(sheet->GetTitle()));
         QCOMPARE(pages->PageCaption(pages->ActivePageIndex()), QString::fromStdString(sheet->GetTitle()));
-        QCOMPARE(f.SFabrikat_Label->text(), QString::fromStdString(sheet->GetSpridarFabrikat()));
-        QCOMPARE(f.GMedel_Label->text(), QString::fromStdString(sheet->GetGodselMedel()));
-        QCOMPARE(f.ABredd_Label->text(), FormatNumber(sheet->GetABredd() / 2.0) + QStringLiteral(" m"));
-        QCOMPARE(f.VK_Label->text(), FormatNumber(sheet->GetVK(sheet->GetABredd())) + QStringLiteral(" %"));
-        QCOMPARE(f.OVK_Label->text(), FormatNumber(sheet->GetOptimalVK()) + QStringLiteral(" %"));
-        QCOMPARE(f.OptimalAbredd_Label->text(), FormatNumber(sheet->GetOptimalWidth()) + QStringLiteral(" m"));
+        QCOMPARE(c.SFabrikat_Label->text(), QString::fromStdString(sheet->GetSpridarFabrikat()));
+        QCOMPARE(c.GMedel_Label->text(), QString::fromStdString(sheet->GetGodselMedel()));
+        QCOMPARE(c.ABredd_Label->text(), FormatNumber(sheet->GetABredd() / 2.0) + QStringLiteral(" m"));
+        QCOMPARE(c.VK_Label->text(), FormatNumber(sheet->GetVK(sheet->GetABredd())) + QStringLiteral(" %"));
+        QCOMPARE(c.OVK_Label->text(), FormatNumber(sheet->GetOptimalVK()) + QStringLiteral(" %"));
+        QCOMPARE(c.OptimalAbredd_Label->text(), FormatNumber(sheet->GetOptimalWidth()) + QStringLiteral(" m"));
 
         // A field holding pasted text that is no whole number stops every
         // commit at that tray, so the fields after it may hold typed values
         // the sheet has not taken yet.
         int firstBadTray = TrayCount + 1;
         for (int tray = TrayCount; tray >= 1; --tray) {
-            const QString text = f.TrayEdit(tray)->text();
+            const QString text = c.TrayEdit(tray)->text();
             if (!text.isEmpty() && !ParseWholeNumber(text)) firstBadTray = tray;
         }
             for (int tray = 1; tray <= TrayCount; ++tray) {
-            const QString text = f.TrayEdit(tray)->text();
+            const QString text = c.TrayEdit(tray)->text();
             const std::optional<qint32> value = ParseWholeNumber(text);
             if (value && *value == sheet->GetTrayAmount(tray)) {
                 uncommitted_.erase(tray);
@@ -265,8 +268,9 @@ private:
 
         // Sheet names are never used twice, not even after their sheets are closed.
         std::set<std::string> open;
-        for (int i = 0; i < pages->PageCount(); ++i) {
-            const std::string name = pages->Page(i)->GetName();
+        QCOMPARE(pages->PageCount(), workbook.SheetCount());
+        for (int i = 0; i < workbook.SheetCount(); ++i) {
+            const std::string name = workbook.Sheet(i)->GetName();
             QVERIFY2(!namesGone_.count(name), name.c_str());
             QVERIFY2(open.insert(name).second, name.c_str());
             namesSeen_.insert(name);

@@ -1,0 +1,34 @@
+// "Spara som" and "Öppna": the file dialogs, the overwrite question and the
+// messages around writing and reading a test file. The workbook does the
+// reading and writing; failures come back from it as values and end the
+// command here with the program's own message or the standard error report.
+#pragma once
+
+#include <QString>
+
+class QFileDialog;
+class QWidget;
+
+namespace kaldoventri {
+
+class Workbook;
+
+class FileCommands {
+public:
+    FileCommands(QWidget* window, Workbook& workbook);
+
+    // Saves the current sheet under a chosen name (SaveSheetToFile).
+    void Save();
+    // Opens a chosen test file as a further sheet (OpenSheetFromFile).
+    void Open();
+    // Opens the file as a further sheet, as "Öppna" does once a file is chosen.
+    void OpenFile(const QString& path);
+
+private:
+    QFileDialog* Dialog(const QString& name, bool save);
+
+    QWidget* window_;
+    Workbook& workbook_;
+};
+
+}  // namespace kaldoventri

@@ -1,0 +1,166 @@
+// The open sheets and the commands that change them.
+#include "workbook/Workbook.h"
+
+#include <QFile>
+
+#include <cerrno>
+
+#include "evaluation/CalculateSheet.h"
+#include "files/FileAccess.h"
+#include "files/SheetFromTestFile.h"
+#include "files/TestFileReader.h"
+#include "files/TestFileWriter.h"
+
+namespace kaldoventri {
+
+Workbook::Workbook(QObject* parent) : QObject(parent) {}
+
+Workbook::~Workbook() = default;
+
+TNewTabSheet* Workbook::Sheet(int index) const {
+    return index >= 0 && index < SheetCount() ? sheets_[static_cast<std::size_t>(index)].get() : nullptr;
+}
+
+int Workbook::IndexOf(const TNewTabSheet* sheet) const {
+    for (int i = 0; i < SheetCount(); ++i)
+        if (sheets_[static_cast<std::size_t>(i)].get() == sheet) return i;
+    return -1;
+}
+
+TNewTabSheet& Workbook::Append(std::unique_ptr<TNewTabSheet> sheet, const QString& title) {
+    sheet->SetName(QStringLiteral("Blad%1").arg(nextSheetNumber_).toStdString());
+    sheet->SetTitle(title.toStdString());
+    ++nextSheetNumber_;
+    sheets_.push_back(std::move(sheet));
+    current_ = SheetCount() - 1;
+    Evaluate();
+    emit changed(Sheets | Current | Evaluated);
+    return *sheets_.back();
+}
+
+TNewTabSheet& Workbook::AddSheet(const SheetSettings& settings) {
+    auto sheet = std::make_unique<TNewTabSheet>();
+    kaldoventri::ApplySettings(settings, *sheet);
+    sheet->ToggleLeftPassReversed();
+    sheet->ToggleRightPassReversed();
+    return Append(std::move(sheet), QStringLiteral("Blad%1").arg(nextSheetNumber_));
+}
+
+std::optional<OpenFailure> Workbook::OpenSheet(const QString& path) {
+    const auto error = [](QString message) { return OpenFailure{OpenFailure::Kind::Error, std::move(message)}; };
+    QFile file(path);
+    if (auto failed = OpenForReading(file)) return error(*failed);
+    // The shape check reads at most twelve lines, so a large file that is no
+    // test file is refused before the reader takes it all in.
+    const OpenFailure notATestFile{OpenFailure::Kind::NotATestFile, NotATestFileMessage(path)};
+    if (!IsTestFile(file)) return notATestFile;
+    if (!file.seek(0)) return error(FileErrorText(file, 0));
+
+    errno = 0;
+    const TestFileReadResult read = ReadTestFile(file);
+    if (const auto* failure = std::get_if<TestFileError>(&read)) {
+        if (failure->kind == TestFileError::Kind::NotATestFile) return notATestFile;
+        return error(failure->kind == TestFileError::Kind::ReadFailed ? FileErrorText(file, errno) : failure->message);
+    }
+    const auto& contents = std::get<TestFileContents>(read);
+    std::optional<TrayAmounts> shown;
+    if (const TNewTabSheet* current = CurrentSheet()) {
+        shown.emplace();
+        for (int tray = 1; tray <= TrayCount; ++tray)
+            (*shown)[static_cast<std::size_t>(tray - 1)] = current->GetTrayAmount(tray);
+    }
+    const auto amounts = CompleteTrayAmounts(contents, shown);
+    if (const auto* failure = std::get_if<TestFileError>(&amounts)) return error(failure->message);
+
+    auto sheet = std::make_unique<TNewTabSheet>();
+    FillSheetFromTestFile(*sheet, contents, std::get<TrayAmounts>(amounts));
+    Append(std::move(sheet), SheetTitleOf(path));
+    return std::nullopt;
+}
+
+std::optional<QString> Workbook::SaveCurrentSheet(const QString& path) {
+    TNewTabSheet* sheet = CurrentSheet();
+    if (sheet == nullptr) return std::nullopt;
+    if (auto failed = WriteFileAtomically(path, WriteTestFile(MakeTestFileValues(*sheet)))) return failed;
+    sheet->SetTitle(SheetTitleOf(path).toStdString());
+    emit changed(Sheets);
+    return std::nullopt;
+}
+
+void Workbook::ApplySettings(const SheetSettings& settings) {
+    TNewTabSheet* sheet = CurrentSheet();
+    if (sheet == nullptr) return;
+    kaldoventri::ApplySettings(settings, *sheet);
+    Evaluate();
+    emit changed(Evaluated);
+}
+
+void Workbook::SetWorkingWidth(int halfMetres) {
+    TNewTabSheet* sheet = CurrentSheet();
+    if (sheet == nullptr) return;
+    sheet->SetABredd(halfMetres);
+    Evaluate();
+    emit changed(Evaluated);
+}
+
+bool Workbook::Store(const TrayEntries& amounts) {
+    TNewTabSheet* sheet = CurrentSheet();
+    if (sheet == nullptr) return false;
+    for (int tray = 1; tray <= TrayCount; ++tray)
+        if (const auto& amount = amounts[static_cast<std::size_t>(tray - 1)]) sheet->SetTrayAmount(*amount, tray);
+    return true;
+}
+
+void Workbook::SetTrayAmounts(const TrayEntries& amounts) {
+    if (!Store(amounts)) return;
+    Evaluate();
+    emit changed(Evaluated);
+}
+
+void Workbook::StoreTrayAmounts(const TrayEntries& amounts) {
+    if (Store(amounts)) emit changed(Stored);
+}
+
+void Workbook::SetCurrentIndex(int index) {
+    if (index < 0 || index >= SheetCount()) return;
+    current_ = index;
+    // The sheet may last have been evaluated under another Y scale.
+    Evaluate();
+    emit changed(Current | Evaluated);
+}
+
+void Workbook::CloseCurrentSheet() {
+    if (current_ < 0) return;
+    sheets_.erase(sheets_.begin() + current_);
+    if (current_ >= SheetCount()) current_ = SheetCount() > 0 ? 0 : -1;
+    Changes what = Sheets | Current;
+    if (current_ >= 0) {
+        Evaluate();
+        what |= Evaluated;
+    }
+    emit changed(what);
+}
+
+void Workbook::CloseAllSheets() {
+    if (sheets_.empty()) return;
+    sheets_.clear();
+    current_ = -1;
+    emit changed(Sheets | Current);
+}
+
+void Workbook::SetYScaleMode(int mode) {
+    yScaleMode_ = mode;
+    Changes what = YScale;
+    if (CurrentSheet() != nullptr) {
+        Evaluate();
+        what |= Evaluated;
+    }
+    emit changed(what);
+}
+
+void Workbook::Evaluate() {
+    CalculateSheet(*CurrentSheet(), yScaleMode_);
+    ++evaluations_;
+}
+
+}  // namespace kaldoventri

@@ -1,0 +1,110 @@
+// The open test sheets: the one owner of every sheet, in tab order, with the
+// current sheet, the running sheet number and the Y-scale mode. Every change
+// of what a sheet's evaluation depends on is followed by exactly one
+// evaluation of the current sheet (CalculateSheet) and one `changed`
+// notification; the windows are views that draw what the workbook holds.
+// It never shows a window: a failure comes back as a value.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "evaluation/TNewTabSheet.h"
+#include "workbook/SheetSettings.h"
+
+namespace kaldoventri {
+
+// Amounts typed into the window's tray fields, tray 1 first; an empty field has none.
+using TrayEntries = std::array<std::optional<qint32>, TrayCount>;
+
+// Why a test file could not be opened as a sheet.
+struct OpenFailure {
+    enum class Kind {
+        NotATestFile,  // the file is no test file: the window says so in its own words
+        Error,         // the standard wording of a file or conversion error
+    };
+    Kind kind;
+    QString message;  // for NotATestFile: "<name> är ingen Kaldoventrifil!"
+};
+
+class Workbook : public QObject {
+    Q_OBJECT
+
+public:
+    enum Change {
+        Sheets = 0x1,     // a sheet came or went, or a title changed
+        Current = 0x2,    // another sheet (or none) is the current one
+        Evaluated = 0x4,  // the current sheet was evaluated anew
+        Stored = 0x8,     // inputs were stored without an evaluation
+        YScale = 0x10,    // the Y-scale mode changed
+    };
+    Q_DECLARE_FLAGS(Changes, Change)
+
+    explicit Workbook(QObject* parent = nullptr);
+    ~Workbook() override;
+
+    int SheetCount() const { return static_cast<int>(sheets_.size()); }
+    // nullptr outside 0..SheetCount()-1.
+    TNewTabSheet* Sheet(int index) const;
+    int IndexOf(const TNewTabSheet* sheet) const;
+    // -1 when no sheet is open.
+    int CurrentIndex() const { return current_; }
+    TNewTabSheet* CurrentSheet() const { return Sheet(current_); }
+    // Number of the next sheet's name "Blad" + number: 1 at start, never lowered.
+    int NextSheetNumber() const { return nextSheetNumber_; }
+    // 0 = "Y-Skala värde", 1 = "Y-Skala %".
+    int YScaleMode() const { return yScaleMode_; }
+    // How many evaluations have run so far.
+    long EvaluationCount() const { return evaluations_; }
+
+    // A new sheet "Blad" + number from the dialog's values, both neighbour
+    // passes driven the opposite way; it becomes the current sheet.
+    TNewTabSheet& AddSheet(const SheetSettings& settings);
+    // Reads a test file into a new sheet titled after the file, which becomes
+    // the current sheet. Trays the file has no value for keep the amounts the
+    // current sheet shows. Nothing changes and no number is used on failure.
+    std::optional<OpenFailure> OpenSheet(const QString& path);
+    // Writes the current sheet to a test file and titles it after the file.
+    // Gives the error text when the file could not be written.
+    std::optional<QString> SaveCurrentSheet(const QString& path);
+
+    // The commands below do nothing without a current sheet.
+    void ApplySettings(const SheetSettings& settings);
+    void SetWorkingWidth(int halfMetres);
+    // Stores the given amounts and evaluates.
+    void SetTrayAmounts(const TrayEntries& amounts);
+    // Stores the given amounts without evaluating: the sheet's results keep
+    // describing it as it was at its last evaluation.
+    void StoreTrayAmounts(const TrayEntries& amounts);
+
+    void SetCurrentIndex(int index);
+    // Closes the current sheet; the next one (or the first, when it was the
+    // last) becomes current and is evaluated.
+    void CloseCurrentSheet();
+    void CloseAllSheets();
+
+    void SetYScaleMode(int mode);
+
+signals:
+    void changed(kaldoventri::Workbook::Changes what);
+
+private:
+    TNewTabSheet& Append(std::unique_ptr<TNewTabSheet> sheet, const QString& title);
+    void Evaluate();
+    bool Store(const TrayEntries& amounts);
+
+    std::vector<std::unique_ptr<TNewTabSheet>> sheets_;
+    int current_ = -1;
+    int nextSheetNumber_ = 1;
+    int yScaleMode_ = 0;
+    long evaluations_ = 0;
+};
+
+}  // namespace kaldoventri
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(kaldoventri::Workbook::Changes)
