@@ -5,6 +5,7 @@
 
 int main(int argc, char** argv) {
     kaldoventri::ErrorReportingApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Kaldoventri"));
     const auto mainWindow = kaldoventri::StartProgram(kaldoventri::BlockingSleep);
     return application.exec();
 }
