@@ -8,13 +8,10 @@ namespace kaldoventri {
 
 inline constexpr int DefaultWorkingWidth = 24;  // 12 m, a new test's width
 
-// The test entry dialog's arrows and a test file's "ABredd" line: 5 m to 50 m.
+// Both working-width arrows (the test entry dialog's and the main window's)
+// and a test file's "ABredd" line: 5 m to 50 m.
 inline constexpr int NarrowestWorkingWidth = 10;
 inline constexpr int WidestWorkingWidth = 100;
-
-// The main window's working-width arrows: 5 m to 40 m.
-inline constexpr int NarrowestArrowWidth = 10;
-inline constexpr int WidestArrowWidth = 80;
 
 // The VK curve: every curve starts at 5 m; it has room for widths up to 101.
 inline constexpr int FirstCurveWidth = 10;

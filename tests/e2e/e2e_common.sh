@@ -3,7 +3,16 @@
 # start_display and start_program. Exit code 77 means "skipped": only used
 # where no X server can be started here.
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# Fails the test; the program's own log goes with the message, as the
+# temporary folder it lies in goes with the test.
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -s "${out:-}/program.log" ]; then
+    echo "--- the program's log ---" >&2
+    cat "$out/program.log" >&2
+  fi
+  exit 1
+}
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
 # Starts a private Xvfb and exports DISPLAY. Xvfb picks a free display number
@@ -29,6 +38,14 @@ start_display() {
   [ -n "$display" ] || { echo "SKIP: Xvfb could not be started"; exit 77; }
   export DISPLAY=":$display"
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+  # The number comes before the server takes clients on a loaded machine; a
+  # program started too early ends at once for want of a display.
+  for _ in $(seq 100); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  fail "the X server on $DISPLAY takes no connections"
 }
 
 stop_all() {

@@ -27,7 +27,7 @@ click_in "$main" 19 $tool_bar_y
 dialog=$(wait_for_window '^Inställningar$') || exit 1
 sleep 0.5
 type_peaked_test
-click_in "$dialog" $(( 872 + 37 )) $(( 344 + 12 ))
+click_in "$dialog" $(( 1279 + 37 )) $(( 344 + 12 ))
 sheet=$(wait_for_window '^Kaldoventri - Blad1$') || exit 1
 sleep 0.5
 

@@ -59,12 +59,34 @@ type_peaked_test
 sleep 0.3
 screenshot 3-dialog
 # The dialog has no default button, so Enter would not close it: click "OK".
-click_in "$dialog" $(( 872 + 37 )) $(( 344 + 12 ))
+click_in "$dialog" $(( 1279 + 37 )) $(( 344 + 12 ))
 wait_for_window '^Kaldoventri - Blad1$' >/dev/null || exit 1
 sleep 0.5
 screenshot 4-sheet
 
-for shot in 1-splash 2-main-window 3-dialog 4-sheet; do
+# The pointer read-out shows where the pointer rests and lets every click
+# through to the diagram under it: a right click there opens the pop-up menu.
+# A window of the program's own beside the main window, larger than the read-out.
+menu_open() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+    [ "$id" = "$main" ] && continue
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    [ "$WIDTH" -gt 150 ] && [ "$HEIGHT" -gt 60 ] && return 0
+  done
+  return 1
+}
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove $(( X + 700 )) $(( Y + 480 ))
+sleep 0.5
+menu_open && fail "a menu is open before the right click"
+xdotool click 3
+sleep 0.5
+screenshot 5-popup-over-readout
+menu_open || fail "a right click over the read-out opened no pop-up menu"
+xdotool key Escape
+
+for shot in 1-splash 2-main-window 3-dialog 4-sheet 5-popup-over-readout; do
   [ -s "$out/$shot.png" ] || fail "screenshot $shot is missing"
 done
 echo "PASS: screenshots in $out"

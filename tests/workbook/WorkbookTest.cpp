@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 
 #include "workbook/Workbook.h"
 
@@ -65,6 +66,8 @@ struct CloseCase {
     std::string nowCurrent;  // empty: none
 };
 
+void PrintTo(const CloseCase& c, std::ostream* out) { *out << c.name; }
+
 class CloseTest : public ::testing::TestWithParam<CloseCase> {};
 
 TEST_P(CloseTest, NextSheetOrTheFirstBecomesCurrentAndIsEvaluated) {
@@ -77,7 +80,9 @@ TEST_P(CloseTest, NextSheetOrTheFirstBecomesCurrentAndIsEvaluated) {
     workbook.CloseCurrentSheet();
     const TNewTabSheet* current = workbook.CurrentSheet();
     EXPECT_EQ(current ? current->GetName() : std::string(), c.nowCurrent);
-    if (current) EXPECT_EQ(current->GetPercentScale(), 1);
+    if (current) {
+        EXPECT_EQ(current->GetPercentScale(), 1);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CloseTest,
@@ -90,6 +95,8 @@ struct CommandCase {
     std::function<void(Workbook&)> command;
     long evaluations;
 };
+
+void PrintTo(const CommandCase& c, std::ostream* out) { *out << c.name; }
 
 class OneEvaluationTest : public ::testing::TestWithParam<CommandCase> {};
 
@@ -143,6 +150,8 @@ struct FailedOpenCase {
     OpenFailure::Kind kind;
     QString message;
 };
+
+void PrintTo(const FailedOpenCase& c, std::ostream* out) { *out << c.name; }
 
 class FailedOpenTest : public ::testing::TestWithParam<FailedOpenCase> {};
 

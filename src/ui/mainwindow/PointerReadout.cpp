@@ -2,6 +2,7 @@
 #include "ui/mainwindow/PointerReadout.h"
 
 #include <QToolTip>
+#include <QWindow>
 
 namespace kaldoventri {
 
@@ -29,6 +30,14 @@ void PointerReadout::ActivateHint(const QRect& rect, const QString& text) {
     setGeometry(rect);
     show();
     raise();
+    // On X11 the flag only takes effect when it changes on a shown native
+    // window (Qt then gives it an empty input shape), and every new showing
+    // resets the shape: set it anew each time.
+    if (QWindow* window = windowHandle()) {
+        const Qt::WindowFlags flags = window->flags() | Qt::WindowTransparentForInput;
+        window->setFlags(flags & ~Qt::WindowTransparentForInput);
+        window->setFlags(flags);
+    }
 }
 
 void PointerReadout::ReleaseHint() { hide(); }

@@ -21,6 +21,13 @@ ReadoutTracker::ReadoutTracker(DiagramView& diagram, QObject* parent)
     : QObject(parent), diagram_(diagram), timer_(new QTimer(this)), window_(std::make_unique<PointerReadout>()) {
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(TickInterval);
+    // A modal window (a dialog, a message) takes the read-out down with it.
+    diagram_.window()->installEventFilter(this);
+}
+
+bool ReadoutTracker::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::WindowBlocked) Hide();
+    return QObject::eventFilter(watched, event);
 }
 
 ReadoutTracker::~ReadoutTracker() = default;
@@ -34,9 +41,11 @@ void ReadoutTracker::PointerMoved(TNewTabSheet* sheet, int x, int y) {
 }
 
 void ReadoutTracker::PointerLeft() {
-    // Windows stacked over the diagram (the read-out itself, a tooltip) can
-    // report a leave while the pointer is still above the diagram.
-    if (diagram_.rect().contains(diagram_.mapFromGlobal(QCursor::pos()))) return;
+    // A tooltip window stacked over the diagram can report a leave while the
+    // pointer is still above it; the sheet's close button, which lies on the
+    // diagram area too, is a real leave.
+    const QWidget* under = QApplication::widgetAt(QCursor::pos());
+    if (under != nullptr && (under == &diagram_ || under == window_.get())) return;
     pointerOverDiagram_ = false;
     Hide();
 }
@@ -46,8 +55,12 @@ void ReadoutTracker::Tick(TNewTabSheet* sheet) {
     // created or switched to would otherwise pop up a read-out for a pointer
     // position the user never chose.
     if (sheet == nullptr || !pointerOverDiagram_ || !window_) return;
-    // No read-out over an open menu.
+    // No read-out over an open menu or beside a modal window.
     if (QApplication::activePopupWidget() != nullptr) return;
+    if (QApplication::activeModalWidget() != nullptr) {
+        Hide();
+        return;
+    }
     const int x = sheet->GetMouseX();
     const int y = sheet->GetMouseY();
     if (x != lastX_ || y != lastY_) {

@@ -41,6 +41,9 @@ public:
     // The window is closing: the read-out goes for good.
     void Close();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     DiagramView& diagram_;
     QTimer* timer_;

@@ -14,8 +14,14 @@
 namespace kaldoventri {
 
 namespace {
-// Pixels kept free for a value such as "12,5 m" or "18,2 %" in the result boxes.
-constexpr int ResultValueRoom = 62;
+
+// Shows the text in the label, in a narrower or smaller font when it would
+// not fit the label's width at the panel's font.
+void ShowFitted(QLabel* label, const QString& text, const QFont& font) {
+    label->setFont(FittedToWidth(font, text, label->width()));
+    label->setText(text);
+}
+
 }  // namespace
 
 ResultPanel::ResultPanel(Ui::TForm1& form) : form_(form) {
@@ -26,15 +32,21 @@ ResultPanel::ResultPanel(Ui::TForm1& form) : form_(form) {
 void ResultPanel::FitFonts() {
     const QFont panelFont = ProgramPixelFont(QStringLiteral("MS Sans Serif"), 16, true);
     for (QLabel* label : form_.Top_Panel->findChildren<QLabel*>()) label->setFont(panelFont);
-    // The fallback face runs wider than the one the window was laid out for:
-    // narrow the result boxes' font so that a value fits beside the longest
-    // caption, and "Arbetsbredd:" so that it ends before the arrows.
-    for (QGroupBox* box : {form_.GroupBox1, form_.GroupBox2}) {
-        const QString longest = box == form_.GroupBox1 ? form_.Label3->text() : form_.Label10->text();
-        const QFont narrowed = CondensedToFit(panelFont, longest, box->width() - 16 - 5 - ResultValueRoom);
-        for (QLabel* label : box->findChildren<QLabel*>()) label->setFont(narrowed);
-    }
     form_.Label9->setFont(CondensedToFit(panelFont, form_.Label9->text(), form_.UpDown1->x() - form_.Label9->x() - 4));
+
+    // The result boxes grow to hold their longest caption and the longest
+    // value a test gives (a VK of "509,9 %" at most, a width of "50 m"), so
+    // GroupBox2 moves along with GroupBox1. A value beyond that (from a file
+    // with negative amounts) is narrowed to fit when it is shown.
+    const QFontMetrics metrics(panelFont);
+    const int valueRoom = metrics.horizontalAdvance(QStringLiteral("999,9 %"));
+    const auto fitted = [&](QGroupBox* box, const QLabel* longest) {
+        const int needed = 16 + metrics.horizontalAdvance(longest->text()) + 5 + valueRoom + 10;
+        box->resize(qMax(box->width(), needed), box->height());
+    };
+    fitted(form_.GroupBox1, form_.Label3);
+    fitted(form_.GroupBox2, form_.Label10);
+    form_.GroupBox2->move(form_.GroupBox1->geometry().right() + 16, form_.GroupBox2->y());
 }
 
 void ResultPanel::AlignResultLabels() {
@@ -83,10 +95,11 @@ void ResultPanel::Show(const TNewTabSheet* sheet) {
         for (QLabel* label : {f.VK_Label, f.ABredd_Label, f.OVK_Label, f.OptimalAbredd_Label}) label->clear();
         return;
     }
-    f.VK_Label->setText(FormatNumber(sheet->GetVK(sheet->GetABredd())) + QStringLiteral(" %"));
-    f.ABredd_Label->setText(FormatNumber(sheet->GetABredd() / 2.0) + QStringLiteral(" m"));
-    f.OVK_Label->setText(FormatNumber(sheet->GetOptimalVK()) + QStringLiteral(" %"));
-    f.OptimalAbredd_Label->setText(FormatNumber(sheet->GetOptimalWidth()) + QStringLiteral(" m"));
+    const QFont font = f.Label3->font();
+    ShowFitted(f.VK_Label, FormatNumber(sheet->GetVK(sheet->GetABredd())) + QStringLiteral(" %"), font);
+    ShowFitted(f.ABredd_Label, FormatNumber(sheet->GetABredd() / 2.0) + QStringLiteral(" m"), font);
+    ShowFitted(f.OVK_Label, FormatNumber(sheet->GetOptimalVK()) + QStringLiteral(" %"), font);
+    ShowFitted(f.OptimalAbredd_Label, FormatNumber(sheet->GetOptimalWidth()) + QStringLiteral(" m"), font);
 }
 
 }  // namespace kaldoventri

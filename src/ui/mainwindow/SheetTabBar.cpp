@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "ui/widgets/FlowLayout.h"
@@ -35,6 +36,22 @@ SheetTabBar::SheetTabBar(QWidget* parent) : QWidget(parent) {
     column->addStretch(0);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setFixedHeight(BaseHeight);
+
+    const auto step = [this](QKeySequence keys, int direction) {
+        auto* shortcut = new QShortcut(keys, this, nullptr, nullptr, Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, direction] { Step(direction); });
+    };
+    step(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    step(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
+    step(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+    step(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
+    step(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
+}
+
+void SheetTabBar::Step(int direction) {
+    const int count = PageCount();
+    if (count < 2 || ActivePageIndex() < 0) return;
+    emit Change((ActivePageIndex() + direction + count) % count);
 }
 
 SheetTabBar::~SheetTabBar() = default;

@@ -1,7 +1,9 @@
 // The sheet tabs of the main window: one tab per sheet of the workbook, in
 // its order and titled as its sheet, on as many rows as the tabs need, above
 // an empty page frame. The tabs follow the workbook and own no sheet; a click
-// on another tab only asks the window to make that sheet current.
+// on another tab, or Ctrl+Tab / Ctrl+PgDn (next) and Ctrl+Shift+Tab /
+// Ctrl+PgUp (previous) anywhere in the window, only asks the window to make
+// that sheet current.
 #pragma once
 
 #include <QPointer>
@@ -47,6 +49,7 @@ protected:
 
 private:
     void Follow(Workbook::Changes what);
+    void Step(int direction);
     void MatchSheets();
     void CheckCurrent();
     void TabClicked(TabButton* tab);

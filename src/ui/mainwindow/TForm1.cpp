@@ -34,9 +34,9 @@ TForm1::TForm1(Workbook& workbook, QWidget* parent)
     SetIcons();
 
     ui_->UpDown1->SetOrientation(Qt::Horizontal);
-    // Wide enough for a sheet whose working width came from the dialog (up to
-    // 100); the arrows themselves keep it within 10..80 (UpDown1Click).
-    ui_->UpDown1->SetMin(0);
+    // Every width the test entry dialog allows, so that a step never moves
+    // a sheet's width against the arrow's direction.
+    ui_->UpDown1->SetMin(NarrowestWorkingWidth);
     ui_->UpDown1->SetMax(WidestWorkingWidth);
     ui_->Diagram_PaintBox->setFont(ProgramPixelFont(QStringLiteral("MS Sans Serif"), 16, true));
     ui_->Diagram_Area->installEventFilter(this);

@@ -29,6 +29,8 @@ bool TForm1::RunDialogLoop() {
         const int empty = TypDokument->LastEmptyTray();
         if (empty == 0) return true;
         ShowPlainMessage(this, MissingTrayMessage(empty));
+        // The dialog comes back ready for the missing amount.
+        TypDokument->Box_Edit(empty)->setFocus();
     }
 }
 
@@ -81,7 +83,7 @@ void TForm1::SetYScaleMode(int mode) {
 void TForm1::UpDown1Click() {
     if (workbook_.CurrentSheet() == nullptr) return;
     ArrowControl* arrows = ui_->UpDown1;
-    arrows->SetPosition(std::clamp(arrows->Position(), NarrowestArrowWidth, WidestArrowWidth));
+    arrows->SetPosition(ClampWorkingWidth(arrows->Position()));
     workbook_.SetWorkingWidth(arrows->Position());
 }
 
@@ -170,7 +172,10 @@ void TForm1::Timer1Timer() { readout_->Tick(workbook_.CurrentSheet()); }
 // --- View ---
 
 void TForm1::WorkbookChanged(Workbook::Changes what) {
-    if (what & (Workbook::Sheets | Workbook::Current)) PlaceCloseButton();
+    if (what & (Workbook::Sheets | Workbook::Current)) {
+        PlaceCloseButton();
+        readout_->Hide();  // it showed a value of the sheet that was shown
+    }
     if (what & Workbook::YScale) {
         // A new scale changes the results and the diagram only; the tray
         // fields keep what the user has typed, an emptied field included.

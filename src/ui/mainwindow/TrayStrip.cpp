@@ -2,7 +2,7 @@
 #include "ui/mainwindow/TrayStrip.h"
 
 #include <QApplication>
-#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -17,13 +17,15 @@ namespace kaldoventri {
 
 namespace {
 
-// Slot k of the strip (k = 1, 2, ...) lies at x = 180 + 35 k and fits
-// while x + 30 < panel width - 10.
-constexpr int TrayPitch = 35;
+// Slot k of the strip (k = 1, 2, ...) lies at x = 180 + 52 k and fits
+// while its field ends 5 pixels short of 10 pixels from the panel's edge.
+// A field is wide enough for five digits, and all 26 fit a 1600-pixel window.
+constexpr int TrayPitch = 52;
+constexpr int FieldWidth = 50;
 constexpr int StripOrigin = 180;
 
 int SlotX(int slot) { return StripOrigin + TrayPitch * slot; }
-bool SlotFits(int slot, int panelWidth) { return SlotX(slot) + 30 < panelWidth - 10; }
+bool SlotFits(int slot, int panelWidth) { return SlotX(slot) + FieldWidth - 5 < panelWidth - 10; }
 
 QFont TrayFont() { return ProgramPointFont(QStringLiteral("MS Sans Serif"), 12, true); }
 
@@ -37,15 +39,17 @@ TrayStrip::TrayStrip(QWidget* panel, QScrollBar* scrollBar, QWidget* window)
     for (int tray = 1; tray <= TrayCount; ++tray) {
         auto* field = new QLineEdit(panel_);
         field->setObjectName(QStringLiteral("FBox%1").arg(tray));
-        // Three digits must fit the 35-pixel field, which the fallback face is too wide for.
-        field->setFont(CondensedToFit(TrayFont(), QStringLiteral("999"), 35 - 8));
+        // Five digits must fit the field, frame and margins aside.
+        field->setFont(CondensedToFit(TrayFont(), QStringLiteral("99999"), FieldWidth - 8));
+        field->setAlignment(Qt::AlignCenter);
         field->hide();
         auto* label = new QLabel(QString::number(tray), panel_);
         label->setObjectName(QStringLiteral("FBoxLabel%1").arg(tray));
         label->setFont(TrayFont());
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         const int x = SlotFits(tray, width) ? SlotX(tray) : 40;
-        field->setGeometry(x, 5, 35, 23);
-        label->setGeometry(x, 36, 35, 23);
+        field->setGeometry(x, 5, FieldWidth, 23);
+        label->setGeometry(x, 36, FieldWidth, 23);
         label->setVisible(SlotFits(tray, width));
         field->installEventFilter(keyFilter_);
         field->installEventFilter(this);
@@ -74,8 +78,8 @@ void TrayStrip::Place(int tray, int slot, bool shown) {
     QLineEdit* field = Field(tray);
     QLabel* label = Label(tray);
     if (shown) {
-        field->setGeometry(SlotX(slot), 10, 35, 25);
-        label->setGeometry(SlotX(slot) + 5, 35, 35, 25);
+        field->setGeometry(SlotX(slot), 10, FieldWidth, 25);
+        label->setGeometry(SlotX(slot), 35, FieldWidth, 25);
     }
     field->setVisible(shown);
     label->setVisible(shown);
@@ -169,16 +173,70 @@ bool TrayStrip::eventFilter(QObject* watched, QEvent* event) {
     const int tray = TrayOf(watched);
     if (tray == 0) return false;
     QLineEdit* field = Field(tray);
-    if (event->type() == QEvent::KeyRelease) {
-        emit keyReleased();
-    } else if (event->type() == QEvent::FocusOut) {
-        // Only a move of the focus to another control of this window counts
-        // as leaving the field; a deactivated window, a pop-up menu or a
-        // message box does not.
-        const QWidget* next = QApplication::focusWidget();
-        if (next != nullptr && next != field && next->window() == window_ && !returningFocus_) QueueExit(field);
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            const auto& key = static_cast<const QKeyEvent&>(*event);
+            KeyReleaseCounts(key, QEvent::KeyPress);
+            if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) break;
+            if (key.key() == Qt::Key_Tab) return MoveFocus(tray, 1);
+            if (key.key() == Qt::Key_Backtab) return MoveFocus(tray, -1);
+            break;
+        }
+        case QEvent::KeyRelease:
+            if (KeyReleaseCounts(static_cast<const QKeyEvent&>(*event), QEvent::KeyRelease)) emit keyReleased();
+            break;
+        case QEvent::FocusIn:
+            ScrollIntoView(tray);
+            break;
+        case QEvent::FocusOut: {
+            // Only a move of the focus to another control of this window counts
+            // as leaving the field; a deactivated window, a pop-up menu or a
+            // message box does not.
+            const QWidget* next = QApplication::focusWidget();
+            const bool withinWindow = next != nullptr && next->window() == window_;
+            if (withinWindow && next != field && !returningFocus_) QueueExit(field);
+            // Keys held while another window takes the keyboard are released there.
+            if (!withinWindow) pressedKeys_.clear();
+            break;
+        }
+        default:
+            break;
     }
     return false;
+}
+
+bool TrayStrip::KeyReleaseCounts(const QKeyEvent& event, QEvent::Type type) {
+    // On X11 a held key sends a release with every repeat; only the last one counts.
+    if (event.isAutoRepeat()) return false;
+    if (type == QEvent::KeyPress) {
+        pressedKeys_.insert(event.key());
+        return false;
+    }
+    return pressedKeys_.erase(event.key()) > 0;
+}
+
+bool TrayStrip::MoveFocus(int tray, int step) {
+    // Fields scrolled out of the strip are hidden, and Qt's focus chain
+    // passes hidden widgets by: Tab would wrap back to the first shown field.
+    QLineEdit* next = Field(tray + step);
+    if (next == nullptr || next->isVisible()) return false;
+    ScrollIntoView(tray + step);
+    next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+int TrayStrip::ShownSlots() const {
+    int slotCount = 0;
+    while (slotCount < TrayCount && SlotFits(slotCount + 1, panel_->width())) ++slotCount;
+    return slotCount;
+}
+
+void TrayStrip::ScrollIntoView(int tray) {
+    const int slotCount = ShownSlots();
+    const int first = scrollBar_->value();
+    if (slotCount == 0 || (tray > first && tray <= first + slotCount)) return;
+    scrollBar_->setValue(tray <= first ? tray - 1 : tray - slotCount);
+    Scroll();  // also when the scroll bar is hidden and sends no change
 }
 
 void TrayStrip::QueueExit(QLineEdit* field) {

@@ -10,10 +10,14 @@
 
 #include <array>
 #include <optional>
+#include <set>
 
 #include "evaluation/TNewTabSheet.h"
 #include "workbook/Workbook.h"
 
+#include <QEvent>
+
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
@@ -72,6 +76,11 @@ protected:
 private:
     void Place(int tray, int slot, bool shown);
     void QueueExit(QLineEdit* field);
+    // Scrolls the strip so that the tray's field is shown.
+    void ScrollIntoView(int tray);
+    int ShownSlots() const;
+    bool KeyReleaseCounts(const QKeyEvent& event, QEvent::Type type);
+    bool MoveFocus(int tray, int step);
 
     QWidget* panel_;
     QScrollBar* scrollBar_;
@@ -85,6 +94,9 @@ private:
     // messages can trap the user.
     bool exitShowing_ = false;
     bool returningFocus_ = false;
+    // Keys pressed in the strip and not yet released. A release whose press
+    // went elsewhere (the Enter that closed a message box) is no typing.
+    std::set<int> pressedKeys_;
 };
 
 }  // namespace kaldoventri

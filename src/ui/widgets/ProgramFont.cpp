@@ -39,4 +39,17 @@ QFont CondensedToFit(QFont font, const QString& text, int width) {
     return font;
 }
 
+QFont FittedToWidth(QFont font, const QString& text, int width) {
+    font = CondensedToFit(font, text, width);
+    const bool pixels = font.pixelSize() > 0;
+    for (int size = pixels ? font.pixelSize() : font.pointSize(); size > 6; --size) {
+        if (QFontMetrics(font).horizontalAdvance(text) <= width) break;
+        if (pixels)
+            font.setPixelSize(size - 1);
+        else
+            font.setPointSize(size - 1);
+    }
+    return font;
+}
+
 }  // namespace kaldoventri

@@ -16,4 +16,8 @@ QFont ProgramPointFont(const QString& family, int pointSize, bool bold);
 // and a caption or a three-digit amount must not be cut off for that.
 QFont CondensedToFit(QFont font, const QString& text, int width);
 
+// The font narrowed as CondensedToFit does and, where that is not enough,
+// made smaller, so that the text fits the width (down to 6 pixels high).
+QFont FittedToWidth(QFont font, const QString& text, int width);
+
 }  // namespace kaldoventri

@@ -23,7 +23,10 @@ TAboutBox::TAboutBox(QWidget* parent)
     ui_->ProgramIcon->setPixmap(QPixmap(QStringLiteral(":/splash/kaldoventri-icon.png")));
     ui_->Version->setText(VersionText());
     ui_->Label1->setText(WebAddress());
-    ui_->Label1->setFont(CondensedToFit(bold, WebAddress(), ui_->Label1->width()));
+    // The address keeps the same margin from the panel's right edge as from its left.
+    QLabel* address = ui_->Label1;
+    address->resize(ui_->Panel1->width() - 2 * address->x(), address->height());
+    address->setFont(FittedToWidth(bold, WebAddress(), address->width()));
     connect(ui_->OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
     // Centred on the screen rather than over the owner; a position set here

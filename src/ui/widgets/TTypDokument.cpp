@@ -89,16 +89,46 @@ void TTypDokument::FitTexts() {
     const QFont captionFont = CondensedToFit(longest->font(), longest->text(), longest->width());
     for (QLabel* caption : captions) caption->setFont(captionFont);
 
-    // A tray field shows three digits whole; its text room is the field less
+    WidenTrayRow();
+    // A tray field shows five digits whole; its text room is the field less
     // its frame and the line edit's own margin of 2 pixels a side.
     QLineEdit* first = boxEdits_.front();
     const int frame = first->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, first);
     const QFont trayFont =
-        CondensedToFit(first->font(), QStringLiteral("999"), first->width() - 2 * frame - 4);
+        CondensedToFit(first->font(), QStringLiteral("99999"), first->width() - 2 * frame - 4);
     for (QLineEdit* edit : boxEdits_) {
         edit->setFont(trayFont);
         edit->setAlignment(Qt::AlignCenter);
     }
+}
+
+void TTypDokument::WidenTrayRow() {
+    // The stored layout gives each tray field room for three digits; an
+    // amount such as 1007 would show as "007". The row is spread so that
+    // five digits fit, and the dialog grows to the right with it (1426
+    // pixels wide, within a 1600-pixel screen).
+    constexpr int FieldWidth = 50;
+    constexpr int Pitch = 48;  // neighbouring frames overlap, as in the stored layout
+    QWidget* panel = ui_->Backar_Panel;
+    const int left = boxEdits_.front()->x();
+    for (int tray = 1; tray <= TrayCount; ++tray) {
+        const int x = left + Pitch * (tray - 1);
+        QLineEdit* edit = Box_Edit(tray);
+        edit->setGeometry(x, edit->y(), FieldWidth, edit->height());
+        if (auto* label = panel->findChild<QLabel*>(QStringLiteral("Box_Label%1").arg(tray)))
+            label->setGeometry(x, label->y(), FieldWidth, label->height());
+    }
+    const int grow = left + Pitch * (TrayCount - 1) + FieldWidth + 14 - panel->width();
+    if (grow <= 0) return;
+    panel->resize(panel->width() + grow, panel->height());
+    for (QWidget* box : {static_cast<QWidget*>(ui_->Spridare_GroupBox), static_cast<QWidget*>(ui_->Godsel_GroupBox)})
+        box->resize(box->width() + grow, box->height());
+    for (QLineEdit* edit : {SFabrikat_Edit, SModell_Edit, SInstallning_Edit, GMedel_Edit, GFabrikat_Edit, GPLats_Edit})
+        edit->resize(edit->width() + grow, edit->height());
+    for (QWidget* moved : {static_cast<QWidget*>(ui_->Uppstallning_Panel), static_cast<QWidget*>(ui_->Arbetsbredd_Panel),
+                           static_cast<QWidget*>(ui_->Button1)})
+        moved->move(moved->x() + grow, moved->y());
+    resize(width() + grow, height());
 }
 
 void TTypDokument::SetTabOrder() {

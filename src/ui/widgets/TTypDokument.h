@@ -100,6 +100,7 @@ private:
     void PlaceTrays(int layout);
     void SetTabOrder();
     void FitTexts();
+    void WidenTrayRow();
 
     std::unique_ptr<Ui::TTypDokument> ui_;
     std::array<QLineEdit*, TrayCount> boxEdits_{};

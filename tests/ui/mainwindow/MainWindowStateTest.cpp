@@ -95,9 +95,10 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::newRow("step up") << 24 << 1 << 25 << QStringLiteral("12,5 m");
         QTest::newRow("stops at 10") << 10 << -1 << 10 << QStringLiteral("5 m");
-        QTest::newRow("stops at 80") << 80 << 1 << 80 << QStringLiteral("40 m");
-        QTest::newRow("from 100 down to 80") << 100 << -1 << 80 << QStringLiteral("40 m");
-        QTest::newRow("from 100 up to 80") << 100 << 1 << 80 << QStringLiteral("40 m");
+        QTest::newRow("stops at 100") << 100 << 1 << 100 << QStringLiteral("50 m");
+        QTest::newRow("from 45 m up") << 90 << 1 << 91 << QStringLiteral("45,5 m");
+        QTest::newRow("from 40 m up") << 80 << 1 << 81 << QStringLiteral("40,5 m");
+        QTest::newRow("from 100 down") << 100 << -1 << 99 << QStringLiteral("49,5 m");
     }
     void workingWidthArrows() {
         QFETCH(int, start);
@@ -156,7 +157,6 @@ private slots:
 
     void yScaleItemsTickInPairsAndRecalculate() {
         MainWindow w;
-        TForm1& f = *w.form;
         TNewTabSheet* sheet = w.NewSheet();
         QCOMPARE(sheet->GetYAxisMax(), 160);
         w.c.YSKala1->trigger();

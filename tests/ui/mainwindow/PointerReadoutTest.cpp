@@ -1,9 +1,11 @@
 // The pointer read-out over the diagram: its text, where and when it shows.
+#include <QCursor>
 #include <QTest>
 
 #include "drawing/TDiagram.h"
 #include "MainWindowFixture.h"
 #include "ui/mainwindow/ReadoutText.h"
+#include "ui/widgets/TabButton.h"
 #include "ui/mainwindow/PointerReadout.h"
 #include "ui/mainwindow/DiagramView.h"
 
@@ -139,12 +141,53 @@ private slots:
 
     void clickSwitchesTooltipOn() {
         MainWindow w;
-        TForm1& f = *w.form;
         w.NewSheet();
         QCOMPARE(w.c.Diagram_PaintBox->toolTip(), QStringLiteral("y=56"));
         QVERIFY(!w.c.Diagram_PaintBox->ShowHint());
         QTest::mouseClick(w.c.Diagram_PaintBox, Qt::LeftButton, {}, QPoint(200, 200));
         QVERIFY(w.c.Diagram_PaintBox->ShowHint());
+    }
+
+    // The read-out goes when what it showed goes: its sheet, the keyboard
+    // to a modal window, or the pointer off the diagram onto the close button.
+    void readoutGoesWith_data() {
+        QTest::addColumn<QString>("cause");
+        for (const char* cause : {"sheet closes", "another sheet", "modal window", "close button"})
+            QTest::newRow(cause) << QString::fromLatin1(cause);
+    }
+    void readoutGoesWith() {
+        QFETCH(QString, cause);
+        MainWindow w;
+        TForm1& f = *w.form;
+        w.NewSheet();
+        w.NewSheet();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        const int axis = PrepareHalfUnitRows(w);
+        w.c.Timer1->stop();
+        f.Diagram_PaintBoxMouseMove(300, axis - 20);
+        f.Timer1Timer();
+        f.Timer1Timer();
+        QVERIFY(f.Readout().Window()->isVisible());
+        if (cause == QLatin1String("sheet closes")) {
+            w.c.Stng1->trigger();
+        } else if (cause == QLatin1String("another sheet")) {
+            w.c.PageControl1->Tab(0)->click();
+        } else if (cause == QLatin1String("modal window")) {
+            ModalAnswerer answerer;
+            bool hiddenWhileOpen = false;
+            answerer.Queue([&](QWidget* modal) {
+                hiddenWhileOpen = !f.Readout().Window()->isVisible();
+                modal->close();
+            });
+            w.c.Om1->trigger();
+            QVERIFY(hiddenWhileOpen);
+        } else {
+            QCursor::setPos(w.c.Close_Button->mapToGlobal(w.c.Close_Button->rect().center()));
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(w.c.Diagram_PaintBox, &leave);
+        }
+        QVERIFY(!f.Readout().Window()->isVisible());
     }
 };
 

@@ -133,6 +133,7 @@ private slots:
         answerer.Queue([](QWidget* modal) {  // the typed values are still there
             auto* dialog = qobject_cast<TTypDokument*>(modal);
             QCOMPARE(dialog->GetTrayText(4), QStringLiteral("29"));
+            QCOMPARE(dialog->focusWidget(), dialog->Box_Edit(17));  // ready for the missing amount
             dialog->Box_Edit(17)->setText(QStringLiteral("75"));
             dialog->accept();
         });
@@ -202,7 +203,6 @@ private slots:
 
     void typingWithAnotherFieldEmptyCommitsWithoutEvaluating() {
         MainWindow w;
-        TForm1& f = *w.form;
         TNewTabSheet* sheet = w.NewSheet();
         const qint64 sumBefore = sheet->GetTraySum(1);
         w.c.TrayEdit(5)->clear();
@@ -229,7 +229,6 @@ private slots:
 
     void enterCommitsAndKeyUpEvaluates() {
         MainWindow w;
-        TForm1& f = *w.form;
         TNewTabSheet* sheet = w.NewSheet();
         const qint64 sumBefore = sheet->GetTraySum(1);
         const long evaluations = w.workbook->EvaluationCount();
@@ -261,11 +260,10 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, message);
         MainWindow w;
-        TForm1& f = *w.form;
         TNewTabSheet* sheet = w.NewSheet();
         ModalAnswerer answerer;
         w.c.TrayEdit(2)->setText(typed);
-        QTest::keyRelease(w.c.TrayEdit(2), Qt::Key_7);
+        QTest::keyClick(w.c.TrayEdit(2), Qt::Key_End);
         QCOMPARE(sheet->GetTrayAmount(2), amount);
         QCOMPARE(w.c.TrayEdit(2)->text(), shown);
         QCOMPARE(answerer.messages, message.isEmpty() ? QStringList() : QStringList{message});
@@ -300,6 +298,28 @@ private slots:
             vkLabel = QLocale().toString(sheet->GetVK(aBredd), 'g', 15) + QStringLiteral(" %");
         }
         QCOMPARE(w.c.VK_Label->text(), vkLabel);
+    }
+
+    // Every result shows whole inside its box, "%" and "m" included, also a
+    // VK of several hundred percent.
+    void resultValuesFitTheirBoxes_data() {
+        QTest::addColumn<std::vector<int>>("amounts");
+        QTest::addColumn<int>("aBredd");
+        std::vector<int> oneTray(TrayCount, 0);
+        oneTray[12] = 1000;
+        QTest::newRow("12,5 m") << PeakedAmounts << 25;
+        QTest::newRow("one full tray") << oneTray << 48;
+    }
+    void resultValuesFitTheirBoxes() {
+        QFETCH(std::vector<int>, amounts);
+        QFETCH(int, aBredd);
+        MainWindow w;
+        w.NewSheet(FillAndAccept(amounts, aBredd));
+        if (amounts[12] == 1000) QVERIFY(w.workbook->CurrentSheet()->GetVK(aBredd) >= 100.0);
+        for (QLabel* label : {w.c.VK_Label, w.c.ABredd_Label, w.c.OVK_Label, w.c.OptimalAbredd_Label}) {
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
+            QVERIFY(label->geometry().right() < label->parentWidget()->width() - 4);
+        }
     }
 
     void leavingEmptyTrayFieldAsksAndReturns() {

@@ -1,5 +1,6 @@
 // The tray strip's layout at various panel widths and scroll positions, and
 // the page control's wrapping tab rows and page order.
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
@@ -21,9 +22,9 @@ private slots:
         QTest::addColumn<int>("panelWidth");
         QTest::addColumn<int>("shown");
         QTest::newRow("wide") << 1600 << 26;
-        QTest::newRow("1131 pixels: all trays") << 1131 << 26;
-        QTest::newRow("1130 pixels: tray 26 left out") << 1130 << 25;
-        QTest::newRow("narrow") << 600 << 10;
+        QTest::newRow("1588 pixels: all trays") << 1588 << 26;
+        QTest::newRow("1587 pixels: tray 26 left out") << 1587 << 25;
+        QTest::newRow("narrowest window") << 860 << 12;
     }
     void stripFollowsPanelWidth() {
         QFETCH(int, panelWidth);
@@ -37,13 +38,13 @@ private slots:
             QCOMPARE(w.c.TrayEdit(tray)->isVisible(), tray <= shown);
             QCOMPARE(w.c.TrayEditLabel(tray)->isVisible(), tray <= shown);
         }
-        QCOMPARE(w.c.TrayEdit(1)->geometry(), QRect(215, 10, 35, 25));
-        QCOMPARE(w.c.TrayEditLabel(1)->geometry(), QRect(220, 35, 35, 25));
-        QCOMPARE(w.c.TrayEdit(shown)->x(), 180 + 35 * shown);
+        QCOMPARE(w.c.TrayEdit(1)->geometry(), QRect(232, 10, 50, 25));
+        QCOMPARE(w.c.TrayEditLabel(1)->geometry(), QRect(232, 35, 50, 25));
+        QCOMPARE(w.c.TrayEdit(shown)->x(), 180 + 52 * shown);
         QCOMPARE(w.c.Box_ScrollBar->isVisible(), shown < TrayCount);
         QCOMPARE(w.c.Box_ScrollBar->maximum(), TrayCount - shown);
         QCOMPARE(w.c.Box_ScrollBar->value(), 0);
-        QCOMPARE(w.c.Box_ScrollBar->width(), 35 * shown);
+        QCOMPARE(w.c.Box_ScrollBar->width(), 52 * shown);
         QCOMPARE(w.c.Box_ScrollBar->x(), 96);
         // The bar lies under the tray labels, inside the panel.
         QVERIFY(w.c.Box_ScrollBar->y() >= w.c.TrayEditLabel(1)->geometry().bottom());
@@ -53,32 +54,32 @@ private slots:
     void scrollingShiftsTheStrip_data() {
         QTest::addColumn<int>("position");
         QTest::newRow("one") << 1;
-        QTest::newRow("to the end") << 16;
+        QTest::newRow("to the end") << 14;
     }
     void scrollingShiftsTheStrip() {
         QFETCH(int, position);
         MainWindow w;
         TForm1& f = *w.form;
         w.NewSheet();
-        f.resize(600, 900);
-        QTRY_COMPARE(w.c.Bottom_Panel->width(), 600);
+        f.resize(860, 900);
+        QTRY_COMPARE(w.c.Bottom_Panel->width(), 860);
         w.c.Box_ScrollBar->setValue(position);
         for (int tray = 1; tray <= TrayCount; ++tray) {
             const int slot = tray - position;
-            const bool shown = slot >= 1 && slot <= 10;
+            const bool shown = slot >= 1 && slot <= 12;
             QCOMPARE(w.c.TrayEdit(tray)->isVisible(), shown);
-            if (shown) QCOMPARE(w.c.TrayEdit(tray)->x(), 180 + 35 * slot);
+            if (shown) QCOMPARE(w.c.TrayEdit(tray)->x(), 180 + 52 * slot);
         }
         // A new sheet shown keeps the strip where it was scrolled to.
         f.ShowActiveSheet();
-        QCOMPARE(w.c.TrayEdit(position + 1)->x(), 215);
+        QCOMPARE(w.c.TrayEdit(position + 1)->x(), 232);
     }
 
     void stripHiddenWithoutSheet() {
         MainWindow w;
         TForm1& f = *w.form;
-        f.resize(800, 900);
-        QTRY_COMPARE(w.c.Bottom_Panel->width(), 800);
+        f.resize(900, 900);
+        QTRY_COMPARE(w.c.Bottom_Panel->width(), 900);
         for (int tray = 1; tray <= TrayCount; ++tray) QVERIFY(!w.c.TrayEdit(tray)->isVisible());
         QVERIFY(!w.c.Box_ScrollBar->isVisible());
     }
@@ -137,6 +138,84 @@ private slots:
         QVERIFY(pages.Tab(0)->isChecked() && !pages.Tab(1)->isChecked());
         workbook.SetCurrentIndex(1);
         QVERIFY(!pages.Tab(0)->isChecked() && pages.Tab(1)->isChecked());
+    }
+
+    // Tab reaches every tray of a strip too narrow for all 26, scrolling each
+    // field into view; Shift+Tab walks back the same way.
+    void tabReachesEveryTrayOfANarrowStrip() {
+        MainWindow w;
+        TForm1& f = *w.form;
+        w.NewSheet();
+        f.resize(860, 900);
+        QTRY_COMPARE(w.c.Bottom_Panel->width(), 860);
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        w.c.TrayEdit(1)->setFocus();
+        for (int tray = 2; tray <= TrayCount; ++tray) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), w.c.TrayEdit(tray));
+            QVERIFY(w.c.TrayEdit(tray)->isVisible());
+        }
+        for (int tray = TrayCount - 1; tray >= 1; --tray) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), w.c.TrayEdit(tray));
+            QVERIFY(w.c.TrayEdit(tray)->isVisible());
+        }
+    }
+
+    void sheetsSwitchFromTheKeyboard_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("current");  // after the key, from the last of three sheets
+        QTest::newRow("Ctrl+Tab wraps to the first") << int(Qt::Key_Tab) << int(Qt::ControlModifier) << 0;
+        QTest::newRow("Ctrl+PgDn") << int(Qt::Key_PageDown) << int(Qt::ControlModifier) << 0;
+        QTest::newRow("Ctrl+Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier) << 1;
+        QTest::newRow("Ctrl+PgUp") << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << 1;
+    }
+    void sheetsSwitchFromTheKeyboard() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, current);
+        MainWindow w;
+        for (int i = 0; i < 3; ++i) w.NewSheet();
+        w.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        w.c.TrayEdit(4)->setFocus();
+        QTest::keyClick(w.c.TrayEdit(4), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(w.workbook->CurrentIndex(), current);
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - Blad%1").arg(current + 1));
+    }
+
+    // A key release counts as typing only after its press in the strip, and a
+    // held key's repeats count once: the Enter that closes a message box must
+    // not bring the message straight back, and a held digit evaluates once.
+    void releasesThatAreNoTyping() {
+        MainWindow w;
+        w.NewSheet();
+        w.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QLineEdit* field = w.c.TrayEdit(5);
+        field->setFocus();
+        field->setText(QStringLiteral("12a"));  // pasted through the edit menu
+        ModalAnswerer answerer;
+        answerer.Queue([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+        QTest::keyPress(field, Qt::Key_Return);  // refused: the fields are committed
+        QTRY_COMPARE(answerer.messages, QStringList{QStringLiteral("'12a' is not a valid integer value")});
+        QTest::keyRelease(field, Qt::Key_Return);  // pressed in the message box
+        QTest::qWait(50);
+        QCOMPARE(answerer.messages.size(), 1);
+
+        field->setText(QStringLiteral("40"));
+        const long evaluations = w.workbook->EvaluationCount();
+        QTest::keyPress(field, Qt::Key_End);
+        for (int repeat = 0; repeat < 3; ++repeat) {
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_End, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(field, &release);
+        }
+        QCOMPARE(w.workbook->EvaluationCount(), evaluations);
+        QTest::keyRelease(field, Qt::Key_End);
+        QCOMPARE(w.workbook->EvaluationCount(), evaluations + 1);
+        QCOMPARE(w.workbook->CurrentSheet()->GetTrayAmount(5), 40);
     }
 };
 

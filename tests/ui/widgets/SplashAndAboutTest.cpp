@@ -139,6 +139,9 @@ private slots:
         for (auto* label : box.findChildren<QLabel*>())
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                      qPrintable(label->objectName()));
+        // The web address keeps clear of the panel's edge, as far as from its left.
+        const auto* web = box.findChild<QLabel*>("Label1");
+        QVERIFY(web->parentWidget()->width() - web->geometry().right() > web->x() / 2);
     }
 
     void aboutBoxIsNewForEveryShowing_data() {
