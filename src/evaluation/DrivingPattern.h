@@ -1,0 +1,20 @@
+// How the neighbouring passes of a spreader test were driven. Back and forth
+// (every new sheet) turns at each headland, so both neighbours run the other
+// way; a racetrack pattern drives round a block, so the neighbours run the
+// same way as the measured pass.
+#pragma once
+
+#include "TNewTabSheet.h"
+
+namespace kaldoventri {
+
+enum class DrivingPattern { BackAndForth, Racetrack };
+
+// Only a sheet with neither neighbour reversed is a racetrack sheet; the mixed
+// states the tray-marking commands can leave count as back and forth.
+DrivingPattern DrivingPatternOf(const TNewTabSheet& sheet);
+
+// Sets both neighbours' direction; the caller evaluates the sheet again.
+void SetDrivingPattern(TNewTabSheet& sheet, DrivingPattern pattern);
+
+}  // namespace kaldoventri
