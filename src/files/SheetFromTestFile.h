@@ -20,7 +20,7 @@ std::variant<std::array<qint32, TrayCount>, TestFileError> CompleteTrayAmounts(
 
 // Fills a sheet as reading a file leaves it before its evaluation: the
 // description (texts in UTF-8), the amounts, the tray positions of the file's
-// layout, and both neighbour passes driven the opposite way. Name and title
+// layout, and the neighbour directions of its driving pattern. Name and title
 // are the window's to give.
 void FillSheetFromTestFile(TNewTabSheet& sheet, const TestFileContents& contents,
                            const std::array<qint32, TrayCount>& amounts);

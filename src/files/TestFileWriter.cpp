@@ -36,6 +36,7 @@ TestFileValues MakeTestFileValues(const TNewTabSheet& sheet, const std::array<QS
     values.Produktionsplats = QString::fromStdString(sheet.GetProduktionsplats());
     values.ABredd = sheet.GetABredd();
     values.Backuppstallning = sheet.GetBackuppstallning();
+    values.Pattern = DrivingPatternOf(sheet);
     return values;
 }
 
@@ -64,6 +65,12 @@ QByteArray WriteTestFile(const TestFileValues& values) {
     out.append(LineEnd);
     AppendLine(out, KeyABredd, QString::number(values.ABredd));
     AppendLine(out, KeyBackuppstallning, QString::number(values.Backuppstallning));
+    if (values.Pattern == DrivingPattern::Racetrack) {
+        out.append(KeyKormonster);
+        out.append(',');
+        out.append(RacetrackValue);
+        out.append(LineEnd);
+    }
     return out;
 }
 
