@@ -13,6 +13,7 @@
 #include "drawing/TCopyDiagram.h"
 #include "drawing/TDiagram.h"
 #include "drawing/TPrintDiagram.h"
+#include "evaluation/DrivingPattern.h"
 
 namespace kaldoventri::drawingtest {
 namespace {
@@ -94,6 +95,17 @@ INSTANTIATE_TEST_SUITE_P(
                    {{600, 150, "Spridarfabrikat: "}, {600, 350, "Gödselmedel: "}, {906, 150, "Amazone"},
                     {906, 350, "Yara"}, {1272, 150, "VK: 0.333333333333333%"}, {1272, 350, "Arbetsbredd: 15 m"}}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HeaderBlock, RacetrackSheetSaysSoAfterTheWorkingWidth) {
+    for (const auto& [kind, top, left] : {std::tuple{Kind::Picture, 30, 470}, std::tuple{Kind::Page, 350, 1326}}) {
+        TNewTabSheet sheet = MakeSheet(Peaked, Layout12m, 25, YScaleValue, "Bogballe", kind == Kind::Page ? "Kemira GrowHow" : "Yara");
+        SetDrivingPattern(sheet, DrivingPattern::Racetrack);
+        const RecordingSurface s = Draw(kind, sheet, kind == Kind::Page ? 6000 : 1600, kind == Kind::Page ? 4500 : 1000);
+        const auto working = s.Filter(Op::Text, [&](const Primitive& p) { return p.text.rfind("Arbetsbredd", 0) == 0; });
+        ASSERT_EQ(working.size(), 1u);
+        EXPECT_EQ(Placed(working[0].x1, working[0].y1, working[0].text), Placed(left, top, "Arbetsbredd: 12,5 m, varvkörning"));
+    }
+}
 
 TEST(HeaderBlock, TheScreenHasNone) {
     TNewTabSheet sheet = MakeSheet(Peaked, Layout12m, 24);
