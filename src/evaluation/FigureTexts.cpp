@@ -36,6 +36,12 @@ std::string SideBalanceText(const SheetFigures& figures, std::string_view decima
            Percent(figures.sideBalance->right, decimalSeparator);
 }
 
+std::string WidthVKText(const TNewTabSheet& sheet, int halfMetres, std::string_view decimalSeparator) {
+    const std::string vk =
+        sheet.GetVKComputed(halfMetres) ? Percent(sheet.GetVK(halfMetres), decimalSeparator) : std::string(MissingFigure);
+    return FormatGeneral(halfMetres / 2.0, decimalSeparator) + " m: VK " + vk;
+}
+
 std::string FiguresLine(const SheetFigures& figures, std::string_view decimalSeparator) {
     std::string line = "VK " + VKText(figures, decimalSeparator);
     if (figures.vk && figures.toleranceClass) line += " " + ToleranceClassText(figures);

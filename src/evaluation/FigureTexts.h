@@ -25,6 +25,10 @@ std::string UsableRangeText(const SheetFigures& figures, std::string_view decima
 // "49,6/50,4 %" (left/right)
 std::string SideBalanceText(const SheetFigures& figures, std::string_view decimalSeparator);
 
+// The VK at one width of the curve, as the pointer read-out shows it:
+// "12,5 m: VK 3,1 %", or "12,5 m: VK –" where it was not computed.
+std::string WidthVKText(const TNewTabSheet& sheet, int halfMetres, std::string_view decimalSeparator);
+
 // The whole line: "VK 2,2 % Mycket bra · Körfel ±1 m: högst 3,4 % · VK under
 // 15 %: 9–14,5 m · Sidobalans V/H 49,6/50,4 %".
 std::string FiguresLine(const SheetFigures& figures, std::string_view decimalSeparator);

@@ -132,6 +132,11 @@ TEST(FigureTexts, WholeLine) {
     EXPECT_EQ(FiguresLine(all, ".").substr(0, start.size()), start);
     EXPECT_EQ(FiguresLine(SheetFigures{}, ","), "VK – · Körfel ±1 m: – · VK under 15 %: – · Sidobalans V/H –");
     EXPECT_EQ(ToleranceClassText(SheetFigures{}), "–");
+    TNewTabSheet s;
+    s.SetVK(25, 3.1);
+    s.SetVK(26, 0.0, false);
+    EXPECT_EQ(WidthVKText(s, 25, ","), "12,5 m: VK 3,1 %");
+    EXPECT_EQ(WidthVKText(s, 26, "."), "13 m: VK –");
 }
 
 }  // namespace
