@@ -123,11 +123,11 @@ TEST(TestFileReaderTest, KeyLinesAfterTheTwelfthTakeEffectAndLastWins) {
 TEST(TestFileReaderTest, DrivingPatternLineAfterTheTwelfth) {
     const QByteArray key = "K\xF6rm\xF6nster";
     struct Row { QByteArray lines; DrivingPattern pattern; };
-    for (const Row& r : {Row{"", DrivingPattern::BackAndForth}, Row{key + ",Varv\r\n", DrivingPattern::Racetrack},
-                         Row{key + " Varv\r\n", DrivingPattern::Racetrack}, Row{key + ",varv\r\n", DrivingPattern::BackAndForth},
-                         Row{key + "\r\n", DrivingPattern::BackAndForth}, Row{key + ",Fram\r\n", DrivingPattern::BackAndForth},
-                         Row{key + ",Varv\r\n" + key + ",Fram\r\n", DrivingPattern::BackAndForth},
-                         Row{key + ",Fram\r\nABredd,30\r\n" + key + ",Varv\r\n", DrivingPattern::Racetrack}}) {
+    using enum DrivingPattern;
+    for (const Row& r : {Row{"", BackAndForth}, Row{key + ",Varv\r\n", Racetrack}, Row{key + " Varv\r\n", Racetrack},
+                         Row{key + ",varv\r\n", BackAndForth}, Row{key + "\r\n", BackAndForth},
+                         Row{key + ",Varv\r\n" + key + ",Fram\r\n", BackAndForth},
+                         Row{key + ",Fram\r\nABredd,30\r\n" + key + ",Varv\r\n", Racetrack}}) {
         const TestFileContents c = ContentsOf(ReadBytes(KnownFile + r.lines));
         EXPECT_EQ(c.Pattern, r.pattern) << r.lines.toStdString();
         TNewTabSheet sheet;
