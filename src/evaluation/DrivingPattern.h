@@ -10,8 +10,9 @@ namespace kaldoventri {
 
 enum class DrivingPattern { BackAndForth, Racetrack };
 
-// Only a sheet with neither neighbour reversed is a racetrack sheet; the mixed
-// states the tray-marking commands can leave count as back and forth.
+// Only a sheet with neither neighbour reversed is a racetrack sheet; a sheet
+// with one neighbour reversed counts as back and forth, as every sheet did
+// before racetrack tests could be kept.
 DrivingPattern DrivingPatternOf(const TNewTabSheet& sheet);
 
 // Sets both neighbours' direction; the caller evaluates the sheet again.
