@@ -120,22 +120,6 @@ TEST(TestFileReaderTest, KeyLinesAfterTheTwelfthTakeEffectAndLastWins) {
     EXPECT_EQ(c.SpridarFabrikat, u"Amazone");
 }
 
-TEST(TestFileReaderTest, DrivingPatternLineAfterTheTwelfth) {
-    const QByteArray key = "K\xF6rm\xF6nster";
-    struct Row { QByteArray lines; DrivingPattern pattern; };
-    using enum DrivingPattern;
-    for (const Row& r : {Row{"", BackAndForth}, Row{key + ",Varv\r\n", Racetrack}, Row{key + " Varv\r\n", Racetrack},
-                         Row{key + ",varv\r\n", BackAndForth}, Row{key + "\r\n", BackAndForth},
-                         Row{key + ",Varv\r\n" + key + ",Fram\r\n", BackAndForth},
-                         Row{key + ",Fram\r\nABredd,30\r\n" + key + ",Varv\r\n", Racetrack}}) {
-        const TestFileContents c = ContentsOf(ReadBytes(KnownFile + r.lines));
-        EXPECT_EQ(c.Pattern, r.pattern) << r.lines.toStdString();
-        TNewTabSheet sheet;
-        FillSheetFromTestFile(sheet, c, {});
-        EXPECT_EQ(DrivingPatternOf(sheet), r.pattern);
-    }
-}
-
 TEST(TestFileReaderTest, LaterNormalLineSetsAgainOnlyTheTraysItHasValuesFor) {
     const TestFileContents c = ContentsOf(ReadBytes(KnownFile + "Normal,1,2,3\r\n"));
     ASSERT_EQ(c.TrayValues.size(), 26);
