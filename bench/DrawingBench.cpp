@@ -1,6 +1,7 @@
 // The screen diagram of the peaked example pattern (12 m layout, 12 m working
 // width) drawn into a 1600 x 1000 image in the window's 16-pixel bold font,
-// and the same drawing procedure on a surface that draws nothing.
+// and the same drawing procedure on a surface that draws nothing; the VK curve
+// drawn into the window's strip.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 
 #include "drawing/PainterSurface.h"
 #include "drawing/TDiagram.h"
+#include "drawing/VKCurveRenderer.h"
 #include "evaluation/CalculateSheet.h"
 
 namespace {
@@ -94,5 +96,25 @@ void DrawingProcedureOnly(benchmark::State& state) {
     benchmark::DoNotOptimize(surface.count);
 }
 BENCHMARK(DrawingProcedureOnly)->Unit(benchmark::kMicrosecond);
+
+// The VK curve with its figures line in the window's 1600 x 330 strip.
+void VKCurveIntoImage(benchmark::State& state) {
+    EnsureApplication();
+    TNewTabSheet sheet = PeakedSheet();
+    VKCurveRenderer curve;
+    curve.SetShowFigures(true);
+    QImage image(1600, 330, QImage::Format_RGB32);
+    QFont font;
+    font.setPixelSize(16);
+    font.setBold(true);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.setFont(font);
+        PainterSurface surface(painter, image.width(), image.height());
+        curve.Draw(&sheet, surface);
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+BENCHMARK(VKCurveIntoImage)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -66,9 +66,11 @@ void CheckRewrite(const TestFileContents& c) {
     values.Produktionsplats = c.Produktionsplats;
     values.ABredd = c.ABredd;
     values.Backuppstallning = c.Backuppstallning;
+    values.Pattern = c.Pattern;
     const QByteArray file = WriteTestFile(values);
-    Require(file.count("\r\n") == testfile::LineCount && file.count('\r') == testfile::LineCount);
-    Require(file.count('\n') == testfile::LineCount && !file.contains('\x1A'));
+    const qsizetype lines = testfile::LineCount + (c.Pattern == DrivingPattern::Racetrack ? 1 : 0);
+    Require(file.count("\r\n") == lines && file.count('\r') == lines);
+    Require(file.count('\n') == lines && !file.contains('\x1A'));
 
     bool isTestFile = false;
     const TestFileReadResult again = Read(file, &isTestFile);
@@ -81,7 +83,7 @@ void CheckRewrite(const TestFileContents& c) {
     Require(d->SpridarInstallning == AsWritten(c.SpridarInstallning));
     Require(d->GodselFabrikat == AsWritten(c.GodselFabrikat) && d->GodselMedel == AsWritten(c.GodselMedel));
     Require(d->Produktionsplats == AsWritten(c.Produktionsplats));
-    Require(d->ABredd == c.ABredd && d->Backuppstallning == c.Backuppstallning);
+    Require(d->ABredd == c.ABredd && d->Backuppstallning == c.Backuppstallning && d->Pattern == c.Pattern);
 }
 
 // The sheet the window would make of it can be evaluated whatever the file held.

@@ -140,7 +140,8 @@ void DiagramRenderer::DrawYTicks() {
         Text(MarginX - Style.majorTickHalf - width - Style.yLabelGap, y - ToPixel(height / 2.0), label);
     };
 
-    if (MinorYTicks) {
+    ThinYLabels(s.TextHeight(std::to_string(YMax)));
+    if (MinorYTicks && PxPerUnit >= NarrowestMinorTickSpacing) {
         for (std::int64_t v = 1; v <= YMax; ++v) {
             const int y = tickY(v);
             s.MoveTo(MarginX - Style.minorTickLeft, y);
@@ -149,6 +150,22 @@ void DiagramRenderer::DrawYTicks() {
         }
     } else {
         for (std::int64_t v = YLabelStep; v <= YMax; v += YLabelStep) major(v);
+    }
+}
+
+void DiagramRenderer::ThinYLabels(int labelHeight) {
+    const double needed = std::ceil(labelHeight * LabelSpacingShare);
+    const std::int64_t step = MinorYTicks ? 10 : 20;
+    for (std::int64_t decade = 1;; decade *= 10) {
+        for (const std::int64_t factor : {1, 2, 5}) {
+            const std::int64_t candidate = step * factor * decade;
+            if (candidate < YLabelStep) continue;
+            // A step beyond the axis top labels nothing, which is all a plot this flat can show.
+            if (static_cast<double>(candidate) * PxPerUnit >= needed || candidate > YMax) {
+                YLabelStep = candidate;
+                return;
+            }
+        }
     }
 }
 

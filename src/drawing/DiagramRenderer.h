@@ -42,6 +42,12 @@ public:
     static constexpr std::int32_t MaxHalfSpan = 1000;
     // Most Y labels drawn; a taller axis labels every 2nd, 5th, 10th ... value.
     static constexpr std::int64_t MaxYLabels = 500;
+    // Y labels stand at least this share of a text line apart: a line's height
+    // holds its leading and descent besides the digits, so labels this close
+    // still stand clear of each other, and closer ones run into a black bar.
+    static constexpr double LabelSpacingShare = 0.75;
+    // Minor Y ticks closer than this merge into a bar and are left out.
+    static constexpr double NarrowestMinorTickSpacing = 2.0;
     // Pixel coordinates are kept within this many pixels of the origin, far
     // outside any surface yet safe from overflow in every sum the drawing makes.
     static constexpr int PixelLimit = 1 << 28;
@@ -59,6 +65,8 @@ private:
     void ClearPlotSurface();
     void DrawAxes(const TNewTabSheet& sheet);
     void DrawYTicks();
+    // Labels every 2nd, 5th, 10th ... value until they stand apart on the plot's height.
+    void ThinYLabels(int labelHeight);
     void DrawCentreAndWidthLines(const TNewTabSheet& sheet);
     void DrawNeighbourMarker(double passX, bool reversed);
     void DrawXTicks();

@@ -1,6 +1,7 @@
 // The header block of the clipboard picture and the printed page: spreader
 // make and fertiliser make on the left, the VK and the working width at the
-// sheet's own working width setting to their right.
+// sheet's own working width setting to their right, the working width naming
+// a racetrack driving pattern.
 //
 // The two lines stand closer than a text line is high in some fonts, and each
 // text blanks its own cell; the lower line is written first so that the upper
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "drawing/DiagramRenderer.h"
+#include "evaluation/DrivingPattern.h"
 #include "evaluation/NumberText.h"
 
 namespace kaldoventri {
@@ -35,7 +37,8 @@ void DiagramRenderer::DrawHeader(const TNewTabSheet& sheet) {
                                      s.TextWidth(fertiliserLabel + sheet.GetGodselFabrikat()));
     const std::string separator = s.DecimalSeparator();
     const std::int32_t aBredd = sheet.GetABredd();
-    Text(resultsLeft, h.secondTop, "Arbetsbredd: " + FormatGeneral(aBredd / 2.0, separator) + " m");
+    const char* pattern = DrivingPatternOf(sheet) == DrivingPattern::Racetrack ? ", varvkörning" : "";
+    Text(resultsLeft, h.secondTop, "Arbetsbredd: " + FormatGeneral(aBredd / 2.0, separator) + " m" + pattern);
     Text(resultsLeft, h.firstTop, "VK: " + FormatGeneral(sheet.GetVK(aBredd), separator) + "%");
 }
 

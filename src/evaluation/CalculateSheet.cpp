@@ -9,20 +9,22 @@ namespace kaldoventri {
 
 namespace {
 
-// The VK at every width of the span. Only these VKs survive the loop (the sheet
-// is evaluated once more at its own width afterwards), so the quick path
-// computes nothing else; the full search evaluates every width completely.
-void ComputeSpan(TNewTabSheet& sheet, int last, OverlapScan scan, std::array<double, MaxCurveWidth + 1>& kept) {
+// The VK at every width of the span, stored as it comes. The quick path
+// computes nothing else; the full search evaluates every width completely,
+// which stores its VK too. A width's VK depends on nothing the evaluation of
+// another width leaves behind, so the final evaluation at the sheet's own
+// width stores the same VK there again.
+void ComputeSpan(TNewTabSheet& sheet, int last, OverlapScan scan) {
     SpanVK quick(sheet);
     const bool useQuick = scan == OverlapScan::Merged && quick.Applies();
     for (int w = FirstCurveWidth; w <= last; ++w) {
         if (useQuick) {
-            kept[static_cast<std::size_t>(w)] = quick.At(w);
+            const VKResult vk = quick.ResultAt(w);
+            sheet.SetVK(w, vk.vk, vk.computed);
             continue;
         }
         sheet.SetCalcWidth(w);
         sheet.EvaluateWidth(scan);
-        kept[static_cast<std::size_t>(w)] = sheet.GetVK(w);
     }
 }
 
@@ -35,14 +37,12 @@ void CalculateSheet(TNewTabSheet& sheet, int yScaleMode, OverlapScan scan) {
 
     const int layout = sheet.GetBackuppstallning();
     const int last = LastCurveWidth(layout);
-    std::array<double, MaxCurveWidth + 1> kept{};
-    ComputeSpan(sheet, last, scan, kept);
+    ComputeSpan(sheet, last, scan);
 
     // Leaves every per-tray array and the axis as they are at the sheet's own
     // width, also when that width lies outside the span.
     sheet.SetCalcWidth(ownWidth);
     sheet.EvaluateWidth(scan);
-    for (int w = FirstCurveWidth; w <= last; ++w) sheet.SetVK(w, kept[static_cast<std::size_t>(w)]);
 
     // Strictly lower wins, so ties keep the narrowest width.
     const WidthRange range = OptimumSearchRange(layout);

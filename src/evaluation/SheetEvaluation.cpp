@@ -86,7 +86,8 @@ void TNewTabSheet::ComputeVK(int index) {
         if (InMiddleStrip(static_cast<int>(i)))
             sums.Add(static_cast<double>(TrayAmount[i]) + LeftOverlap[i] + RightOverlap[i]);
     }
-    SetVK(index, VKFromSums(sums));
+    const VKResult vk = EvaluateVK(sums);
+    SetVK(index, vk.vk, vk.computed);
 }
 
 std::int64_t TNewTabSheet::NormalLevel() const {

@@ -10,7 +10,6 @@
 #include <limits>
 
 #include "Interpolation.h"
-#include "VariationCoefficient.h"
 
 namespace kaldoventri {
 
@@ -79,7 +78,7 @@ void SpanVK::AddOverlap(Neighbour& n, double shift, std::size_t first, std::size
     }
 }
 
-double SpanVK::At(int w) {
+VKResult SpanVK::ResultAt(int w) {
     const double reach = w / 4.0;
     const double halfWidth = w / 2.0;
     // The positions ascend and hold no NaN, so the strip -reach <= x <= reach is one run of trays.
@@ -93,7 +92,7 @@ double SpanVK::At(int w) {
     AddOverlap(right_, halfWidth, first, end, values);
     StripSums sums;
     for (std::size_t i = first; i < end; ++i) sums.Add(values[i]);
-    return VKFromSums(sums);
+    return EvaluateVK(sums);
 }
 
 }  // namespace kaldoventri

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "TNewTabSheet.h"
+#include "VariationCoefficient.h"
 
 namespace kaldoventri {
 
@@ -19,7 +20,8 @@ public:
 
     // The VK at width w half-metres, as TNewTabSheet::ComputeVK stores it after
     // PlaceNeighbours, OverlapLeft and OverlapRight at that width.
-    double At(int w);
+    VKResult ResultAt(int w);
+    double At(int w) { return ResultAt(w).vk; }
 
 private:
     using Values = std::array<double, TrayCount>;

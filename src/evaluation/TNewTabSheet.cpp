@@ -16,12 +16,18 @@ T ReadTray(const std::array<T, N>& a, int index) {
 
 }  // namespace
 
-void TNewTabSheet::SetVK(int index, double vk) {
-    if (IsCurveIndex(index)) VKCurve[static_cast<std::size_t>(index - 1)] = vk;
+void TNewTabSheet::SetVK(int index, double vk, bool computed) {
+    if (!IsCurveIndex(index)) return;
+    VKCurve[static_cast<std::size_t>(index - 1)] = vk;
+    VKComputed[static_cast<std::size_t>(index - 1)] = computed;
 }
 
 double TNewTabSheet::GetVK(int index) const {
     return IsCurveIndex(index) ? VKCurve[static_cast<std::size_t>(index - 1)] : 0.0;
+}
+
+bool TNewTabSheet::GetVKComputed(int index) const {
+    return IsCurveIndex(index) && VKComputed[static_cast<std::size_t>(index - 1)];
 }
 
 void TNewTabSheet::SetTrayAmount(std::int32_t value, int index) {

@@ -66,8 +66,12 @@ public:
     void SetTitle(std::string title) { Title = std::move(title); }
     const std::string& GetTitle() const { return Title; }
 
-    void SetVK(int index, double vk);
+    // A VK stored by hand counts as computed; the evaluation says which of
+    // its VKs could not be computed (those read 0 and are no perfect result).
+    void SetVK(int index, double vk, bool computed = true);
     double GetVK(int index) const;
+    // False outside 1..101 and for entries no evaluation or SetVK has stored.
+    bool GetVKComputed(int index) const;
 
     void SetTrayAmount(std::int32_t value, int index);
     std::int32_t GetTrayAmount(int index) const;
@@ -128,6 +132,7 @@ private:
     double OptimalVK = 0.0;
     std::string Title;
     std::array<double, MaxCurveWidth> VKCurve{};  // entry i-1 holds the VK at i half-metres
+    std::array<bool, MaxCurveWidth> VKComputed{};
     // Per-tray storage, tray 1 at element 0.
     std::array<std::int32_t, TrayCount> TrayAmount{};
     std::array<std::int32_t, TrayCount> LeftOverlap{};

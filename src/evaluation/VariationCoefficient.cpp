@@ -8,15 +8,16 @@
 
 namespace kaldoventri {
 
-double VKFromSums(const StripSums& sums) {
+VKResult EvaluateVK(const StripSums& sums) {
     const int c = sums.count;
-    if (c < 2) return 0.0;
+    if (c < 2) return {};
     const double mean = sums.sum / c;
     const double variance = (sums.sumOfSquares - sums.sum * sums.sum / c) / (c - 1);
-    if (!(mean > 0.0) || !(variance >= 0.0) || !std::isfinite(variance)) return 0.0;
+    if (!(mean > 0.0) || !(variance >= 0.0) || !std::isfinite(variance)) return {};
     const double s = std::sqrt(variance);
     const double percentTimesTen = RoundHalfEven(s / mean * 1000);
-    return std::isfinite(percentTimesTen) ? percentTimesTen / 10 : 0.0;
+    if (!std::isfinite(percentTimesTen)) return {};
+    return {percentTimesTen / 10, true};
 }
 
 }  // namespace kaldoventri

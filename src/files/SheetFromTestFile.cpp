@@ -2,6 +2,7 @@
 #include "SheetFromTestFile.h"
 
 #include "WholeNumber.h"
+#include "evaluation/DrivingPattern.h"
 #include "evaluation/TrayLayout.h"
 
 namespace kaldoventri {
@@ -28,8 +29,7 @@ void FillSheetFromTestFile(TNewTabSheet& sheet, const TestFileContents& contents
         sheet.SetTrayAmount(amounts[static_cast<std::size_t>(tray - 1)], tray);
         sheet.SetTrayPosition(tray, TrayPlacementFor(contents.Backuppstallning, tray));
     }
-    if (!sheet.GetLeftPassReversed()) sheet.ToggleLeftPassReversed();
-    if (!sheet.GetRightPassReversed()) sheet.ToggleRightPassReversed();
+    SetDrivingPattern(sheet, contents.Pattern);
 }
 
 }  // namespace kaldoventri

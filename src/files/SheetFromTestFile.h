@@ -24,7 +24,7 @@ std::variant<TrayAmounts, TestFileError> CompleteTrayAmounts(const TestFileConte
 
 // Fills a sheet as reading a file leaves it before its evaluation: the
 // description (texts in UTF-8), the amounts, the tray positions of the file's
-// layout, and both neighbour passes driven the opposite way. Name and title
+// layout, and the neighbour directions of its driving pattern. Name and title
 // are the window's to give.
 void FillSheetFromTestFile(TNewTabSheet& sheet, const TestFileContents& contents, const TrayAmounts& amounts);
 

@@ -22,6 +22,11 @@ inline constexpr QByteArrayView SeparatorLine = "-------------------------------
 inline constexpr QByteArrayView KeyABredd = "ABredd";
 inline constexpr QByteArrayView KeyBackuppstallning = "Backuppst\xE4llning";
 
+// An optional thirteenth line, written for racetrack sheets only, so that a
+// back-and-forth file stays as it always was.
+inline constexpr QByteArrayView KeyKormonster = "K\xF6rm\xF6nster";
+inline constexpr QByteArrayView RacetrackValue = "Varv";
+
 inline constexpr int LineCount = 12;
 
 // The first field each of lines 2..12 must have, line 2 first.

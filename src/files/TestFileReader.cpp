@@ -49,6 +49,11 @@ public:
         if (*key == KeyNormal) return TakeTrays(cursor);
         if (*key == KeyABredd) return TakeNumber(cursor, DefaultWorkingWidth, contents.ABredd);
         if (*key == KeyBackuppstallning) return TakeNumber(cursor, DefaultLayoutWhenMissing, contents.Backuppstallning);
+        if (*key == KeyKormonster) {
+            const auto value = cursor.Next();
+            contents.Pattern = value && *value == RacetrackValue ? DrivingPattern::Racetrack : DrivingPattern::BackAndForth;
+            return std::nullopt;
+        }
         if (QString* text = DescriptionFor(*key)) *text = DecodeCp1252(cursor.Rest());
         return std::nullopt;
     }

@@ -13,6 +13,7 @@
 
 #include <variant>
 
+#include "evaluation/DrivingPattern.h"
 #include "evaluation/TrayLayout.h"
 
 namespace kaldoventri {
@@ -44,6 +45,8 @@ struct TestFileContents {
     QString Produktionsplats;
     qint32 ABredd = DefaultWorkingWidth;
     qint32 Backuppstallning = Layout24m;
+    // Racetrack only when the last "Körmönster" line's value is "Varv".
+    DrivingPattern Pattern = DrivingPattern::BackAndForth;
 };
 
 struct TestFileError {
@@ -64,7 +67,8 @@ using TestFileReadResult = std::variant<TestFileContents, TestFileError>;
 // Lines are read by their first field, the key; the last occurrence of a key
 // wins, also on lines after the twelfth. "Normal" gives the tray values (those
 // after the 26th are ignored); "ABredd" and "Backuppställning" give their
-// second field as a whole number (24 and 1 when the field is missing); a
+// second field as a whole number (24 and 1 when the field is missing);
+// "Körmönster" gives the driving pattern from its second field; a
 // description key gives the whole rest of its line after the key and the
 // separators directly after it, inner blanks and commas kept (a text that
 // itself begins with a blank or comma therefore loses those). Other lines,

@@ -31,6 +31,7 @@ TestFileValues MakeTestFileValues(const TNewTabSheet& sheet, const QLocale& loca
     values.Produktionsplats = QString::fromStdString(sheet.GetProduktionsplats());
     values.ABredd = sheet.GetABredd();
     values.Backuppstallning = sheet.GetBackuppstallning();
+    values.Pattern = DrivingPatternOf(sheet);
     return values;
 }
 
@@ -59,6 +60,12 @@ QByteArray WriteTestFile(const TestFileValues& values) {
     out.append(LineEnd);
     AppendLine(out, KeyABredd, QString::number(values.ABredd));
     AppendLine(out, KeyBackuppstallning, QString::number(values.Backuppstallning));
+    if (values.Pattern == DrivingPattern::Racetrack) {
+        out.append(KeyKormonster);
+        out.append(',');
+        out.append(RacetrackValue);
+        out.append(LineEnd);
+    }
     return out;
 }
 

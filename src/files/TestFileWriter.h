@@ -8,6 +8,7 @@
 
 #include <array>
 
+#include "evaluation/DrivingPattern.h"
 #include "evaluation/TNewTabSheet.h"
 #include "evaluation/TrayLayout.h"
 
@@ -25,13 +26,15 @@ struct TestFileValues {
     QString Produktionsplats;
     qint32 ABredd = DefaultWorkingWidth;  // half-metres
     qint32 Backuppstallning = Layout12m;
+    DrivingPattern Pattern = DrivingPattern::BackAndForth;
 };
 
 // The values of `sheet` as the main window shows them: its stored amounts, its
 // texts (UTF-8 in the sheet) and its working width in the locale's form.
 TestFileValues MakeTestFileValues(const TNewTabSheet& sheet, const QLocale& locale = QLocale());
 
-// The complete file: twelve lines in code page 1252, each ending with CR LF.
+// The complete file: twelve lines in code page 1252, each ending with CR LF,
+// and "Körmönster,Varv" as a thirteenth for a racetrack sheet.
 // No value can break a line or end the text early (see EncodeCp1252).
 QByteArray WriteTestFile(const TestFileValues& values);
 

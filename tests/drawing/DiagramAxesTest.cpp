@@ -39,6 +39,7 @@ struct YAxisCase {
     int yMax;
     int minorTicks;
     std::vector<std::string> labels;
+    int height = H;
 };
 
 std::vector<std::string> Counting(int from, int to, int step) {
@@ -54,7 +55,7 @@ TEST_P(YAxis, TicksAndLabels) {
     TNewTabSheet sheet = MakeSheet(Peaked, Layout12m, 24);
     sheet.SetYAxisMax(c.yAxisMax);
     TDiagram d = ScreenDiagram();
-    const RecordingSurface s = Record(d, &sheet, W, H);
+    const RecordingSurface s = Record(d, &sheet, W, c.height);
 
     EXPECT_EQ(sheet.GetYAxisMax(), c.storedAfter);
     EXPECT_EQ(d.GetYMax(), c.yMax);
@@ -76,7 +77,7 @@ TEST_P(YAxis, TicksAndLabels) {
     }
     EXPECT_EQ(texts, c.labels);
     // The Y axis runs up to YMax; a label at YMax stands at its top.
-    const auto axis = s.Filter(Op::LineTo, [](const Primitive& p) { return p.x1 == MarginX && p.x2 == MarginX && p.y1 == BaseY; });
+    const auto axis = s.Filter(Op::LineTo, [&](const Primitive& p) { return p.x1 == MarginX && p.x2 == MarginX && p.y1 == c.height - MarginY; });
     ASSERT_EQ(axis.size(), 1u);
     EXPECT_EQ(axis[0].y2, MarginY);
     if (c.yMax == std::stoi(c.labels.back())) {
@@ -92,7 +93,12 @@ INSTANTIATE_TEST_SUITE_P(
                       YAxisCase{"At180", 180, 180, 180, 0, Counting(20, 180, 20)},
                       YAxisCase{"At170", 170, 170, 170, 0, Counting(20, 160, 20)},
                       YAxisCase{"At5", 5, 5, 10, 10, {"10"}},
-                      YAxisCase{"At1000", 1000, 1000, 1000, 0, Counting(20, 1000, 20)}),
+                      YAxisCase{"At1000", 1000, 1000, 1000, 0, Counting(20, 1000, 20)},
+                      // Labels that would stand closer than three quarters of a line: every 2nd, 5th,
+                      // 10th ... value instead, and no minor ticks under 2 pixels apart.
+                      YAxisCase{"At39000", 39000, 39000, 39000, 0, Counting(1000, 39000, 1000)},
+                      YAxisCase{"PlotOf45Pixels", 160, 160, 160, 0, {"100"}, 2 * MarginY + 45},
+                      YAxisCase{"PlotOf150Pixels", 160, 160, 160, 0, Counting(20, 160, 20), 2 * MarginY + 150}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct SpanCase {

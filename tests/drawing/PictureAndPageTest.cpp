@@ -13,6 +13,7 @@
 #include "drawing/TCopyDiagram.h"
 #include "drawing/TDiagram.h"
 #include "drawing/TPrintDiagram.h"
+#include "evaluation/DrivingPattern.h"
 
 namespace kaldoventri::drawingtest {
 namespace {
@@ -47,6 +48,7 @@ struct HeaderCase {
     double vk;
     std::string separator;
     std::set<Placed> expected;
+    DrivingPattern pattern = DrivingPattern::BackAndForth;
 };
 
 class HeaderBlock : public ::testing::TestWithParam<HeaderCase> {};
@@ -55,6 +57,7 @@ TEST_P(HeaderBlock, PositionsAndTexts) {
     const HeaderCase& c = GetParam();
     TNewTabSheet sheet = MakeSheet(Peaked, Layout12m, c.aBredd, YScaleValue, c.spreader, c.fertiliser);
     sheet.SetVK(c.aBredd, c.vk);
+    SetDrivingPattern(sheet, c.pattern);
     const bool page = c.kind == Kind::Page;
     const RecordingSurface s = Draw(c.kind, sheet, page ? 6000 : 1600, page ? 4500 : 1000, c.separator);
 
@@ -92,7 +95,10 @@ INSTANTIATE_TEST_SUITE_P(
                     {906, 350, "Kemira GrowHow"}, {1326, 150, "VK: 12,3%"}, {1326, 350, "Arbetsbredd: 12,5 m"}}},
         HeaderCase{"PageShortestNumbers", Kind::Page, "Amazone", "Yara", 30, 1.0 / 3, ".",
                    {{600, 150, "Spridarfabrikat: "}, {600, 350, "Gödselmedel: "}, {906, 150, "Amazone"},
-                    {906, 350, "Yara"}, {1272, 150, "VK: 0.333333333333333%"}, {1272, 350, "Arbetsbredd: 15 m"}}}),
+                    {906, 350, "Yara"}, {1272, 150, "VK: 0.333333333333333%"}, {1272, 350, "Arbetsbredd: 15 m"}}},
+        HeaderCase{"PictureRacetrack", Kind::Picture, "Bogballe", "Yara", 25, 6.8, ",",
+                   {{70, 10, "Spridarfabrikat: "}, {70, 30, "Gödselmedel: "}, {308, 10, "Bogballe"}, {308, 30, "Yara"},
+                    {470, 10, "VK: 6,8%"}, {470, 30, "Arbetsbredd: 12,5 m, varvkörning"}}, DrivingPattern::Racetrack}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HeaderBlock, TheScreenHasNone) {

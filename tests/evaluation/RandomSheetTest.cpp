@@ -53,7 +53,10 @@ void ExpectSameResults(const TNewTabSheet& a, const TNewTabSheet& b) {
         ASSERT_EQ(a.GetLeftPosition(i), b.GetLeftPosition(i)) << "tray " << i;
         ASSERT_EQ(a.GetRightPosition(i), b.GetRightPosition(i)) << "tray " << i;
     }
-    for (int w = 1; w <= MaxCurveWidth; ++w) ASSERT_EQ(a.GetVK(w), b.GetVK(w)) << "width " << w;
+    for (int w = 1; w <= MaxCurveWidth; ++w) {
+        ASSERT_EQ(a.GetVK(w), b.GetVK(w)) << "width " << w;
+        ASSERT_EQ(a.GetVKComputed(w), b.GetVKComputed(w)) << "width " << w;
+    }
     ASSERT_EQ(a.GetYAxisMax(), b.GetYAxisMax());
     ASSERT_EQ(a.GetYScaleFactor(), b.GetYScaleFactor());
     ASSERT_EQ(a.GetOptimalWidth(), b.GetOptimalWidth());
@@ -86,6 +89,9 @@ TEST(RandomSheets, EveryEvaluationLeavesAConsistentSheet) {
         for (int w = 10; w <= 100; ++w) {
             ASSERT_GE(s.GetVK(w), 0.0);
             ASSERT_EQ(s.GetVK(w), std::round(s.GetVK(w) * 10) / 10);
+            if (!s.GetVKComputed(w)) {
+                ASSERT_EQ(s.GetVK(w), 0.0) << "width " << w;
+            }
         }
         ASSERT_GE(s.GetYAxisMax(), 10);
         ASSERT_EQ(s.GetYAxisMax() % 10, 0);
@@ -113,6 +119,7 @@ TEST(RandomSheets, SpanVKDoesNotDependOnTheOrderOfWidths) {
             reference.SetCalcWidth(w);
             reference.EvaluateWidth(OverlapScan::FullScan);
             ASSERT_EQ(span.At(w), reference.GetVK(w)) << "width " << w;
+            ASSERT_EQ(span.ResultAt(w).computed, reference.GetVKComputed(w)) << "width " << w;
         }
     }
 }

@@ -86,6 +86,7 @@ TEST(WidthEvaluation, PeakedPatternIsEvenAtTwelveAndAHalfMetres) {
     }
     EXPECT_EQ(strip, 14);
     EXPECT_EQ(s.GetVK(25), 0.0);
+    EXPECT_TRUE(s.GetVKComputed(25));  // a truly even spread, not a VK that failed
 }
 
 // With the neighbours 50 m away nothing overlaps, so the peak is the highest amount.
@@ -113,6 +114,7 @@ TEST(WidthEvaluation, VKThatCannotBeComputedIsZero) {
         s.SetVK(r.width, 99.0);
         s = EvaluatedAt(s, r.width, YScaleValue);
         EXPECT_EQ(s.GetVK(r.width), 0.0) << r.name;
+        EXPECT_FALSE(s.GetVKComputed(r.width)) << r.name;
     }
 }
 

@@ -1,5 +1,5 @@
 // Random sheets saved and read back come back as the same sheet with the same
-// results.
+// results, racetrack sheets too.
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -62,6 +62,8 @@ void ExpectSameSheet(const TNewTabSheet& a, const TNewTabSheet& b) {
     EXPECT_EQ(a.GetProduktionsplats(), b.GetProduktionsplats());
     EXPECT_EQ(a.GetABredd(), b.GetABredd());
     EXPECT_EQ(a.GetBackuppstallning(), b.GetBackuppstallning());
+    EXPECT_EQ(a.GetLeftPassReversed(), b.GetLeftPassReversed());
+    EXPECT_EQ(a.GetRightPassReversed(), b.GetRightPassReversed());
     for (int tray = 1; tray <= TrayCount; ++tray) {
         EXPECT_EQ(a.GetTrayAmount(tray), b.GetTrayAmount(tray)) << "tray " << tray;
         EXPECT_EQ(a.GetTrayPosition(tray), b.GetTrayPosition(tray)) << "tray " << tray;
@@ -89,8 +91,7 @@ TEST(RoundTripTest, TenThousandRandomSheets) {
             original.SetTrayAmount(random.Amount(), tray);
             original.SetTrayPosition(tray, TrayPlacementFor(layout, tray));
         }
-        original.ToggleLeftPassReversed();
-        original.ToggleRightPassReversed();
+        SetDrivingPattern(original, n % 3 == 0 ? DrivingPattern::Racetrack : DrivingPattern::BackAndForth);
         const int yScaleMode = n % 2 ? YScalePercent : YScaleValue;
         CalculateSheet(original, yScaleMode);
 
@@ -104,6 +105,23 @@ TEST(RoundTripTest, TenThousandRandomSheets) {
         FillSheetFromTestFile(reread, contents, std::get<std::array<qint32, TrayCount>>(amounts));
         CalculateSheet(reread, yScaleMode);
         ExpectSameSheet(original, reread);
+    }
+}
+
+// Only "Körmönster,Varv", the last such line, makes a racetrack sheet.
+TEST(RoundTripTest, DrivingPatternLineAfterTheTwelfth) {
+    const QByteArray key = "K\xF6rm\xF6nster";
+    struct Row { QByteArray lines; DrivingPattern pattern; };
+    using enum DrivingPattern;
+    for (const Row& r : {Row{"", BackAndForth}, Row{key + ",Varv\r\n", Racetrack}, Row{key + " Varv\r\n", Racetrack},
+                         Row{key + ",varv\r\n", BackAndForth}, Row{key + "\r\n", BackAndForth},
+                         Row{key + ",Varv\r\n" + key + ",Fram\r\n", BackAndForth},
+                         Row{key + ",Fram\r\nABredd,30\r\n" + key + ",Varv\r\n", Racetrack}}) {
+        const TestFileContents c = testing::ContentsOf(testing::ReadBytes(testing::KnownFile + r.lines));
+        EXPECT_EQ(c.Pattern, r.pattern) << r.lines.toStdString();
+        TNewTabSheet sheet;
+        FillSheetFromTestFile(sheet, c, {});
+        EXPECT_EQ(DrivingPatternOf(sheet), r.pattern);
     }
 }
 

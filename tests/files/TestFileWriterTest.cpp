@@ -20,6 +20,7 @@ TNewTabSheet KnownSheet() {
     sheet.SetDescription("Yara", "Amazone", "NS 27-4", "ZA-M 1500 Profis", Layout12m, 25, "18, v\u00E4nster skiva",
                          "K\u00F6ping ");
     for (int tray = 1; tray <= TrayCount; ++tray) sheet.SetTrayAmount(KnownAmounts[tray - 1], tray);
+    SetDrivingPattern(sheet, DrivingPattern::BackAndForth);  // as every new sheet
     return sheet;
 }
 
@@ -29,6 +30,12 @@ const QLocale Swedish(QLocale::Swedish, QLocale::Sweden);
 TEST(TestFileWriterTest, KnownSheetGivesExactBytes) {
     const TNewTabSheet sheet = KnownSheet();
     EXPECT_EQ(WriteTestFile(MakeTestFileValues(sheet, Swedish)), KnownFile);
+}
+
+TEST(TestFileWriterTest, RacetrackSheetGetsOneMoreLine) {
+    TNewTabSheet sheet = KnownSheet();
+    SetDrivingPattern(sheet, DrivingPattern::Racetrack);
+    EXPECT_EQ(WriteTestFile(MakeTestFileValues(sheet, Swedish)), KnownFile + "K\xF6rm\xF6nster,Varv\r\n");
 }
 
 TEST(TestFileWriterTest, WorkingWidthLineFollowsTheLocale) {
@@ -83,6 +90,7 @@ TEST(TestFileWriterTest, NoValueCanBreakALineOrEndTheText) {
 TEST(TestFileWriterTest, EmptyTextsGiveKeyAndCommaAlone) {
     TNewTabSheet sheet;
     sheet.SetDescription("", "", "", "", Layout24m, 48, "", "");
+    SetDrivingPattern(sheet, DrivingPattern::BackAndForth);
     const QByteArray file = WriteTestFile(MakeTestFileValues(sheet, Swedish));
     EXPECT_EQ(file,
               "Kaldoventri\r\n"

@@ -1,0 +1,43 @@
+// Tray-by-tray means in whole numbers. The sums stay integers and the rounding
+// is done on quotient and remainder, so a mean that is exactly a half is
+// found however many sheets there are.
+#include "AveragedAmounts.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace kaldoventri {
+
+namespace {
+
+// sum / count rounded to the nearest whole number, halves to even (count > 0).
+std::int64_t RoundedQuotient(std::int64_t sum, std::int64_t count) {
+    std::int64_t q = sum / count;  // truncated towards zero
+    const std::int64_t r = sum % count;
+    const std::int64_t twice = 2 * (r < 0 ? -r : r);
+    const std::int64_t away = sum < 0 ? -1 : 1;
+    if (twice > count || (twice == count && q % 2 != 0)) q += away;
+    return q;
+}
+
+}  // namespace
+
+std::array<std::int32_t, TrayCount> AveragedAmounts(std::span<const TNewTabSheet* const> sheets) {
+    std::array<std::int64_t, TrayCount> sums{};
+    std::int64_t count = 0;
+    for (const TNewTabSheet* sheet : sheets) {
+        if (sheet == nullptr) continue;
+        ++count;
+        for (int tray = 1; tray <= TrayCount; ++tray) sums[static_cast<std::size_t>(tray - 1)] += sheet->GetTrayAmount(tray);
+    }
+    std::array<std::int32_t, TrayCount> means{};
+    if (count == 0) return means;
+    for (std::size_t i = 0; i < means.size(); ++i) {
+        const std::int64_t mean = RoundedQuotient(sums[i], count);
+        means[i] = static_cast<std::int32_t>(std::clamp<std::int64_t>(mean, std::numeric_limits<std::int32_t>::min(),
+                                                                       std::numeric_limits<std::int32_t>::max()));
+    }
+    return means;
+}
+
+}  // namespace kaldoventri

@@ -1,0 +1,36 @@
+// The analysis figures as people read them, in the views, above the VK curve
+// and in reports. Plain text over plain values, so every layer that shows a
+// figure can use it. Texts are UTF-8; numbers are written by FormatGeneral
+// with the decimal separator handed in; a figure that does not exist reads
+// "–".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "SheetFigures.h"
+
+namespace kaldoventri {
+
+inline constexpr std::string_view MissingFigure = "–";
+
+// "2,2 %"
+std::string VKText(const SheetFigures& figures, std::string_view decimalSeparator);
+// "Mycket bra"
+std::string ToleranceClassText(const SheetFigures& figures);
+// "högst 3,4 %"
+std::string DrivingErrorText(const SheetFigures& figures, std::string_view decimalSeparator);
+// "9–14,5 m"
+std::string UsableRangeText(const SheetFigures& figures, std::string_view decimalSeparator);
+// "49,6/50,4 %" (left/right)
+std::string SideBalanceText(const SheetFigures& figures, std::string_view decimalSeparator);
+
+// The VK at one width of the curve, as the pointer read-out shows it:
+// "12,5 m: VK 3,1 %", or "12,5 m: VK –" where it was not computed.
+std::string WidthVKText(const TNewTabSheet& sheet, int halfMetres, std::string_view decimalSeparator);
+
+// The whole line: "VK 2,2 % Mycket bra · Körfel ±1 m: högst 3,4 % · VK under
+// 15 %: 9–14,5 m · Sidobalans V/H 49,6/50,4 %".
+std::string FiguresLine(const SheetFigures& figures, std::string_view decimalSeparator);
+
+}  // namespace kaldoventri

@@ -1,0 +1,55 @@
+// The figures a user judges an evaluated test by, beside the VK curve itself:
+// the tolerance class of the VK at the sheet's working width, the worst VK
+// within a metre of driving error, the working widths that stay under 15 %
+// around the optimum, and how the catch splits between left and right.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "TNewTabSheet.h"
+
+namespace kaldoventri {
+
+enum class ToleranceClass { MycketBra, Bra, Godtagbar, Otillracklig };
+
+// Under 5 %, under 10 %, under 15 %, and 15 % or more. A VK that was not
+// computed (or is not a number) has no class.
+std::optional<ToleranceClass> ToleranceClassOf(double vk, bool computed);
+
+// "Mycket bra", "Bra", "Godtagbar", "Otillräcklig" (UTF-8).
+std::string_view ToleranceClassName(ToleranceClass tolerance);
+
+struct WidthRangeMetres {
+    double narrowest;
+    double widest;
+};
+
+// Percent of the total catch on each side of the centre line.
+struct SideBalance {
+    double left;
+    double right;
+};
+
+// Widths are in half-metres: ±1 m of driving error is ±2.
+inline constexpr int DrivingErrorReach = 2;
+inline constexpr double UsableVKLimit = 15.0;
+
+struct SheetFigures {
+    std::optional<double> vk;  // at ABredd, when computed
+    std::optional<ToleranceClass> toleranceClass;
+    std::optional<double> drivingErrorVK;         // "Körfel ±1 m"
+    std::optional<WidthRangeMetres> usableRange;  // VK under 15 %
+    std::optional<SideBalance> sideBalance;
+};
+
+// The figures of a sheet as CalculateSheet left it; a figure that cannot be
+// had from it (a VK not computed, nothing caught) is left out.
+SheetFigures ComputeSheetFigures(const TNewTabSheet& evaluated);
+
+// The single figures, for callers that need only one.
+std::optional<double> DrivingErrorVK(const TNewTabSheet& evaluated);
+std::optional<WidthRangeMetres> UsableWidthRange(const TNewTabSheet& evaluated);
+std::optional<SideBalance> SideBalanceOf(const TNewTabSheet& sheet);
+
+}  // namespace kaldoventri
