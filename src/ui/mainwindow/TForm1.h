@@ -56,6 +56,9 @@ public:
     void NewSheet();
     void OpenSheetFromFile();
     void OpenFile(const QString& path);
+    // Opens each file as "Öppna" would, in order; a refused file gets its
+    // message and the others still open (files given on the command line).
+    void OpenFiles(const QStringList& paths);
     void SaveSheetToFile();
     void CloseActiveSheet();
     void CloseAllSheets();

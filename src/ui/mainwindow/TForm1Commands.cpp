@@ -7,6 +7,7 @@
 #include "drawing/TDiagram.h"
 #include "evaluation/CalculateSheet.h"
 #include "files/WholeNumber.h"
+#include "ui/mainwindow/CommandBoundary.h"
 #include "ui/mainwindow/DiagramOutput.h"
 #include "ui/mainwindow/FileCommands.h"
 #include "ui/mainwindow/MessageBoxes.h"
@@ -60,6 +61,10 @@ void TForm1::setupClick() {
 void TForm1::OpenSheetFromFile() { files_->Open(); }
 
 void TForm1::OpenFile(const QString& path) { files_->OpenFile(path); }
+
+void TForm1::OpenFiles(const QStringList& paths) {
+    for (const QString& path : paths) RunCommand(this, [this, &path] { OpenFile(path); });
+}
 
 void TForm1::SaveSheetToFile() {
     if (workbook_.CurrentSheet() == nullptr) return;

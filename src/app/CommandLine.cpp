@@ -1,0 +1,74 @@
+// The command line, read with QCommandLineParser; the texts are the program's own Swedish.
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+
+namespace kaldoventri {
+
+namespace {
+
+CommandLine UsageError(QString error) {
+    CommandLine line;
+    line.mode = CommandLine::Mode::UsageError;
+    line.error = std::move(error);
+    return line;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption report(QStringLiteral("report"), QString(), QStringLiteral("UT.pdf"));
+    const QCommandLineOption csv(QStringLiteral("csv"), QString(), QStringLiteral("UT.csv"));
+    const QCommandLineOption help(QStringLiteral("help"));
+    const QCommandLineOption version(QStringLiteral("version"));
+    parser.addOptions({report, csv, help, version});
+    // "-" names standard output for --csv; it must not be taken for an option.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) return UsageError(QStringLiteral("Okänd flagga: %1").arg(unknown.first()));
+        return UsageError(QStringLiteral("Felaktigt anrop: ") + parser.errorText());
+    }
+
+    CommandLine line;
+    if (parser.isSet(help)) {
+        line.mode = CommandLine::Mode::Help;
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.mode = CommandLine::Mode::Version;
+        return line;
+    }
+    line.files = parser.positionalArguments();
+    line.reportPath = parser.value(report);
+    line.csvPath = parser.value(csv);
+    if (parser.isSet(report) || parser.isSet(csv)) {
+        if ((parser.isSet(report) && line.reportPath.isEmpty()) || (parser.isSet(csv) && line.csvPath.isEmpty()))
+            return UsageError(QStringLiteral("Ingen utfil angiven."));
+        if (line.files.isEmpty()) return UsageError(QStringLiteral("Inga provfiler angivna."));
+        line.mode = CommandLine::Mode::Batch;
+    }
+    return line;
+}
+
+QString UsageText() {
+    return QStringLiteral(
+        "Användning: Kaldoventri [FIL.vkf ...]\n"
+        "            Kaldoventri --report UT.pdf [--csv UT.csv] FIL.vkf ...\n"
+        "            Kaldoventri --csv UT.csv FIL.vkf ...\n"
+        "\n"
+        "Utan flaggor startar programmet som vanligt och öppnar filerna som blad.\n"
+        "\n"
+        "  --report UT.pdf  skriver en rapport (PDF, A4) över proven i filerna\n"
+        "  --csv UT.csv     skriver en tabell (CSV) över proven; - skriver till standard ut\n"
+        "  --help           visar den här texten\n"
+        "  --version        visar programmets version\n"
+        "\n"
+        "Med --report eller --csv visas inget fönster. Slutstatus: 0 när alla filer\n"
+        "lästes, 1 när någon fil inte kunde läsas, 2 vid felaktigt anrop.\n");
+}
+
+QString VersionText() { return QStringLiteral("Kaldoventri " KALDOVENTRI_VERSION); }
+
+}  // namespace kaldoventri

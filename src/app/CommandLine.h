@@ -1,0 +1,31 @@
+// What the program is asked to do on its command line:
+//   Kaldoventri [FILE.vkf ...]                  the window, opening the files as sheets
+//   Kaldoventri --report OUT.pdf FILE.vkf ...   a PDF report, no window
+//   Kaldoventri --csv OUT.csv FILE.vkf ...      a CSV table ("-": standard output), no window
+// (--report and --csv may be given together), --help and --version.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kaldoventri {
+
+struct CommandLine {
+    enum class Mode { Window, Batch, Help, Version, UsageError };
+    Mode mode = Mode::Window;
+    QStringList files;
+    QString reportPath;  // empty: no report
+    QString csvPath;     // empty: no table; "-": standard output
+    QString error;       // for UsageError, one line in Swedish
+};
+
+// `arguments` as the program got them, the program's name first.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+// The usage text that --help prints and a usage error shows.
+QString UsageText();
+
+// "Kaldoventri 1.0.3.0"
+QString VersionText();
+
+}  // namespace kaldoventri
