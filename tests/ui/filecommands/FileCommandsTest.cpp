@@ -2,6 +2,7 @@
 // question, the messages, titles and captions, and what happens to the file on
 // disk when saving fails part way (read-only file, locked folder, full disk, a
 // file or folder that vanishes while the question is open).
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -20,17 +21,26 @@
 namespace kaldoventri::testing {
 namespace {
 
-// Types a path into the file dialog and accepts it.
-ModalAnswerer::Answer ChooseFile(const QString& path, QString* offeredName = nullptr) {
-    return [path, offeredName](QWidget* modal) {
+// What a file dialog showed: the offered name, the title, the folder, then
+// the buttons' texts without their ampersands.
+using DialogSeen = QStringList;
+
+// Chooses a path in the file dialog and accepts it. selectFile() clears the
+// list's selection but leaves a name field that has the focus as it was, so
+// the path is typed there too.
+ModalAnswerer::Answer ChooseFile(const QString& path, DialogSeen* seen = nullptr) {
+    return [path, seen](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog != nullptr);
-        if (offeredName != nullptr) {
-            const auto* nameField = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            *offeredName = nameField != nullptr ? nameField->text() : QString();
+        auto* nameField = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (seen != nullptr) {
+            *seen = {nameField->text(), dialog->windowTitle(), dialog->directory().path()};
+            for (const QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+                *seen << button->text().remove(QLatin1Char('&'));
         }
         dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() takes the typed name
+        nameField->setText(path);
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() reads the name field
     };
 }
 
@@ -101,10 +111,10 @@ private slots:
         saved->SetDescription("Yara", "Bogballe", "NS 27-4", "M2W Plus", 0, 25, "34, vänster", "Glomfjord");
         w.form->ShowActiveSheet();
         ModalAnswerer answerer;
-        QString offered;
-        answerer.Queue(ChooseFile(Path("field 3.vkf"), &offered));
+        DialogSeen seen;
+        answerer.Queue(ChooseFile(Path("field 3.vkf"), &seen));
         w.c.Spara1->trigger();
-        QCOMPARE(offered, QStringLiteral("Blad1"));
+        QCOMPARE(seen.value(0), QStringLiteral("Blad1"));
         QCOMPARE(QString::fromStdString(saved->GetTitle()), QStringLiteral("field 3"));
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - field 3"));
         QVERIFY(ReadAll(Path("field 3.vkf")).startsWith("Kaldoventri\r\nNormal,6,13,21,"));
