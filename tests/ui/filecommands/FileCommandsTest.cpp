@@ -201,21 +201,31 @@ private slots:
         QCOMPARE(w.workbook->CurrentSheet()->GetTrayAmount(26), 6);
     }
 
+    // The replaced file keeps its permissions; in a folder where no file may be
+    // created it is overwritten in place.
     void overwriteQuestion_data() {
         QTest::addColumn<bool>("yes");
-        QTest::newRow("no keeps everything") << false;
-        QTest::newRow("yes replaces the file") << true;
+        QTest::addColumn<bool>("lockedFolder");
+        QTest::newRow("no keeps everything") << false << false;
+        QTest::newRow("yes replaces the file") << true << false;
+        QTest::newRow("yes in a locked folder") << true << true;
     }
 
     void overwriteQuestion() {
         QFETCH(bool, yes);
+        QFETCH(bool, lockedFolder);
         MainWindow w;
         QVERIFY(w.NewSheet() != nullptr);
         const QString path = Path("exists.vkf");
         WriteAll(path, "old contents");
+        const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteOther;
+        QFile::setPermissions(path, permissions);
+        if (lockedFolder) QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
         ModalAnswerer answerer;
         SaveAs(w, answerer, path, yes ? QMessageBox::Yes : QMessageBox::No);
+        QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(answerer.messages, QStringList{QStringLiteral("Ska filen skrivas över?")});
+        QCOMPARE(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser), permissions);
         QCOMPARE(ReadAll(path) == "old contents", !yes);
         QCOMPARE(w.form->windowTitle(), yes ? QStringLiteral("Kaldoventri - exists") : QStringLiteral("Kaldoventri - Blad1"));
     }
@@ -241,7 +251,7 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("message");
         QTest::newRow("read-only file") << "read-only file" << "File access denied";
-        QTest::newRow("locked folder") << "locked folder" << "File access denied";
+        QTest::newRow("read-only file in a locked folder") << "locked folder" << "File access denied";
         QTest::newRow("disk full") << "disk full" << "Disk full";
         QTest::newRow("folder vanishes before the write") << "folder vanishes" << "File not found";
     }
@@ -258,7 +268,7 @@ private slots:
 
         std::function<void()> beforeYes;
         rlimit saved{};
-        if (fault == "read-only file") QFile::setPermissions(path, QFile::ReadOwner);
+        if (fault == "read-only file" || fault == "locked folder") QFile::setPermissions(path, QFile::ReadOwner);
         if (fault == "locked folder") QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
         if (fault == "folder vanishes") beforeYes = [&] { QDir(folder.path()).removeRecursively(); };
         if (fault == "disk full") {
