@@ -7,7 +7,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "app/SwedishStandardButtons.h"
+#include "app/SwedishQtTexts.h"
 
 namespace kaldoventri {
 
@@ -31,7 +31,7 @@ bool InstallSwedishTranslation() {
         }
     }
     // Installed last, so it is asked first.
-    QCoreApplication::installTranslator(new SwedishStandardButtons(application));
+    QCoreApplication::installTranslator(new SwedishQtTexts(application));
     return catalogueFound;
 }
 

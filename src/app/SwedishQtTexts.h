@@ -1,13 +1,15 @@
-// Swedish texts for the standard buttons of message boxes and dialogs. Qt 6
-// takes them from the context "QPlatformTheme", which Debian's Swedish Qt
-// catalogue predates, so without these the boxes would say "Yes" and "No".
+// Swedish for the Qt texts that Debian's Swedish Qt catalogue lacks. Qt 6
+// takes the standard buttons' texts from the context "QPlatformTheme", which
+// the catalogue predates, so without these the message boxes would say "Yes"
+// and "No"; the print dialog and a few labels of the file dialog changed
+// their texts since the catalogue was made.
 #pragma once
 
 #include <QTranslator>
 
 namespace kaldoventri {
 
-class SwedishStandardButtons : public QTranslator {
+class SwedishQtTexts : public QTranslator {
 public:
     using QTranslator::QTranslator;
 
