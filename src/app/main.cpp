@@ -9,6 +9,7 @@
 #include "app/BatchRun.h"
 #include "app/CommandLine.h"
 #include "app/StartUp.h"
+#include "app/SwedishTranslation.h"
 #include "ui/mainwindow/ErrorReportingApplication.h"
 
 namespace {
@@ -26,6 +27,7 @@ void Print(std::FILE* stream, const QString& text) {
 
 int RunWindow(int argc, char** argv, const QStringList& files) {
     kaldoventri::ErrorReportingApplication application(argc, argv);
+    kaldoventri::InstallSwedishTranslation();
     // Message-box captions take the application's name, which Qt would
     // otherwise take from the installed program's file name "kaldoventri".
     QCoreApplication::setApplicationName(QStringLiteral("Kaldoventri"));

@@ -40,6 +40,10 @@ std::optional<QString> OpenForReading(QFile& file) {
 
 std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
+    // Where the folder is closed to new files, a writable file can still be
+    // overwritten in place, as a plain save would; the guarantee for a failure
+    // part way is then lost, but the file can be saved at all.
+    file.setDirectWriteFallback(true);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) return FileErrorText(file, errno);
     // commit() alone does not notice a write that failed while flushing (a full

@@ -20,7 +20,9 @@ std::optional<QString> OpenForReading(QFile& file);
 
 // Writes `bytes` as the whole new contents of `path`. The file is made beside
 // the target and replaces it only once it is completely on disk, so a failure
-// part way leaves an existing file as it was. Gives the error text on failure.
+// part way leaves an existing file as it was; the replaced file's permissions
+// carry over. In a folder where no file may be created, a writable existing
+// file is overwritten in place instead. Gives the error text on failure.
 std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
 // "<name with extension> är ingen Kaldoventrifil!" for a file that is no test file.

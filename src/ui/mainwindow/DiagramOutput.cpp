@@ -5,12 +5,35 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include <algorithm>
+
 #include "drawing/PainterSurface.h"
 #include "drawing/TCopyDiagram.h"
 #include "drawing/TPrintDiagram.h"
 #include "ui/mainwindow/ClipboardPictureView.h"
 
 namespace kaldoventri {
+
+std::unique_ptr<QPrinter> JobPrinterFor(const QPrinter& chosen) {
+    auto job = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // In this order: a file name ending in ".pdf" switches a printer to PDF,
+    // so the chosen format comes after the file, and the printer's name after
+    // the format, which would otherwise replace it with the default printer.
+    if (!chosen.outputFileName().isEmpty()) job->setOutputFileName(chosen.outputFileName());
+    job->setOutputFormat(chosen.outputFormat());
+    if (chosen.outputFormat() == QPrinter::NativeFormat) job->setPrinterName(chosen.printerName());
+    job->setPageLayout(chosen.pageLayout());
+    job->setFullPage(chosen.fullPage());
+    job->setCopyCount(chosen.copyCount());
+    job->setCollateCopies(chosen.collateCopies());
+    job->setColorMode(chosen.colorMode());
+    job->setDuplex(chosen.duplex());
+    job->setPageOrder(chosen.pageOrder());
+    job->setPaperSource(chosen.paperSource());
+    job->setDocName(chosen.docName());
+    job->setResolution(std::min(chosen.resolution(), MaximumPrintResolution));
+    return job;
+}
 
 DiagramOutput::DiagramOutput()
     : copyDiagram_(std::make_unique<TCopyDiagram>()), printDiagram_(std::make_unique<TPrintDiagram>()) {
@@ -44,19 +67,18 @@ void DiagramOutput::Copy(TNewTabSheet& sheet, ClipboardPictureView& view) {
 
 bool DiagramOutput::Print(TNewTabSheet& sheet) {
     printer_.setPageOrientation(QPageLayout::Landscape);
-    // The header lines stand 200 printer pixels apart whatever the resolution,
-    // while their 18-point text grows with it: at 1200 dpi a line is about 300
-    // pixels high and the second line would cover the first. At 600 dpi it is
-    // 150, and the page is still sharp.
-    if (printer_.resolution() > 600) printer_.setResolution(600);
+    // Painting on the chosen printer itself would leave it "active" for good
+    // when a job cannot start (a PDF printer without a file name), and every
+    // later change under Skrivare, Inställningar would be refused.
+    const std::unique_ptr<QPrinter> job = JobPrinterFor(printer_);
     QPainter painter;
-    if (!painter.begin(&printer_)) return false;
+    if (!painter.begin(job.get())) return false;
     {
-        PainterSurface surface(painter, printer_.width(), printer_.height());
+        PainterSurface surface(painter, job->width(), job->height());
         printDiagram_->DrawDiagram(&sheet, surface);
     }
     const bool finished = painter.end();
-    return finished && printer_.printerState() != QPrinter::Error && printer_.printerState() != QPrinter::Aborted;
+    return finished && job->printerState() != QPrinter::Error && job->printerState() != QPrinter::Aborted;
 }
 
 }  // namespace kaldoventri

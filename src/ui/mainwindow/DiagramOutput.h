@@ -2,6 +2,7 @@
 // printed page ("Skriv ut") with their renderers, and the printer chosen
 // under Skrivare, Inställningar. The picture follows the window's display
 // options; the printed page always shows tray squares and metre labels.
+// Each print goes through a printer of its own that copies the user's choices.
 #pragma once
 
 #include <QPrinter>
@@ -14,6 +15,20 @@ class ClipboardPictureView;
 class TCopyDiagram;
 class TNewTabSheet;
 class TPrintDiagram;
+
+// The header lines of the printed page stand 200 printer pixels apart whatever
+// the resolution, while their 18-point text grows with it: at 1200 dpi a line
+// is about 300 pixels high and the second would cover the first. At 600 dpi it
+// is 150, and the page is still sharp.
+inline constexpr int MaximumPrintResolution = 600;
+
+// A printer for one job with the choices made under Skrivare, Inställningar
+// (printer, output format and file, page size, orientation and margins,
+// copies, colour, duplex, collation, page order, paper source, document name)
+// at no more than MaximumPrintResolution. Printing through it leaves the
+// chosen printer as the user set it, and a job that fails takes its broken
+// state with it.
+std::unique_ptr<QPrinter> JobPrinterFor(const QPrinter& chosen);
 
 class DiagramOutput {
 public:
@@ -31,8 +46,9 @@ public:
     // Draws the sheet's picture at the view's current size, shows it in the
     // view and puts it on the clipboard.
     void Copy(TNewTabSheet& sheet, ClipboardPictureView& view);
-    // Prints the sheet on one landscape page of the chosen printer; false
-    // when the job could not be started or finished.
+    // Prints the sheet on one landscape page of the chosen printer, which
+    // shows landscape from then on; false when the job could not be started
+    // or finished.
     bool Print(TNewTabSheet& sheet);
 
 private:

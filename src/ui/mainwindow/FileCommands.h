@@ -6,7 +6,6 @@
 
 #include <QString>
 
-class QFileDialog;
 class QWidget;
 
 namespace kaldoventri {
@@ -25,10 +24,15 @@ public:
     void OpenFile(const QString& path);
 
 private:
-    QFileDialog* Dialog(const QString& name, bool save);
+    enum class Purpose { Open, Save };
+
+    // The path the user chose, or an empty text when the dialog was cancelled.
+    QString ChooseFile(Purpose purpose, const QString& offeredName);
+    QString StartFolder() const;
 
     QWidget* window_;
     Workbook& workbook_;
+    QString lastFolder_;  // of the last test file opened or saved in this run
 };
 
 }  // namespace kaldoventri

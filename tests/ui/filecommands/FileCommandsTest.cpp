@@ -2,6 +2,7 @@
 // question, the messages, titles and captions, and what happens to the file on
 // disk when saving fails part way (read-only file, locked folder, full disk, a
 // file or folder that vanishes while the question is open).
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -15,22 +16,34 @@
 #include <unistd.h>
 
 #include "../mainwindow/MainWindowFixture.h"
+#include "app/SwedishTranslation.h"
 #include "ui/widgets/TTypDokument.h"
 
 namespace kaldoventri::testing {
 namespace {
 
-// Types a path into the file dialog and accepts it.
-ModalAnswerer::Answer ChooseFile(const QString& path, QString* offeredName = nullptr) {
-    return [path, offeredName](QWidget* modal) {
+bool qtCatalogueInstalled = false;  // Qt's own Swedish texts
+
+// What a file dialog showed: the offered name, the title, the folder, then
+// the buttons' texts without their ampersands.
+using DialogSeen = QStringList;
+
+// Chooses a path in the file dialog and accepts it. selectFile() clears the
+// list's selection but leaves a name field that has the focus as it was, so
+// the path is typed there too.
+ModalAnswerer::Answer ChooseFile(const QString& path, DialogSeen* seen = nullptr) {
+    return [path, seen](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog != nullptr);
-        if (offeredName != nullptr) {
-            const auto* nameField = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            *offeredName = nameField != nullptr ? nameField->text() : QString();
+        auto* nameField = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (seen != nullptr) {
+            *seen = {nameField->text(), dialog->windowTitle(), dialog->directory().path()};
+            for (const QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+                *seen << button->text().remove(QLatin1Char('&'));
         }
         dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() takes the typed name
+        nameField->setText(path);
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() reads the name field
     };
 }
 
@@ -101,20 +114,20 @@ private slots:
         saved->SetDescription("Yara", "Bogballe", "NS 27-4", "M2W Plus", 0, 25, "34, vänster", "Glomfjord");
         w.form->ShowActiveSheet();
         ModalAnswerer answerer;
-        QString offered;
-        answerer.Queue(ChooseFile(Path("field 3.vkf"), &offered));
+        DialogSeen seen;
+        answerer.Queue(ChooseFile(Path("field 3.2"), &seen));  // a dot, but no suffix
         w.c.Spara1->trigger();
-        QCOMPARE(offered, QStringLiteral("Blad1"));
-        QCOMPARE(QString::fromStdString(saved->GetTitle()), QStringLiteral("field 3"));
-        QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - field 3"));
-        QVERIFY(ReadAll(Path("field 3.vkf")).startsWith("Kaldoventri\r\nNormal,6,13,21,"));
+        QCOMPARE(seen.value(0), QStringLiteral("Blad1"));
+        QCOMPARE(QString::fromStdString(saved->GetTitle()), QStringLiteral("field 3.2"));
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - field 3.2"));
+        QVERIFY(ReadAll(Path("field 3.2.vkf")).startsWith("Kaldoventri\r\nNormal,6,13,21,"));
 
-        Open(w, answerer, Path("field 3.vkf"));
+        Open(w, answerer, Path("field 3.2.vkf"));
         TNewTabSheet* opened = w.workbook->CurrentSheet();
         QVERIFY(opened != saved);
         QCOMPARE(QString::fromStdString(opened->GetName()), QStringLiteral("Blad2"));
         QCOMPARE(w.workbook->NextSheetNumber(), 3);
-        QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - field 3"));
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - field 3.2"));
         for (int tray = 1; tray <= TrayCount; ++tray) QCOMPARE(opened->GetTrayAmount(tray), saved->GetTrayAmount(tray));
         QCOMPARE(opened->GetSpridarModell(), std::string("M2W Plus"));
         QCOMPARE(opened->GetSpridarInstallning(), std::string("34, vänster"));
@@ -122,6 +135,8 @@ private slots:
         QCOMPARE(opened->GetVK(25), saved->GetVK(25));
         QCOMPARE(w.c.ABredd_Label->text(), QLocale().toString(12.5) + QStringLiteral(" m"));
         QVERIFY(answerer.messages.isEmpty());
+        // Nothing of the dialogs stays behind to take clicks and keys.
+        QVERIFY(w.form->findChildren<QFileDialog*>().isEmpty() && QApplication::activePopupWidget() == nullptr);
     }
 
     void openReadsKeysAndIgnoresTheWidthText() {
@@ -167,6 +182,7 @@ private slots:
         Open(w, answerer, Path(name));
         QCOMPARE(answerer.messages, QStringList{message});
         QCOMPARE(answerer.messageTitles.value(0), QCoreApplication::applicationName());
+        QCOMPARE(answerer.messageButtons, QStringList{QStringLiteral("OK")});
         QVERIFY(w.workbook->CurrentSheet() == nullptr);
         QCOMPARE(w.workbook->NextSheetNumber(), 1);
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri"));
@@ -191,21 +207,32 @@ private slots:
         QCOMPARE(w.workbook->CurrentSheet()->GetTrayAmount(26), 6);
     }
 
+    // The replaced file keeps its permissions; in a folder where no file may be
+    // created it is overwritten in place.
     void overwriteQuestion_data() {
         QTest::addColumn<bool>("yes");
-        QTest::newRow("no keeps everything") << false;
-        QTest::newRow("yes replaces the file") << true;
+        QTest::addColumn<bool>("lockedFolder");
+        QTest::newRow("no keeps everything") << false << false;
+        QTest::newRow("yes replaces the file") << true << false;
+        QTest::newRow("yes in a locked folder") << true << true;
     }
 
     void overwriteQuestion() {
         QFETCH(bool, yes);
+        QFETCH(bool, lockedFolder);
         MainWindow w;
         QVERIFY(w.NewSheet() != nullptr);
         const QString path = Path("exists.vkf");
         WriteAll(path, "old contents");
+        const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteOther;
+        QFile::setPermissions(path, permissions);
+        if (lockedFolder) QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
         ModalAnswerer answerer;
         SaveAs(w, answerer, path, yes ? QMessageBox::Yes : QMessageBox::No);
+        QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(answerer.messages, QStringList{QStringLiteral("Ska filen skrivas över?")});
+        QCOMPARE(answerer.messageButtons, QStringList{QStringLiteral("&Ja &Nej")});
+        QCOMPARE(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser), permissions);
         QCOMPARE(ReadAll(path) == "old contents", !yes);
         QCOMPARE(w.form->windowTitle(), yes ? QStringLiteral("Kaldoventri - exists") : QStringLiteral("Kaldoventri - Blad1"));
     }
@@ -231,7 +258,7 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("message");
         QTest::newRow("read-only file") << "read-only file" << "File access denied";
-        QTest::newRow("locked folder") << "locked folder" << "File access denied";
+        QTest::newRow("read-only file in a locked folder") << "locked folder" << "File access denied";
         QTest::newRow("disk full") << "disk full" << "Disk full";
         QTest::newRow("folder vanishes before the write") << "folder vanishes" << "File not found";
     }
@@ -248,7 +275,7 @@ private slots:
 
         std::function<void()> beforeYes;
         rlimit saved{};
-        if (fault == "read-only file") QFile::setPermissions(path, QFile::ReadOwner);
+        if (fault == "read-only file" || fault == "locked folder") QFile::setPermissions(path, QFile::ReadOwner);
         if (fault == "locked folder") QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
         if (fault == "folder vanishes") beforeYes = [&] { QDir(folder.path()).removeRecursively(); };
         if (fault == "disk full") {
@@ -287,6 +314,31 @@ private slots:
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - vanishing"));
     }
 
+    // The dialogs start in the documents folder, then where the last test file
+    // was saved or opened; Qt's texts in them are Swedish where its catalogue is.
+    void dialogsStartWhereTheLastTestFileWas() {
+        QTemporaryDir home;
+        qputenv("HOME", QFile::encodeName(home.path()));
+        for (const char* folder : {"Documents", "a", "b"}) QDir(home.path()).mkpath(folder);
+        WriteAll(home.filePath("b/annan.vkf"), TestFile(Amounts(1)));
+        MainWindow w;
+        QVERIFY(w.NewSheet() != nullptr);
+        ModalAnswerer answerer;
+        DialogSeen firstSave, open, lastSave;
+        answerer.Queue(ChooseFile(home.filePath("a/sparad.vkf"), &firstSave));
+        w.c.Spara1->trigger();
+        answerer.Queue(ChooseFile(home.filePath("b/annan.vkf"), &open));
+        w.c.ppna1->trigger();
+        answerer.Queue(ChooseFile(home.filePath("b/ny.vkf"), &lastSave));
+        w.c.Spara1->trigger();
+        qputenv("HOME", QFile::encodeName(QDir::tempPath()));
+        QCOMPARE(firstSave.mid(1, 2), QStringList({"Spara som", home.filePath("Documents")}));
+        QCOMPARE(open.mid(1, 2) + lastSave.mid(2, 1), QStringList({"Öppna", home.filePath("a"), home.filePath("b")}));
+        QCOMPARE(open.value(4), QStringLiteral("Avbryt"));
+        if (!qtCatalogueInstalled) QSKIP("Qt's Swedish catalogue (package qt6-translations-l10n) is not installed");
+        QCOMPARE(firstSave.value(3) + open.value(3), QStringLiteral("SparaÖppna"));
+    }
+
     void commandsWithoutASheetDoNothing() {
         MainWindow w;
         ModalAnswerer answerer;
@@ -302,8 +354,10 @@ private slots:
 // test gives up the superuser's rights before anything else happens.
 int main(int argc, char** argv) {
     if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 1;
+    qputenv("HOME", QFile::encodeName(QDir::tempPath()));  // the dialogs start there; root's is closed now
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    kaldoventri::testing::qtCatalogueInstalled = kaldoventri::InstallSwedishTranslation();
     kaldoventri::testing::FileCommandsTest test;
     return QTest::qExec(&test, argc, argv);
 }

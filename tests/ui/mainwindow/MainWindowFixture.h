@@ -42,38 +42,50 @@ inline const std::vector<int> PeakedAmounts{6,  13, 21, 29, 37, 44, 52, 60, 67, 
 
 // Answers every modal window that opens while it lives: the next queued
 // answer if there is one, otherwise a message box is closed and a dialog
-// cancelled. Message texts and window classes are recorded.
+// cancelled. Message texts and window classes are recorded. An answer must
+// close its window; one that leaves it open fails the test and the window is
+// cancelled, rather than the command waiting for ever. While answerers are
+// nested, the newest one answers.
 class ModalAnswerer : public QObject {
 public:
     using Answer = std::function<void(QWidget*)>;
 
-    ModalAnswerer() {
+    ModalAnswerer() : outer_(newest_) {
+        newest_ = this;
         timer_.setInterval(5);
         connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
         timer_.start();
     }
 
+    ~ModalAnswerer() override { newest_ = outer_; }
+
     void Queue(Answer answer) { answers_.push_back(std::move(answer)); }
 
     QStringList messages;       // texts of the message boxes, in order
     QStringList messageTitles;  // their captions
+    QStringList messageButtons; // their buttons' texts, each box's joined by spaces
     QStringList classes;        // class names of every modal window seen
 
 private:
     void Poll() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible() || modal == handled_) return;
-        handled_ = modal;
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        if (newest_ != this || modal == nullptr || !modal->isVisible()) return;
         classes << QString::fromLatin1(modal->metaObject()->className());
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             messages << box->text();
             messageTitles << box->windowTitle();
+            QStringList texts;
+            for (const QAbstractButton* button : box->buttons()) texts << button->text();
+            messageButtons << texts.join(QLatin1Char(' '));
         }
         if (!answers_.empty()) {
             Answer answer = std::move(answers_.front());
             answers_.pop_front();
             answer(modal);
-        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            if (modal == nullptr || !modal->isVisible()) return;
+            QTest::qFail("the answer left its window open", __FILE__, __LINE__);
+        }
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
             dialog->reject();
         } else {
             modal->close();
@@ -82,7 +94,8 @@ private:
 
     QTimer timer_;
     std::deque<Answer> answers_;
-    QPointer<QWidget> handled_;
+    ModalAnswerer* const outer_;
+    static inline ModalAnswerer* newest_ = nullptr;
 };
 
 // Fills the test entry dialog (layout "12 m", width 12 m unless changed) and presses OK.

@@ -3,6 +3,7 @@
 // print.
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -387,22 +388,39 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 1);
+        const QRegularExpression mediaBox(QStringLiteral("/MediaBox \\[0 0 ([\\d.]+) ([\\d.]+)\\]"));
+        const QRegularExpressionMatch box = mediaBox.match(QString::fromLatin1(bytes));
+        QVERIFY(box.captured(1).toDouble() > box.captured(2).toDouble());  // the job's page is landscape
         QCOMPARE(w.form->Printer().pageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(w.form->Printer().resolution(), 1200);  // the user's choice stays
         // The two header lines (200 pixels apart) must not overlap on the page.
         QFont font = QGuiApplication::font();
         font.setPointSize(18);
-        QVERIFY(QFontMetrics(font, &w.form->Printer()).height() < 200);
+        QVERIFY(QFontMetrics(font, JobPrinterFor(w.form->Printer()).get()).height() < 200);
+    }
+
+    // A job that could not start leaves the printer ready for the next one.
+    void printThatCannotStartIsReported_data() {
+        QTest::addColumn<QString>("firstFile");
+        QTest::newRow("no printer and no file") << QString();
+        QTest::newRow("folder that does not exist") << QStringLiteral("/nonexistent-folder/page.pdf");
     }
 
     void printThatCannotStartIsReported() {
+        QFETCH(QString, firstFile);
         MainWindow w;
         w.NewSheet();
         w.form->Printer().setOutputFormat(QPrinter::PdfFormat);
-        w.form->Printer().setOutputFileName(QStringLiteral("/nonexistent-folder/page.pdf"));
+        if (!firstFile.isEmpty()) w.form->Printer().setOutputFileName(firstFile);
         ModalAnswerer answerer;
         w.c.Print_ToolButton->click();
         QCOMPARE(answerer.messages.size(), 1);
         QVERIFY(answerer.messages[0].startsWith(QStringLiteral("Utskriften kunde inte göras")));
+        QTemporaryDir dir;
+        w.form->Printer().setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));  // as Inställningar does
+        w.c.Print_ToolButton->click();
+        QCOMPARE(answerer.messages.size(), 1);  // no second message
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("page.pdf"))).size() > 0);
     }
 };
 
