@@ -5,6 +5,7 @@
 
 #include <cerrno>
 
+#include "evaluation/AveragedAmounts.h"
 #include "evaluation/CalculateSheet.h"
 #include "files/FileAccess.h"
 #include "files/SheetFromTestFile.h"
@@ -44,6 +45,20 @@ TNewTabSheet& Workbook::AddSheet(const SheetSettings& settings) {
     sheet->ToggleLeftPassReversed();
     sheet->ToggleRightPassReversed();
     return Append(std::move(sheet), QStringLiteral("Blad%1").arg(nextSheetNumber_));
+}
+
+TNewTabSheet* Workbook::AddAveragedSheet(const std::vector<int>& indices) {
+    std::vector<const TNewTabSheet*> chosen;
+    for (const int index : indices)
+        if (const TNewTabSheet* sheet = Sheet(index)) chosen.push_back(sheet);
+    if (chosen.size() < 2) return nullptr;
+    SheetSettings settings = SettingsOf(*chosen.front());
+    const auto means = AveragedAmounts(chosen);
+    std::copy(means.begin(), means.end(), settings.amounts.begin());
+    auto sheet = std::make_unique<TNewTabSheet>();
+    kaldoventri::ApplySettings(settings, *sheet);
+    kaldoventri::SetDrivingPattern(*sheet, DrivingPatternOf(*chosen.front()));
+    return &Append(std::move(sheet), QStringLiteral("Blad%1").arg(nextSheetNumber_));
 }
 
 std::optional<OpenFailure> Workbook::OpenSheet(const QString& path) {
@@ -99,6 +114,14 @@ void Workbook::SetWorkingWidth(int halfMetres) {
     TNewTabSheet* sheet = CurrentSheet();
     if (sheet == nullptr) return;
     sheet->SetABredd(halfMetres);
+    Evaluate();
+    emit changed(Evaluated);
+}
+
+void Workbook::SetDrivingPattern(DrivingPattern pattern) {
+    TNewTabSheet* sheet = CurrentSheet();
+    if (sheet == nullptr) return;
+    kaldoventri::SetDrivingPattern(*sheet, pattern);
     Evaluate();
     emit changed(Evaluated);
 }

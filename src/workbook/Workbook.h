@@ -14,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+#include "evaluation/DrivingPattern.h"
 #include "evaluation/TNewTabSheet.h"
 #include "workbook/SheetSettings.h"
 
@@ -65,6 +66,11 @@ public:
     // A new sheet "Blad" + number from the dialog's values, both neighbour
     // passes driven the opposite way; it becomes the current sheet.
     TNewTabSheet& AddSheet(const SheetSettings& settings);
+    // A new sheet "Blad" + number whose amounts are the tray-by-tray means of
+    // the sheets at `indices` (rounded, halves to even), with the description,
+    // working width and driving pattern of the first of them. Nothing happens
+    // for fewer than two valid indices.
+    TNewTabSheet* AddAveragedSheet(const std::vector<int>& indices);
     // Reads a test file into a new sheet titled after the file, which becomes
     // the current sheet. Trays the file has no value for keep the amounts the
     // current sheet shows. Nothing changes and no number is used on failure.
@@ -76,6 +82,7 @@ public:
     // The commands below do nothing without a current sheet.
     void ApplySettings(const SheetSettings& settings);
     void SetWorkingWidth(int halfMetres);
+    void SetDrivingPattern(DrivingPattern pattern);
     // Stores the given amounts and evaluates.
     void SetTrayAmounts(const TrayEntries& amounts);
     // Stores the given amounts without evaluating: the sheet's results keep

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "evaluation/CalculateSheet.h"
+#include "ui/mainwindow/AnalysisCommands.h"
 #include "ui/mainwindow/CommandBoundary.h"
 #include "ui/mainwindow/DiagramOutput.h"
 #include "ui/mainwindow/FileCommands.h"
@@ -49,6 +50,7 @@ TForm1::TForm1(Workbook& workbook, QWidget* parent)
     ui_->PageControl1->SetWorkbook(&workbook_);
 
     BuildPopupMenu();
+    analysis_ = new AnalysisCommands(*ui_, workbook_, *PopupMenu1, this);
     SetYScaleMode(workbook_.YScaleMode());
     PlaceCloseButton();
     ConnectCommands();
@@ -141,6 +143,8 @@ void TForm1::ConnectCommands() {
     display(f.VisaBackarbacknr1, &TForm1::VisaBackarbacknr1Click);
 
     on(f.UpDown1, &ArrowControl::Click, &TForm1::UpDown1Click);
+    connect(analysis_, &AnalysisCommands::widthChosen, this,
+            [this](int width) { RunCommand(this, [this, width] { VKCurveClick(width); }); });
     on(f.Box_ScrollBar, &QScrollBar::valueChanged, &TForm1::Box_ScrollBarChange);
     connect(f.PageControl1, &SheetTabBar::Change, this,
             [this](int index) { RunCommand(this, [this, index] { PageControl1Change(index); }); });

@@ -6,7 +6,8 @@
 // and evaluates the sheets and tells its views) or to one of the window's
 // parts: TrayStrip (the 26 tray fields), DiagramView (the screen diagram),
 // ReadoutTracker (the pointer read-out), DiagramOutput (clipboard and
-// printer), FileCommands (save and open) and ResultPanel (the labels).
+// printer), FileCommands (save and open), ResultPanel (the labels) and
+// AnalysisCommands (the VK-curve view, the driving pattern, averaged sheets).
 // The controls come from the stored layout TForm1.ui and are private; they
 // carry the component names as object names (VK_Label, Spara_ToolButton ...).
 #pragma once
@@ -29,6 +30,7 @@ class TForm1;
 
 namespace kaldoventri {
 
+class AnalysisCommands;
 class DiagramOutput;
 class FileCommands;
 class ReadoutTracker;
@@ -66,6 +68,8 @@ public:
     void setupClick();  // "Ändra inställningar" and the pop-up menu's "Inställningar"
     void SetYScaleMode(int mode);
     void UpDown1Click();
+    // A click on the VK curve: the width it points at, set as the arrows set it.
+    void VKCurveClick(int halfMetres);
     void PageControl1Change(int index);
 
     // --- Tray strip ---
@@ -119,6 +123,7 @@ private:
     ReadoutTracker* readout_ = nullptr;
     std::unique_ptr<DiagramOutput> output_;
     std::unique_ptr<FileCommands> files_;
+    AnalysisCommands* analysis_ = nullptr;
 };
 
 }  // namespace kaldoventri

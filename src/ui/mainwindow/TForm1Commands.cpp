@@ -92,6 +92,12 @@ void TForm1::UpDown1Click() {
     workbook_.SetWorkingWidth(arrows->Position());
 }
 
+void TForm1::VKCurveClick(int halfMetres) {
+    if (workbook_.CurrentSheet() == nullptr) return;
+    ui_->UpDown1->SetPosition(halfMetres);
+    UpDown1Click();
+}
+
 void TForm1::PageControl1Change(int index) { workbook_.SetCurrentIndex(index); }
 
 // --- Tray strip ---

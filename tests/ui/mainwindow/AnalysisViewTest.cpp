@@ -1,0 +1,110 @@
+// The analysis commands in the window: the VK-curve view with its read-out
+// and click, the driving pattern and averaged replicate sheets.
+#include <QListWidget>
+#include <QSplitter>
+#include <QTest>
+
+#include "MainWindowFixture.h"
+#include "evaluation/DrivingPattern.h"
+#include "ui/mainwindow/VKCurveView.h"
+#include "ui/widgets/AverageSheetsDialog.h"
+#include "ui/widgets/RadioGroup.h"
+#include "ui/widgets/TabButton.h"
+
+using namespace kaldoventri;
+using namespace kaldoventri::testing;
+
+class AnalysisViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden)); }
+
+    // Off at start, the window as it was; on, the curve takes about a third
+    // of the diagram's height; a click sets the width the arrows would set.
+    void curveViewFollowsAndSetsTheWidth() {
+        MainWindow w;
+        TNewTabSheet* sheet = w.NewSheet();
+        auto* view = w.c.Find<VKCurveView>(QStringLiteral("VKCurveView"));
+        auto* item = w.c.Find<QAction>(QStringLiteral("VisaVKkurva1"));
+        QVERIFY(!view->isVisible() && !item->isChecked());
+        const int diagramHeight = w.c.Diagram_PaintBox->height();
+        item->trigger();
+        QTRY_VERIFY(view->isVisible());
+        QVERIFY(qAbs(view->height() * 3 - (view->height() + w.c.Diagram_PaintBox->height())) < 30);
+        QVERIFY(w.c.Diagram_PaintBox->height() < diagramHeight);
+        QTRY_VERIFY(view->Geometry().Valid());
+
+        const VKCurveGeometry& g = view->Geometry();
+        const QPoint at(g.XOfWidth(30) + 1, (g.Plot().top + g.Plot().bottom) / 2);
+        QTest::mouseMove(view, at);
+        QTRY_COMPARE(view->ReadoutText(), QStringLiteral("15 m: VK %1 %").arg(QLocale().toString(sheet->GetVK(30))));
+        const long evaluations = w.workbook->EvaluationCount();
+        QTest::mouseClick(view, Qt::LeftButton, {}, at);
+        QCOMPARE(sheet->GetABredd(), 30);
+        QCOMPARE(w.c.UpDown1->Position(), 30);
+        QCOMPARE(w.c.ABredd_Label->text(), QStringLiteral("15 m"));
+        QCOMPARE(w.workbook->EvaluationCount(), evaluations + 1);
+
+        item->trigger();
+        QVERIFY(!view->isVisible());
+        QTRY_COMPARE(w.c.Diagram_PaintBox->height(), diagramHeight);
+    }
+
+    void drivingPatternFollowsTheCurrentSheet() {
+        MainWindow w;
+        std::vector<int> lopsided(TrayCount);
+        for (int tray = 1; tray <= TrayCount; ++tray) lopsided[tray - 1] = 20 + 3 * tray;
+        TNewTabSheet* first = w.NewSheet(FillAndAccept(lopsided));
+        auto* racetrack = w.c.Find<QAction>(QStringLiteral("Varvkorning1"));
+        auto* backAndForth = w.c.Find<QAction>(QStringLiteral("FramOchTillbaka1"));
+        QVERIFY(backAndForth->isChecked());
+        const double vk = first->GetVK(24);
+        racetrack->trigger();
+        QVERIFY(!first->GetLeftPassReversed() && !first->GetRightPassReversed());
+        QVERIFY(first->GetVK(24) != vk);  // evaluated anew
+        w.NewSheet();
+        QVERIFY(backAndForth->isChecked());  // a new sheet is driven back and forth
+        w.c.PageControl1->Tab(0)->click();
+        QVERIFY(racetrack->isChecked());
+    }
+
+    // Three replicates of one layout averaged tray by tray, halves to even;
+    // a sheet of the other layout cannot join them.
+    void averagedSheetOfChosenReplicates() {
+        MainWindow w;
+        std::vector<int> a(TrayCount, 10), b(TrayCount, 11), c(TrayCount, 14);
+        a[0] = 1, b[0] = 2, c[0] = 0;  // mean 1: a third rounds down
+        a[1] = 2, b[1] = 3, c[1] = 4;  // mean 3
+        w.NewSheet(FillAndAccept(a, 30));
+        w.NewSheet(FillAndAccept(b));
+        w.NewSheet([](QWidget* modal) {
+            qobject_cast<TTypDokument*>(modal)->SpridarTyp_RadioGroup->SetItemIndex(1);
+            FillAndAccept(std::vector<int>(TrayCount, 5), 48)(modal);
+        });
+        w.NewSheet(FillAndAccept(c));
+        ModalAnswerer answerer;
+        answerer.Queue([](QWidget* modal) {
+            auto* dialog = qobject_cast<AverageSheetsDialog*>(modal);
+            QVERIFY(dialog != nullptr);
+            QListWidget* list = dialog->SheetList();
+            list->item(1)->setCheckState(Qt::Checked);  // chosen first
+            QVERIFY(!(list->item(2)->flags() & Qt::ItemIsEnabled));  // "24 m"
+            list->item(0)->setCheckState(Qt::Checked);
+            list->item(3)->setCheckState(Qt::Checked);
+            dialog->accept();
+        });
+        w.c.Find<QAction>(QStringLiteral("Medelvarde1"))->trigger();
+        QCOMPARE(w.workbook->SheetCount(), 5);
+        const TNewTabSheet* mean = w.workbook->CurrentSheet();
+        QCOMPARE(QString::fromStdString(mean->GetTitle()), QStringLiteral("Blad5"));
+        QCOMPARE(mean->GetTrayAmount(1), 1);
+        QCOMPARE(mean->GetTrayAmount(2), 3);
+        QCOMPARE(mean->GetTrayAmount(3), 12);  // (10 + 11 + 14) / 3 = 11.67
+        QCOMPARE(mean->GetABredd(), 24);       // of Blad2, chosen first
+        QCOMPARE(w.c.VK_Label->text(), QLocale().toString(mean->GetVK(24), 'g', 15) + QStringLiteral(" %"));
+    }
+};
+
+QTEST_MAIN(AnalysisViewTest)
+#include "AnalysisViewTest.moc"
