@@ -2,7 +2,9 @@
 # A whole test as a user makes it: "Nytt blad", the test typed into the
 # dialog, a tray amount changed in the tray strip, "Spara som" into a folder
 # (the file's bytes are compared with the twelve expected lines), the file
-# opened again as a further tab, and "Kopiera" read back from the clipboard.
+# opened again as a further tab, and "Kopiera" read back from the clipboard;
+# then the VK curve turned on and clicked for another working width, the
+# sheet switched to racetrack driving, saved, opened and saved again unchanged.
 # Screenshots of the steps are left in the output folder to look at.
 set -uo pipefail
 
@@ -74,4 +76,45 @@ xclip -selection clipboard -t image/png -o >"$out/clipboard.png" 2>/dev/null || 
 size=$(identify -format '%w %h' "$out/clipboard.png" 2>/dev/null) || fail "the clipboard does not hold a picture"
 read -r w h <<<"$size"
 [ "$w" -gt 300 ] && [ "$h" -gt 100 ] || fail "the clipboard picture is only $w x $h"
-echo "PASS: saved, opened and copied a $w x $h picture; screenshots in $out"
+
+# Diagram menu, by the keyboard once it is open: its items from the top.
+diagram_menu() {
+  click_in "$second" 65 10
+  sleep 0.4
+  xdotool key --delay 150 "$@"
+  sleep 0.5
+}
+save_as() {
+  click_in "$second" 96 $tool_bar_y
+  wait_for_window 'Spara|Save' >/dev/null || exit 1
+  sleep 0.5
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+  wait_for_window "^Kaldoventri - $(basename "$1")\$" >/dev/null || exit 1
+}
+
+# "Visa VK-kurva", then a click in the middle of the curve's plot: the sheet
+# takes the working width under the pointer.
+diagram_menu Down Down Down Return
+eval "$(xdotool getwindowgeometry --shell "$second")"
+click_in "$second" $(( WIDTH / 2 )) $(( HEIGHT - 146 - 60 ))
+sleep 0.5
+screenshot 3-vk-curve
+# "Körmönster", "Varvkörning".
+diagram_menu Down Down Down Down Right Down Return
+screenshot 4-racetrack
+save_as "$work/racetrack"
+grep -q $'^ABredd,24\r$' "$work/racetrack.vkf" && fail "the click on the curve left the working width at 12 m"
+printf 'K\366rm\366nster,Varv\r\n' >"$work/pattern-line"
+tail -c 17 "$work/racetrack.vkf" | cmp -s - "$work/pattern-line" || fail "the racetrack sheet was saved without its driving pattern"
+click_in "$second" 44 $tool_bar_y
+wait_for_window 'Öppna|Open|Läs' >/dev/null || exit 1
+sleep 0.5
+xdotool key ctrl+a
+xdotool type --delay 20 "$work/racetrack.vkf"
+xdotool key Return
+sleep 1
+save_as "$work/again"
+cmp "$work/racetrack.vkf" "$work/again.vkf" || fail "a racetrack test opened and saved again changed"
+echo "PASS: saved, opened and copied a $w x $h picture; curve, racetrack and its round trip; screenshots in $out"
