@@ -6,7 +6,8 @@
 // and evaluates the sheets and tells its views) or to one of the window's
 // parts: TrayStrip (the 26 tray fields), DiagramView (the screen diagram),
 // ReadoutTracker (the pointer read-out), DiagramOutput (clipboard and
-// printer), FileCommands (save and open) and ResultPanel (the labels).
+// printer), FileCommands (save and open), ReportCommands (report and table)
+// and ResultPanel (the labels).
 // The controls come from the stored layout TForm1.ui and are private; they
 // carry the component names as object names (VK_Label, Spara_ToolButton ...).
 #pragma once
@@ -32,6 +33,7 @@ namespace kaldoventri {
 class DiagramOutput;
 class FileCommands;
 class ReadoutTracker;
+class ReportCommands;
 class ResultPanel;
 class TTypDokument;
 class TrayStrip;
@@ -51,6 +53,7 @@ public:
     QPrinter& Printer();
     const DiagramOutput& Output() const { return *output_; }
     const ReadoutTracker& Readout() const { return *readout_; }
+    ReportCommands& Reports() { return *reports_; }
 
     // --- Sheet commands ---
     void NewSheet();
@@ -119,6 +122,7 @@ private:
     ReadoutTracker* readout_ = nullptr;
     std::unique_ptr<DiagramOutput> output_;
     std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<ReportCommands> reports_;
 };
 
 }  // namespace kaldoventri
