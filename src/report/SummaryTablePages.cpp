@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 #include "report/SummaryRow.h"
@@ -78,15 +79,28 @@ void SummaryTablePages::ChooseWidths(const ReportPageFrame& frame) {
         for (int& w : widths_) w += static_cast<int>((available - total) / SummaryColumnCount);
         return;
     }
+    // Each free text keeps its header's longest word. Of the room left, the
+    // file name, which tells the tests apart, gets what it needs first; then
+    // the texts that need little get all they need and the long ones share
+    // the rest alike.
     widths_ = wrapped;
-    // Each free text keeps its header's longest word and gets a share of the
-    // rest in proportion to what it lacks.
-    const long leastFree = sum(least, 0, FreeTextColumns);
-    const long spare = std::max(0L, available - sum(wrapped, FreeTextColumns, wrapped.size()) - leastFree);
-    long lacking = 0;
-    for (std::size_t i = 0; i < FreeTextColumns; ++i) lacking += wrapped[i] - least[i];
-    for (std::size_t i = 0; i < FreeTextColumns; ++i)
-        widths_[i] = least[i] + static_cast<int>(lacking > 0 ? (wrapped[i] - least[i]) * spare / lacking : 0);
+    std::vector<int> lacking;
+    for (std::size_t i = 0; i < FreeTextColumns; ++i) lacking.push_back(wrapped[i] - least[i]);
+    long spare = std::max(0L, available - sum(wrapped, FreeTextColumns, wrapped.size()) - sum(least, 0, FreeTextColumns));
+    widths_[0] = least[0] + static_cast<int>(std::min<long>(lacking[0], spare));
+    spare -= widths_[0] - least[0];
+    std::vector<int> ascending(lacking.begin() + 1, lacking.end());
+    std::sort(ascending.begin(), ascending.end());
+    long level = std::numeric_limits<long>::max();
+    for (std::size_t k = 0; k < ascending.size(); ++k) {
+        const long share = spare / static_cast<long>(ascending.size() - k);
+        if (ascending[k] > share) {
+            level = share;
+            break;
+        }
+        spare -= ascending[k];
+    }
+    for (std::size_t i = 1; i < FreeTextColumns; ++i) widths_[i] = least[i] + static_cast<int>(std::min<long>(lacking[i], level));
     // Only an absurdly narrow page gets here: everything shrinks alike.
     const long now = sum(widths_, 0, widths_.size());
     if (now > available)
