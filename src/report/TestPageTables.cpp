@@ -62,15 +62,15 @@ int DrawTrayTable(const ReportPageFrame& frame, QRect area, const TNewTabSheet& 
     const int blockWidth = (area.width() - gap) / 2;
     constexpr int perBlock = TrayCount / 2;
     const QStringList headers{QStringLiteral("Back"), QStringLiteral("Läge (m)"), QStringLiteral("Mängd")};
-    const int columnWidth = blockWidth / static_cast<int>(headers.size());
+    // Right edges of the three columns: the amounts get the most room.
+    const int rightEdge[] = {blockWidth * 22 / 100, blockWidth * 58 / 100, blockWidth};
     int bottom = top;
     for (int block = 0; block < 2; ++block) {
         const int left = area.left() + block * (blockWidth + gap);
         int y = top;
         p.setFont(PageFont(true));
         for (int c = 0; c < headers.size(); ++c)
-            p.drawText(QRect(left + c * columnWidth, y, columnWidth, line), Qt::AlignRight | Qt::AlignVCenter,
-                       headers[c]);
+            p.drawText(QRect(left, y, rightEdge[c], line), Qt::AlignRight | Qt::AlignVCenter, headers[c]);
         y += line;
         p.setPen(QPen(Qt::black, ReportPageFrame::Mm(0.15)));
         p.drawLine(left, y, left + blockWidth, y);
@@ -79,8 +79,7 @@ int DrawTrayTable(const ReportPageFrame& frame, QRect area, const TNewTabSheet& 
             const QStringList cells{QString::number(tray), FormatNumber(sheet.GetTrayPosition(tray), locale),
                                     FormatNumber(sheet.GetTrayAmount(tray), locale)};
             for (int c = 0; c < cells.size(); ++c)
-                p.drawText(QRect(left + c * columnWidth, y, columnWidth, line), Qt::AlignRight | Qt::AlignVCenter,
-                           cells[c]);
+                p.drawText(QRect(left, y, rightEdge[c], line), Qt::AlignRight | Qt::AlignVCenter, cells[c]);
         }
         bottom = std::max(bottom, y);
     }
