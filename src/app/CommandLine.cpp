@@ -66,7 +66,8 @@ QString UsageText() {
         "  --version        visar programmets version\n"
         "\n"
         "Med --report eller --csv visas inget fönster. Slutstatus: 0 när alla filer\n"
-        "lästes, 1 när någon fil inte kunde läsas, 2 vid felaktigt anrop.\n");
+        "lästes, 1 när någon fil inte kunde läsas eller en utfil inte kunde skrivas,\n"
+        "2 vid felaktigt anrop.\n");
 }
 
 QString VersionText() { return QStringLiteral("Kaldoventri " KALDOVENTRI_VERSION); }

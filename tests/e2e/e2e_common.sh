@@ -23,7 +23,9 @@ start_display() {
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
   done
   number_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+  # -noreset: the connection that checks the server must not make it reset
+  # (and refuse clients for a moment) when it closes.
+  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$number_file" >/dev/null 2>&1 &
   xvfb_pid=$!
   program_pid=""
   trap stop_all EXIT
@@ -52,6 +54,16 @@ stop_all() {
   [ -n "${program_pid:-}" ] && kill "$program_pid" 2>/dev/null
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null
+  # A server started with -displayfd keeps no lock file, and on its way out it
+  # removes the socket of its display number: a next test's server that took
+  # the same number would lose its socket. So this one must be gone first.
+  local tries=0
+  while [ -n "${xvfb_pid:-}" ] && kill -0 "$xvfb_pid" 2>/dev/null && [ $tries -lt 50 ]; do
+    sleep 0.1
+    tries=$(( tries + 1 ))
+  done
+  [ -n "${xvfb_pid:-}" ] && kill -9 "$xvfb_pid" 2>/dev/null
+  return 0
 }
 
 # Starts the program in the background; its output goes to $out/program.log.

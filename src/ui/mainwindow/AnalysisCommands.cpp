@@ -69,8 +69,8 @@ void AnalysisCommands::BuildItems(Ui::TForm1& form, QMenu& popupMenu) {
     average_ = new QAction(QStringLiteral("Medelvärde av blad..."), this);
     average_->setObjectName(QStringLiteral("Medelvarde1"));
     connect(average_, &QAction::triggered, this, [this] { RunCommand(window_, [this] { MedelvardeClick(); }); });
-    form.Akriv1->insertAction(form.Avsluta1, average_);
-    form.Akriv1->insertSeparator(form.Avsluta1);
+    // Arkiv menu: with the other commands over several sheets, the report and the table.
+    form.Akriv1->insertAction(form.Rapport1, average_);
 }
 
 void AnalysisCommands::VisaVKkurvaClick() {

@@ -23,12 +23,11 @@ public:
     // Opens the file as a further sheet, as "Öppna" does once a file is chosen.
     void OpenFile(const QString& path);
 
-private:
-    enum class Purpose { Open, Save };
-
-    // The path the user chose, or an empty text when the dialog was cancelled.
-    QString ChooseFile(Purpose purpose, const QString& offeredName);
+    // Where the file dialogs start: the folder of the last test file opened
+    // or saved, else the documents folder.
     QString StartFolder() const;
+
+private:
 
     QWidget* window_;
     Workbook& workbook_;

@@ -13,6 +13,7 @@
 #include "ui/mainwindow/DiagramOutput.h"
 #include "ui/mainwindow/FileCommands.h"
 #include "ui/mainwindow/ReadoutTracker.h"
+#include "ui/mainwindow/ReportCommands.h"
 #include "ui/mainwindow/ResultPanel.h"
 #include "ui/mainwindow/TrayStrip.h"
 #include "ui/widgets/ProgramFont.h"
@@ -46,6 +47,7 @@ TForm1::TForm1(Workbook& workbook, QWidget* parent)
     readout_ = new ReadoutTracker(*ui_->Diagram_PaintBox, this);
     output_ = std::make_unique<DiagramOutput>();
     files_ = std::make_unique<FileCommands>(this, workbook_);
+    reports_ = std::make_unique<ReportCommands>(this, workbook_, *files_);
     trayStrip_ = new TrayStrip(ui_->Bottom_Panel, ui_->Box_ScrollBar, this);
     ui_->PageControl1->SetWorkbook(&workbook_);
 
@@ -118,6 +120,9 @@ void TForm1::ConnectCommands() {
     on(f.Stng1, &QAction::triggered, &TForm1::CloseActiveSheet);
     on(f.Close_Button, &QToolButton::clicked, &TForm1::CloseActiveSheet);
     on(f.Stngalla1, &QAction::triggered, &TForm1::CloseAllSheets);
+    connect(f.Rapport1, &QAction::triggered, this, [this] { RunCommand(this, [this] { reports_->WriteReport(); }); });
+    connect(f.ExporteraTabell1, &QAction::triggered, this,
+            [this] { RunCommand(this, [this] { reports_->ExportTable(); }); });
     connect(f.Avsluta1, &QAction::triggered, this, &QWidget::close);
     for (QAction* item : {f.Menu_Diagram1, f.YSkala0, f.Menu_Diagram2, f.YSKala1}) {
         const int mode = item == f.Menu_Diagram1 || item == f.YSkala0 ? YScaleValue : YScalePercent;

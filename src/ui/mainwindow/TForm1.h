@@ -6,8 +6,9 @@
 // and evaluates the sheets and tells its views) or to one of the window's
 // parts: TrayStrip (the 26 tray fields), DiagramView (the screen diagram),
 // ReadoutTracker (the pointer read-out), DiagramOutput (clipboard and
-// printer), FileCommands (save and open), ResultPanel (the labels) and
-// AnalysisCommands (the VK-curve view, the driving pattern, averaged sheets).
+// printer), FileCommands (save and open), ReportCommands (report and table),
+// ResultPanel (the labels) and AnalysisCommands (the VK-curve view, the
+// driving pattern, averaged sheets).
 // The controls come from the stored layout TForm1.ui and are private; they
 // carry the component names as object names (VK_Label, Spara_ToolButton ...).
 #pragma once
@@ -34,6 +35,7 @@ class AnalysisCommands;
 class DiagramOutput;
 class FileCommands;
 class ReadoutTracker;
+class ReportCommands;
 class ResultPanel;
 class TTypDokument;
 class TrayStrip;
@@ -53,6 +55,7 @@ public:
     QPrinter& Printer();
     const DiagramOutput& Output() const { return *output_; }
     const ReadoutTracker& Readout() const { return *readout_; }
+    ReportCommands& Reports() { return *reports_; }
 
     // --- Sheet commands ---
     void NewSheet();
@@ -124,6 +127,7 @@ private:
     std::unique_ptr<DiagramOutput> output_;
     std::unique_ptr<FileCommands> files_;
     AnalysisCommands* analysis_ = nullptr;
+    std::unique_ptr<ReportCommands> reports_;
 };
 
 }  // namespace kaldoventri

@@ -1,0 +1,56 @@
+// The frame every page of the PDF report shares: A4 landscape at 600 dots per
+// inch, the margins, the fonts, a title line with the report's date on the
+// right, and "Sida 3 av 12" at the foot. The pages' own parts draw inside
+// Content().
+#pragma once
+
+#include <QFont>
+#include <QLocale>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+class QPdfWriter;
+
+namespace kaldoventri {
+
+struct ReportSettings {
+    QLocale locale;
+    QString date;  // "2026-12-09"
+};
+
+class ReportPageFrame {
+public:
+    static constexpr int Resolution = 600;
+
+    // A4 landscape, no margins of the writer's own (the frame keeps its own), Resolution dpi.
+    static void SetUpWriter(QPdfWriter& writer);
+
+    // `painter` is active on `writer`.
+    ReportPageFrame(QPdfWriter& writer, QPainter& painter, const ReportSettings& settings, int pageCount);
+
+    // Page `number` (1 first): a new page after the first, the page number at
+    // its foot and `title` at its top left, "Rapportdatum 2026-12-09" at its top right.
+    void StartPage(int number, const QString& title);
+
+    // Below the title line, above the page number.
+    QRect Content() const { return content_; }
+    QPainter& Painter() const { return painter_; }
+    QPdfWriter& Writer() const { return writer_; }
+    const ReportSettings& Settings() const { return settings_; }
+    int PageCount() const { return pageCount_; }
+
+    // Millimetres in the page's pixels.
+    static int Mm(double mm);
+    static QFont Font(int points, bool bold = false);
+
+private:
+    QPdfWriter& writer_;
+    QPainter& painter_;
+    ReportSettings settings_;
+    int pageCount_;
+    QRect page_;
+    QRect content_;
+};
+
+}  // namespace kaldoventri

@@ -1,0 +1,98 @@
+// The real executable's batch run, started without a display (no DISPLAY, no
+// platform chosen): exit statuses, the lines naming refused files, and the
+// outputs written for the files that went in.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace kaldoventri {
+namespace {
+
+struct BatchCase {
+    const char* name;
+    QStringList arguments;
+    int status;
+    QString standardError;  // exact, or its beginning when it ends in "…"
+    int pdfPages;           // 0: no report may exist
+    int csvLines;           // lines of out.csv or of standard output; 0: none
+};
+
+void PrintTo(const BatchCase& c, std::ostream* out) { *out << c.name; }
+
+QByteArray Sample() {
+    QFile file(QStringLiteral(KALDOVENTRI_SAMPLE_TEST_FILE));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class BatchRunTest : public testing::TestWithParam<BatchCase> {};
+
+TEST_P(BatchRunTest, StatusMessagesAndOutputs) {
+    const BatchCase& c = GetParam();
+    QTemporaryDir dir;
+    const auto write = [&dir](const char* name, const QByteArray& bytes) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write("good.vkf", Sample());
+    write("racetrack.vkf", Sample() + "K\xF6rm\xF6nster,Varv\r\n");
+    write("notatest.txt", "Hej\r\n");
+    // A tray line short of 26 values: refused as "Öppna" refuses it with no sheet open.
+    write("short.vkf", Sample().replace(",13,6\r\n", "\r\n"));
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString());
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("sv_SE.UTF-8"));
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(dir.path());
+    program.start(QStringLiteral(KALDOVENTRI_EXECUTABLE), c.arguments);
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitCode(), c.status);
+
+    const QString standardError = QString::fromUtf8(program.readAllStandardError());
+    const bool beginning = c.standardError.endsWith(QStringLiteral("…"));
+    EXPECT_EQ((beginning ? standardError.left(c.standardError.size() - 1) + QStringLiteral("…") : standardError).toStdString(),
+              c.standardError.toStdString());
+
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {dir.filePath(QStringLiteral("out.pdf"))});
+    info.waitForFinished();
+    const QString pdf = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_EQ(pdf.contains(QStringLiteral("Pages:           %1\n").arg(c.pdfPages)), c.pdfPages > 0) << pdf.toStdString();
+
+    QFile csvFile(dir.filePath(QStringLiteral("out.csv")));
+    const QByteArray csv = c.arguments.contains(QStringLiteral("-")) ? program.readAllStandardOutput()
+                           : csvFile.open(QIODevice::ReadOnly)      ? csvFile.readAll()
+                                                                    : QByteArray();
+    EXPECT_EQ(csv.count("\r\n"), c.csvLines);
+    if (c.csvLines > 0) {
+        EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF" "Fil;")) << csv.left(40).toStdString();
+        EXPECT_TRUE(csv.contains("\r\ngood.vkf;Amazone;ZA-M;18;NS27-4;Yara;12 m;12 m;Fram och tillbaka;2,2 %;Mycket bra;"));
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4 + (c.pdfPages > 0) + csvFile.exists());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, BatchRunTest,
+    testing::Values(
+        BatchCase{"refused_files_are_named_and_the_rest_reported",
+                  {"--report", "out.pdf", "--csv", "out.csv", "missing.vkf", "notatest.txt", "good.vkf"},
+                  1, "missing.vkf: File not found\nnotatest.txt är ingen Kaldoventrifil!\n", 2, 2},
+        BatchCase{"all_files_in", {"--csv", "-", "--report", "out.pdf", "good.vkf", "racetrack.vkf"}, 0, "", 3, 3},
+        BatchCase{"short_tray_line", {"--csv", "out.csv", "short.vkf", "good.vkf"},
+                  1, "short.vkf: '' is not a valid integer value\n", 0, 2},
+        BatchCase{"output_folder_missing", {"--report", "nowhere/out.pdf", "good.vkf"},
+                  1, "nowhere/out.pdf: File not found\n", 0, 0},
+        BatchCase{"unknown_option", {"--rapport", "out.pdf", "good.vkf"}, 2, "Okänd flagga: rapport\n\nAnvändning…", 0, 0},
+        BatchCase{"no_output_named", {"good.vkf", "--report"}, 2, "Felaktigt anrop: …", 0, 0},
+        BatchCase{"no_input_file", {"--csv", "out.csv"}, 2, "Inga provfiler angivna.\n\nAnvändning…", 0, 0}),
+    [](const testing::TestParamInfo<BatchCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace kaldoventri

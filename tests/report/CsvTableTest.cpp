@@ -1,0 +1,91 @@
+// The CSV table's exact bytes for two sheets whose VKs and figures are set by
+// hand: quoting, the byte-order mark, the locale's decimal separator, and
+// empty cells outside the layout's span and where a VK was not computed.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "evaluation/TrayLayout.h"
+#include "report/CsvTable.h"
+
+namespace kaldoventri {
+namespace {
+
+struct CsvCase {
+    const char* name;
+    QLocale locale;
+    ReportTest (*make)();
+    QByteArray cells;                  // the table's 16 columns
+    std::map<int, QByteArray> vks;     // width (half-metres) -> field; every other width is empty
+};
+
+// 12 m layout at 12 m, back and forth; texts that need quoting. 23 and 27 are
+// not computed, 60 lies outside the span; 1 kg left, 3 kg right.
+ReportTest Quoted() {
+    ReportTest test{QStringLiteral("a;b.vkf"), {}};
+    TNewTabSheet& s = test.sheet;
+    s.SetDescription("Yara", "Bogballe \"M2W\"", "NS 27-4", "Line\nbreak", Layout12m, 24, "34; vänster", "Köping");
+    s.ToggleLeftPassReversed();
+    s.ToggleRightPassReversed();
+    for (int tray = 1; tray <= TrayCount; ++tray) s.SetTrayPosition(tray, TrayPlacementFor(Layout12m, tray));
+    s.SetTrayAmount(1, 1);
+    s.SetTrayAmount(3, 26);
+    for (const auto& [w, vk] : std::map<int, double>{{10, 3.5}, {22, 1.5}, {24, 2.2}, {25, 0.4}, {26, 3.1}, {60, 9.9}})
+        s.SetVK(w, vk);
+    s.SetVK(23, 0.0, false);
+    s.SetOptimum(12.5, 0.4);
+    return test;
+}
+
+// 24 m layout at 50 m, racetrack; an optimum whose VK was not computed and no catch.
+ReportTest Sparse() {
+    ReportTest test{QStringLiteral("b.vkf"), {}};
+    TNewTabSheet& s = test.sheet;
+    s.SetDescription("", "Amazone", "", "ZA-TS", Layout24m, 100, "", "");
+    s.SetVK(10, 4.0);
+    s.SetVK(100, 17.5);
+    s.SetOptimum(16, 0.0);
+    return test;
+}
+
+void PrintTo(const CsvCase& c, std::ostream* out) { *out << c.name; }
+
+const QLocale Swedish(QLocale::Swedish, QLocale::Sweden);
+const QLocale English(QLocale::English, QLocale::UnitedKingdom);
+
+class CsvTableTest : public testing::TestWithParam<CsvCase> {};
+
+TEST_P(CsvTableTest, LineHoldsTheFiguresAndOneFieldPerWidth) {
+    const CsvCase& c = GetParam();
+    QByteArray expected = c.cells;
+    for (int w = 10; w <= 100; ++w) expected += ';' + (c.vks.count(w) ? c.vks.at(w) : QByteArray());
+    EXPECT_EQ(CsvLine(c.make(), c.locale).toStdString(), (expected + "\r\n").toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    KnownSheets, CsvTableTest,
+    testing::Values(
+        CsvCase{"quoted_swedish", Swedish, Quoted,
+                "\"a;b.vkf\";\"Bogballe \"\"M2W\"\"\";\"Line\nbreak\";\"34; vänster\";NS 27-4;Yara;12 m;12 m;"
+                "Fram och tillbaka;2,2 %;Mycket bra;12,5 m;0,4 %;högst 3,1 %;12–13 m;25/75 %",
+                {{10, "3,5"}, {22, "1,5"}, {24, "2,2"}, {25, "0,4"}, {26, "3,1"}}},
+        CsvCase{"quoted_english", English, Quoted,
+                "\"a;b.vkf\";\"Bogballe \"\"M2W\"\"\";\"Line\nbreak\";\"34; vänster\";NS 27-4;Yara;12 m;12 m;"
+                "Fram och tillbaka;2.2 %;Mycket bra;12.5 m;0.4 %;högst 3.1 %;12–13 m;25/75 %",
+                {{10, "3.5"}, {22, "1.5"}, {24, "2.2"}, {25, "0.4"}, {26, "3.1"}}},
+        CsvCase{"sparse_swedish", Swedish, Sparse,
+                "b.vkf;Amazone;ZA-TS;;;;24 m;50 m;Varvkörning;17,5 %;Otillräcklig;–;–;högst 17,5 %;–;–",
+                {{10, "4"}, {100, "17,5"}}}),
+    [](const testing::TestParamInfo<CsvCase>& info) { return std::string(info.param.name); });
+
+TEST(CsvTable, StartsWithTheByteOrderMarkAndNamesEveryWidth) {
+    const QByteArray start = CsvStart(Swedish);
+    EXPECT_TRUE(start.startsWith("\xEF\xBB\xBF" "Fil;Spridare;Modell;Inställning;Gödselmedel;Fabrikat;Uppställning;"
+                                 "Arbetsbredd;Körmönster;VK;Klass;Optimal bredd;Optimal VK;Körfel ±1 m;"
+                                 "VK under 15 %;Sidobalans V/H;VK 5 m;VK 5,5 m;VK 6 m;"));
+    EXPECT_TRUE(start.endsWith(";VK 49,5 m;VK 50 m\r\n"));
+    EXPECT_EQ(start.count(';'), 16 + 91 - 1);
+}
+
+}  // namespace
+}  // namespace kaldoventri

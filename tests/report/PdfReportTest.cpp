@@ -1,0 +1,91 @@
+// The PDF report read back as text: the page count known before page 1 ("Sida
+// 1 av N"), the table's pages with the header row repeated and every test in
+// exactly one row, then one page per test in order, and a known test's row.
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "evaluation/SheetFixtures.h"
+#include "report/PdfReport.h"
+#include "report/SummaryRow.h"
+#include "report/WorkbookSheets.h"
+
+namespace kaldoventri {
+namespace {
+
+// Open sheets "Blad1", "Blad2" ... of peaked trays at 12 m: VK 2.2 %, optimum 0 % at 12.5 m.
+void AddSheets(Workbook& workbook, int count) {
+    SheetSettings settings{"Bogballe", "M2W", "34", "NS27", "Yara", "Köping"};
+    std::copy(testing::Peaked.begin(), testing::Peaked.end(), settings.amounts.begin());
+    for (int i = 0; i < count; ++i) workbook.AddSheet(settings);
+}
+
+QString OutputOf(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class PdfReportTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(PdfReportTest, TablePagesThenOnePagePerTestAllNumbered) {
+    const int count = GetParam();
+    Workbook workbook;
+    AddSheets(workbook, count);
+    WorkbookSheets tests(workbook);
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    const std::vector<QStringList> rows = SummaryRowsOf(tests, swedish);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rapport.pdf"));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        int lastDone = -1, lastTotal = 0;
+        ASSERT_TRUE(WritePdfReport(file, rows, tests, {swedish, QStringLiteral("2026-12-09")}, [&](int done, int total) {
+            lastDone = done;
+            lastTotal = total;
+            return true;
+        }));
+        EXPECT_EQ(lastDone, lastTotal);
+    }
+    const QString info = OutputOf(QStringLiteral("pdfinfo"), {path});
+    const QStringList pages = OutputOf(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")})
+                                  .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    const int n = static_cast<int>(pages.size());
+    ASSERT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(n)))) << info.toStdString();
+
+    int tablePages = 0;
+    while (tablePages < n && pages[tablePages].contains(QStringLiteral("rapport över %1 prov").arg(count))) ++tablePages;
+    ASSERT_EQ(n, tablePages + count);
+    for (int p = 0; p < n; ++p) {
+        EXPECT_TRUE(pages[p].contains(QStringLiteral("Sida %1 av %2").arg(p + 1).arg(n))) << p;
+        EXPECT_TRUE(pages[p].contains(QStringLiteral("2026-12-09"))) << p;
+        if (p < tablePages) {
+            EXPECT_TRUE(pages[p].contains(QStringLiteral("Körmönster"))) << p;
+        }
+    }
+    const QString table = QStringList(pages.mid(0, tablePages)).join(QString());
+    for (int t = 0; t < count; ++t) {
+        const QString name = QStringLiteral("Blad%1\\b").arg(t + 1);
+        EXPECT_EQ(table.count(QRegularExpression(name)), 1) << name.toStdString();
+        EXPECT_TRUE(pages[tablePages + t].trimmed().contains(QRegularExpression(QLatin1Char('^') + name))) << t;
+    }
+    // pdftotext guesses the blanks between words from their distance, so the row is compared without any.
+    const auto squeezed = [](QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); };
+    const QString firstRow = squeezed(table.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("Blad1\\b"))).value(0));
+    EXPECT_TRUE(firstRow.startsWith(squeezed(QStringLiteral(
+        "Blad1 Bogballe M2W 34 NS27 Yara 12 m 12 m Fram och tillbaka 2,2 % Mycket bra 12,5 m 0 %"))))
+        << firstRow.toStdString();
+    if (count > 60) {
+        EXPECT_GE(tablePages, 2);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, PdfReportTest, ::testing::Values(1, 3, 90));
+
+}  // namespace
+}  // namespace kaldoventri
