@@ -3,11 +3,15 @@
 // the layout choice and the working width.
 #include "ui/widgets/TTypDokument.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
+
+#include <algorithm>
 
 #include "files/LocaleNumber.h"
 #include "ui/widgets/ProgramFont.h"
@@ -104,21 +108,26 @@ void TTypDokument::FitTexts() {
 
 void TTypDokument::WidenTrayRow() {
     // The stored layout gives each tray field room for three digits; an
-    // amount such as 1007 would show as "007". The row is spread so that
-    // five digits fit, and the dialog grows to the right with it (1426
-    // pixels wide, within a 1600-pixel screen).
-    constexpr int FieldWidth = 50;
-    constexpr int Pitch = 48;  // neighbouring frames overlap, as in the stored layout
+    // amount such as 1007 would show as "007". The row is spread so that five
+    // digits fit (1426 pixels wide on a 1600-pixel screen) and the dialog
+    // grows to the right with it, but never beyond its screen: on a narrower
+    // screen the fields are as wide as it allows, and no narrower than before.
+    constexpr int WidestPitch = 48;  // neighbouring frames overlap by 2, as in the stored layout
     QWidget* panel = ui_->Backar_Panel;
     const int left = boxEdits_.front()->x();
+    const int outside = width() - panel->width();  // the dialog beside the tray panel
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().width() - 20 : 1600;
+    const int pitch = std::clamp((room - outside - left - 2 - 14) / TrayCount, boxEdits_[1]->x() - left, WidestPitch);
+    const int fieldWidth = pitch + 2;
     for (int tray = 1; tray <= TrayCount; ++tray) {
-        const int x = left + Pitch * (tray - 1);
+        const int x = left + pitch * (tray - 1);
         QLineEdit* edit = Box_Edit(tray);
-        edit->setGeometry(x, edit->y(), FieldWidth, edit->height());
+        edit->setGeometry(x, edit->y(), fieldWidth, edit->height());
         if (auto* label = panel->findChild<QLabel*>(QStringLiteral("Box_Label%1").arg(tray)))
-            label->setGeometry(x, label->y(), FieldWidth, label->height());
+            label->setGeometry(x, label->y(), fieldWidth, label->height());
     }
-    const int grow = left + Pitch * (TrayCount - 1) + FieldWidth + 14 - panel->width();
+    const int grow = left + pitch * (TrayCount - 1) + fieldWidth + 14 - panel->width();
     if (grow <= 0) return;
     panel->resize(panel->width() + grow, panel->height());
     for (QWidget* box : {static_cast<QWidget*>(ui_->Spridare_GroupBox), static_cast<QWidget*>(ui_->Godsel_GroupBox)})
