@@ -43,13 +43,9 @@ TNewTabSheet PeakedSheet() {
     return sheet;
 }
 
-void ScreenDiagramIntoImage(benchmark::State& state) {
-    EnsureApplication();
-    TNewTabSheet sheet = PeakedSheet();
-    TDiagram diagram;
-    diagram.SetTrayMarking(static_cast<int>(state.range(0)));
-    diagram.SetShowMetres(true);
-    QImage image(1600, 1000, QImage::Format_RGB32);
+// Draws into an image in the window's 16-pixel bold font, once per iteration.
+template <typename Draw>
+void DrawIntoImage(benchmark::State& state, QImage& image, Draw draw) {
     QFont font;
     font.setPixelSize(16);
     font.setBold(true);
@@ -57,9 +53,19 @@ void ScreenDiagramIntoImage(benchmark::State& state) {
         QPainter painter(&image);
         painter.setFont(font);
         PainterSurface surface(painter, image.width(), image.height());
-        diagram.DrawDiagram(&sheet, surface);
+        draw(surface);
     }
     benchmark::DoNotOptimize(image.constBits());
+}
+
+void ScreenDiagramIntoImage(benchmark::State& state) {
+    EnsureApplication();
+    TNewTabSheet sheet = PeakedSheet();
+    TDiagram diagram;
+    diagram.SetTrayMarking(static_cast<int>(state.range(0)));
+    diagram.SetShowMetres(true);
+    QImage image(1600, 1000, QImage::Format_RGB32);
+    DrawIntoImage(state, image, [&](PainterSurface& surface) { diagram.DrawDiagram(&sheet, surface); });
 }
 BENCHMARK(ScreenDiagramIntoImage)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
@@ -104,16 +110,7 @@ void VKCurveIntoImage(benchmark::State& state) {
     VKCurveRenderer curve;
     curve.SetShowFigures(true);
     QImage image(1600, 330, QImage::Format_RGB32);
-    QFont font;
-    font.setPixelSize(16);
-    font.setBold(true);
-    for (auto _ : state) {
-        QPainter painter(&image);
-        painter.setFont(font);
-        PainterSurface surface(painter, image.width(), image.height());
-        curve.Draw(&sheet, surface);
-    }
-    benchmark::DoNotOptimize(image.constBits());
+    DrawIntoImage(state, image, [&](PainterSurface& surface) { curve.Draw(&sheet, surface); });
 }
 BENCHMARK(VKCurveIntoImage)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 

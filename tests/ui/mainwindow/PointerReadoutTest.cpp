@@ -35,6 +35,17 @@ int PrepareHalfUnitRows(MainWindow& w) {
     return -1;
 }
 
+// Rests the pointer the given rows above the X axis for two ticks of a
+// stopped timer, so the read-out shows. Returns the row of the X axis.
+int ShowReadoutAtRest(MainWindow& w, int x, int rowsAbove) {
+    const int axis = PrepareHalfUnitRows(w);
+    w.c.Timer1->stop();
+    w.form->Diagram_PaintBoxMouseMove(x, axis - rowsAbove);
+    w.form->Timer1Timer();
+    w.form->Timer1Timer();
+    return axis;
+}
+
 }  // namespace
 
 class PointerReadoutTest : public QObject {
@@ -115,11 +126,7 @@ private slots:
         MainWindow w;
         TForm1& f = *w.form;
         w.NewSheet();
-        const int axis = PrepareHalfUnitRows(w);
-        w.c.Timer1->stop();
-        f.Diagram_PaintBoxMouseMove(300, axis - 20);
-        f.Timer1Timer();
-        f.Timer1Timer();
+        const int axis = ShowReadoutAtRest(w, 300, 20);
         QVERIFY(f.Readout().Window()->isVisible());
         emit w.c.Diagram_PaintBox->customContextMenuRequested(QPoint(300, axis - 20));
         QVERIFY(w.c.PopupMenu1->isVisible());
@@ -163,11 +170,7 @@ private slots:
         w.NewSheet();
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
-        const int axis = PrepareHalfUnitRows(w);
-        w.c.Timer1->stop();
-        f.Diagram_PaintBoxMouseMove(300, axis - 20);
-        f.Timer1Timer();
-        f.Timer1Timer();
+        QVERIFY(ShowReadoutAtRest(w, 300, 20) > 0);
         QVERIFY(f.Readout().Window()->isVisible());
         if (cause == QLatin1String("sheet closes")) {
             w.c.Stng1->trigger();
