@@ -11,7 +11,7 @@
 
 #include "drawing/DiagramRenderer.h"
 #include "evaluation/DrivingPattern.h"
-#include "evaluation/NumberText.h"
+#include "evaluation/DisplayText.h"
 
 namespace kaldoventri {
 
@@ -38,7 +38,7 @@ void DiagramRenderer::DrawHeader(const TNewTabSheet& sheet) {
     const std::string separator = s.DecimalSeparator();
     const std::int32_t aBredd = sheet.GetABredd();
     const char* pattern = DrivingPatternOf(sheet) == DrivingPattern::Racetrack ? ", varvkörning" : "";
-    Text(resultsLeft, h.secondTop, "Arbetsbredd: " + FormatGeneral(aBredd / 2.0, separator) + " m" + pattern);
+    Text(resultsLeft, h.secondTop, "Arbetsbredd: " + WidthText(aBredd, separator) + pattern);
     Text(resultsLeft, h.firstTop, "VK: " + FormatGeneral(sheet.GetVK(aBredd), separator) + "%");
 }
 

@@ -69,7 +69,8 @@ void VKCurveRenderer::PlaceThePlot(const TNewTabSheet& sheet) {
 void VKCurveRenderer::DrawBands() {
     DrawingSurface& s = *Target;
     const PlotRect p = Layout.Plot();
-    const double limits[] = {0.0, 5.0, 10.0, UsableVKLimit, Layout.TopVK()};
+    const double limits[] = {0.0, ToleranceClassLimits[0], ToleranceClassLimits[1], ToleranceClassLimits[2],
+                             Layout.TopVK()};
     for (int band = 0; band < 4; ++band) {
         s.SetBrushColour(VKBandColours[band]);
         s.FillRect(p.left, Layout.YOfVK(limits[band + 1]), p.right + 1, Layout.YOfVK(limits[band]) + 1);

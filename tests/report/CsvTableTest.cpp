@@ -59,7 +59,9 @@ TEST_P(CsvTableTest, LineHoldsTheFiguresAndOneFieldPerWidth) {
     const CsvCase& c = GetParam();
     QByteArray expected = c.cells;
     for (int w = 10; w <= 100; ++w) expected += ';' + (c.vks.count(w) ? c.vks.at(w) : QByteArray());
-    EXPECT_EQ(CsvLine(c.make(), c.locale).toStdString(), (expected + "\r\n").toStdString());
+    const ReportTest made = c.make();
+    const ReportTest test = MakeReportTest(made.name, made.sheet, c.locale);
+    EXPECT_EQ(CsvLine(test, c.locale).toStdString(), (expected + "\r\n").toStdString());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -17,7 +17,7 @@
 
 #include "../mainwindow/MainWindowFixture.h"
 #include "app/SwedishTranslation.h"
-#include "ui/widgets/TTypDokument.h"
+#include "ui/dialogs/TTypDokument.h"
 
 namespace kaldoventri::testing {
 namespace {
@@ -109,10 +109,18 @@ private slots:
 
     void savedSheetOpensAsAFurtherTabWithTheSameValues() {
         MainWindow w;
-        TNewTabSheet* saved = w.NewSheet();
+        const TNewTabSheet* saved = w.NewSheet();
         QVERIFY(saved != nullptr);
-        saved->SetDescription("Yara", "Bogballe", "NS 27-4", "M2W Plus", 0, 25, "34, vänster", "Glomfjord");
-        w.form->ShowActiveSheet();
+        SheetSettings settings = SettingsOf(*saved);
+        settings.fertiliserMaker = QStringLiteral("Yara");
+        settings.spreaderMaker = QStringLiteral("Bogballe");
+        settings.fertiliserName = QStringLiteral("NS 27-4");
+        settings.spreaderModel = QStringLiteral("M2W Plus");
+        settings.layout = 0;
+        settings.workingWidth = 25;
+        settings.spreaderSetting = QStringLiteral("34, vänster");
+        settings.productionSite = QStringLiteral("Glomfjord");
+        w.workbook->ApplySettings(settings);
         ModalAnswerer answerer;
         DialogSeen seen;
         answerer.Queue(ChooseFile(Path("field 3.2"), &seen));  // a dot, but no suffix
@@ -123,7 +131,7 @@ private slots:
         QVERIFY(ReadAll(Path("field 3.2.vkf")).startsWith("Kaldoventri\r\nNormal,6,13,21,"));
 
         Open(w, answerer, Path("field 3.2.vkf"));
-        TNewTabSheet* opened = w.workbook->CurrentSheet();
+        const TNewTabSheet* opened = w.workbook->CurrentSheet();
         QVERIFY(opened != saved);
         QCOMPARE(QString::fromStdString(opened->GetName()), QStringLiteral("Blad2"));
         QCOMPARE(w.workbook->NextSheetNumber(), 3);
@@ -144,7 +152,7 @@ private slots:
         WriteAll(Path("old.vkf"), TestFile(Amounts(10)) + "ABredd,40\r\n");
         ModalAnswerer answerer;
         Open(w, answerer, Path("old.vkf"));
-        TNewTabSheet* sheet = w.workbook->CurrentSheet();
+        const TNewTabSheet* sheet = w.workbook->CurrentSheet();
         QVERIFY(sheet != nullptr);
         QCOMPARE(sheet->GetABredd(), 40);  // the last "ABredd" line wins; "99 m" is never read
         QCOMPARE(sheet->GetTrayAmount(26), 35);

@@ -15,11 +15,11 @@
 #include "drawing/TDiagram.h"
 #include "drawing/TPrintDiagram.h"
 #include "MainWindowFixture.h"
-#include "ui/mainwindow/CommandBoundary.h"
-#include "workbook/CommandError.h"
-#include "ui/mainwindow/PointerReadout.h"
+#include "ui/support/CommandBoundary.h"
+#include "ui/support/CommandError.h"
+#include "ui/views/PointerReadout.h"
 #include "files/WholeNumber.h"
-#include "ui/widgets/TAboutBox.h"
+#include "ui/dialogs/TAboutBox.h"
 
 using namespace kaldoventri;
 using namespace kaldoventri::testing;
@@ -106,7 +106,7 @@ private slots:
         QFETCH(int, expected);
         QFETCH(QString, label);
         MainWindow w;
-        TNewTabSheet* sheet = w.NewSheet(FillAndAccept(PeakedAmounts, start));
+        const TNewTabSheet* sheet = w.NewSheet(FillAndAccept(PeakedAmounts, start));
         QVERIFY(sheet != nullptr);
         QCOMPARE(w.c.UpDown1->Position(), start);
         w.c.UpDown1->Step(direction);
@@ -157,7 +157,7 @@ private slots:
 
     void yScaleItemsTickInPairsAndRecalculate() {
         MainWindow w;
-        TNewTabSheet* sheet = w.NewSheet();
+        const TNewTabSheet* sheet = w.NewSheet();
         QCOMPARE(sheet->GetYAxisMax(), 160);
         w.c.YSKala1->trigger();
         QCOMPARE(w.workbook->YScaleMode(), 1);

@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
-#include "ui/mainwindow/SheetTabBar.h"
-#include "ui/widgets/TabButton.h"
+#include "ui/views/SheetTabBar.h"
+#include "ui/controls/TabButton.h"
 
 using namespace kaldoventri;
 using namespace kaldoventri::testing;

@@ -14,7 +14,7 @@
 #include <unistd.h>
 
 #include "../mainwindow/MainWindowFixture.h"
-#include "ui/mainwindow/ReportCommands.h"
+#include "ui/commands/ReportCommands.h"
 
 namespace kaldoventri::testing {
 namespace {

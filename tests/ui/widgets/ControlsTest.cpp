@@ -6,9 +6,9 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "ui/widgets/RadioGroup.h"
-#include "ui/widgets/ArrowControl.h"
-#include "ui/widgets/TrayKeyFilter.h"
+#include "ui/controls/RadioGroup.h"
+#include "ui/controls/ArrowControl.h"
+#include "ui/controls/TrayKeyFilter.h"
 
 using namespace kaldoventri;
 
