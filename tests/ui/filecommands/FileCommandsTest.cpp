@@ -15,6 +15,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "../OrdinaryUser.h"
 #include "../mainwindow/MainWindowFixture.h"
 #include "app/SwedishTranslation.h"
 #include "ui/dialogs/TTypDokument.h"
@@ -358,10 +359,8 @@ private slots:
 
 }  // namespace kaldoventri::testing
 
-// Permission faults can only be shown to an ordinary user: run as root, the
-// test gives up the superuser's rights before anything else happens.
 int main(int argc, char** argv) {
-    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 1;
+    if (!kaldoventri::testing::BecomeOrdinaryUser()) return 1;
     qputenv("HOME", QFile::encodeName(QDir::tempPath()));  // the dialogs start there; root's is closed now
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
