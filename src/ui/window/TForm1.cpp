@@ -19,6 +19,7 @@
 #include "ui/views/ReadoutTracker.h"
 #include "ui/views/ResultPanel.h"
 #include "ui/views/TrayStrip.h"
+#include "ui/window/MenuTicks.h"
 #include "ui_TForm1.h"
 
 // Resources of a static library must be registered by hand; this has to
@@ -56,6 +57,7 @@ TForm1::TForm1(Workbook& workbook, QWidget* parent)
     files_ = std::make_unique<FileCommands>(this, workbook_, folder_);
     reports_ = std::make_unique<ReportCommands>(this, workbook_, folder_);
     analysis_ = std::make_unique<AnalysisCommands>(workbook_, *options_, this);
+    ticks_ = std::make_unique<MenuTicks>(*ui_, workbook_, *options_);
     trayStrip_ = new TrayStrip(ui_->Bottom_Panel, ui_->Box_ScrollBar, this);
     ui_->PageControl1->SetWorkbook(&workbook_);
     ui_->VKCurveView->SetWorkbook(&workbook_);
@@ -156,13 +158,13 @@ void TForm1::ConnectCommands() {
     on(f.VisaBackarbacknr1, &QAction::triggered, &TForm1::VisaBackarbacknr1Click);
     run(f.VisaVKkurva1, &QAction::triggered, [this] { analysis_->VisaVKkurvaClick(); });
     for (QAction* item : {f.Visameter1, f.VisaBackar1, f.VisaBackarbacknr1, f.VisaVKkurva1})
-        connect(item, &QAction::triggered, this, &TForm1::ShowDisplayOptions);
+        connect(item, &QAction::triggered, this, [this] { ticks_->ShowDisplayOptions(); });
     auto* patterns = new QActionGroup(this);
     for (QAction* item : {f.FramOchTillbaka1, f.Varvkorning1}) {
         patterns->addAction(item);
         const bool racetrack = item == f.Varvkorning1;
         run(item, &QAction::triggered, [this, racetrack] { analysis_->KormonsterClick(racetrack); });
-        connect(item, &QAction::triggered, this, &TForm1::ShowDrivingPattern);
+        connect(item, &QAction::triggered, this, [this] { ticks_->ShowDrivingPattern(); });
     }
 
     const auto setWidth = [this](int halfMetres) { RunCommand(this, [this, halfMetres] { SetWorkingWidth(halfMetres); }); };
@@ -185,10 +187,10 @@ void TForm1::ConnectCommands() {
 
 void TForm1::ConnectViews() {
     connect(&workbook_, &Workbook::changed, this, &TForm1::WorkbookChanged);
-    connect(options_, &DisplayOptions::changed, this, &TForm1::ShowDisplayOptions);
-    ShowYScale();
-    ShowDrivingPattern();
-    ShowDisplayOptions();
+    connect(options_, &DisplayOptions::changed, this, &TForm1::ShowVKCurve);
+    ticks_->ShowYScale();
+    ticks_->ShowDrivingPattern();
+    ShowVKCurve();
 }
 
 void TForm1::PlaceCloseButton() {

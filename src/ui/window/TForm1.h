@@ -36,6 +36,7 @@ class AnalysisCommands;
 class DiagramOutput;
 class DisplayOptions;
 class FileCommands;
+class MenuTicks;
 class ReadoutTracker;
 class ReportCommands;
 class ResultPanel;
@@ -114,11 +115,8 @@ private:
     void ConnectViews();
     void Run(void (TForm1::*command)());
     void WorkbookChanged(Workbook::Changes what);
-    // The menu ticks and views that follow the Y scale, the driving pattern
-    // of the current sheet and the display options.
-    void ShowYScale();
-    void ShowDrivingPattern();
-    void ShowDisplayOptions();
+    // The VK-curve view and the menu ticks follow the display options.
+    void ShowVKCurve();
     void ShowPopupMenu(QWidget* source, const QPoint& pos);
     void ChooseTrayMarking(int marking);
     bool RunDialogLoop();
@@ -137,6 +135,7 @@ private:
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<ReportCommands> reports_;
     std::unique_ptr<AnalysisCommands> analysis_;
+    std::unique_ptr<MenuTicks> ticks_;
 };
 
 }  // namespace kaldoventri

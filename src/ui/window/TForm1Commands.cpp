@@ -5,7 +5,6 @@
 #include <QPrintDialog>
 
 #include "evaluation/CalculateSheet.h"
-#include "evaluation/DrivingPattern.h"
 #include "files/WholeNumber.h"
 #include "ui/commands/AnalysisCommands.h"
 #include "ui/commands/DiagramOutput.h"
@@ -19,6 +18,7 @@
 #include "ui/views/ReadoutTracker.h"
 #include "ui/views/ResultPanel.h"
 #include "ui/views/TrayStrip.h"
+#include "ui/window/MenuTicks.h"
 #include "ui/window/TForm1.h"
 #include "ui_TForm1.h"
 
@@ -165,35 +165,17 @@ void TForm1::WorkbookChanged(Workbook::Changes what) {
     if (what & Workbook::YScale) {
         // A new scale changes the results and the diagram only; the tray
         // fields keep what the user has typed, an emptied field included.
-        ShowYScale();
+        ticks_->ShowYScale();
         results_->Show(workbook_.CurrentSheet());
         ui_->Diagram_PaintBox->update();
     } else if (what & (Workbook::Sheets | Workbook::Current | Workbook::Evaluated)) {
         ShowActiveSheet();
     }
-    ShowDrivingPattern();
+    ticks_->ShowDrivingPattern();
 }
 
-void TForm1::ShowYScale() {
-    const int mode = workbook_.YScaleMode();
-    ui_->Menu_Diagram1->setChecked(mode == YScaleValue);
-    ui_->YSkala0->setChecked(mode == YScaleValue);
-    ui_->Menu_Diagram2->setChecked(mode == YScalePercent);
-    ui_->YSKala1->setChecked(mode == YScalePercent);
-}
-
-void TForm1::ShowDrivingPattern() {
-    const TNewTabSheet* sheet = workbook_.CurrentSheet();
-    const bool racetrack = sheet != nullptr && DrivingPatternOf(*sheet) == DrivingPattern::Racetrack;
-    ui_->Varvkorning1->setChecked(racetrack);
-    ui_->FramOchTillbaka1->setChecked(!racetrack);
-}
-
-void TForm1::ShowDisplayOptions() {
-    ui_->Visameter1->setChecked(options_->ShowMetres());
-    ui_->VisaBackar1->setChecked(options_->Trays() == DisplayOptions::TraySquares);
-    ui_->VisaBackarbacknr1->setChecked(options_->Trays() == DisplayOptions::TraySquaresAndNumbers);
-    ui_->VisaVKkurva1->setChecked(options_->ShowVKCurve());
+void TForm1::ShowVKCurve() {
+    ticks_->ShowDisplayOptions();
     QWidget* curve = ui_->VKCurveView;
     if (curve->isVisibleTo(this) == options_->ShowVKCurve()) return;
     curve->setVisible(options_->ShowVKCurve());
