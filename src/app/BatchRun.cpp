@@ -1,6 +1,8 @@
-// The batch run behind --report and --csv. The files are read in order; the
-// CSV lines go out as the files are read, and the tests that went in are kept
-// (a few kilobytes each) for the report, which is written after the last.
+// The batch run behind --report and --csv. The outputs are checked first; the
+// files are read in order; the CSV lines go out as the files are read, and
+// the tests that went in are kept (a few kilobytes each) for the report,
+// which is written after the last. An output is written whole or not at all,
+// and not at all when no test went in.
 #include "app/BatchRun.h"
 
 #include <QDate>
@@ -12,6 +14,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/OutputSafety.h"
 #include "app/TerminalProgress.h"
 #include "files/FileAccess.h"
 #include "report/CsvTable.h"
@@ -26,6 +29,7 @@ volatile std::sig_atomic_t interrupted = 0;
 
 extern "C" void Interrupt(int) { interrupted = 1; }
 
+constexpr int UsageStatus = 2;
 constexpr int InterruptedStatus = 130;
 
 // Standard error carries the refused files and the progress line; Qt's notes
@@ -37,9 +41,12 @@ void KeepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QStrin
 
 struct Reading {
     std::vector<ReportTest> tests;  // kept for the report
+    int accepted = 0;
     bool refused = false;
     bool done = false;
 };
+
+const QString NoTestRead = QStringLiteral("Inget prov kunde läsas; ingen utfil har skrivits.");
 
 class Batch {
 public:
@@ -47,12 +54,17 @@ public:
         : line_(line), locale_(locale), read_(read), progress_(stderr) {}
 
     int Run() {
+        if (const auto refused = RefusedOutput(line_)) {
+            progress_.PrintLine(*refused);
+            return UsageStatus;
+        }
         bool written = true;
         if (!line_.csvPath.isEmpty()) written = WriteTable();
         // Without a table, or when its file could not even be opened.
         if (!reading_.done && !interrupted) ReadTests(nullptr);
-        if (!line_.reportPath.isEmpty() && !interrupted) written = WriteReport() && written;
+        if (!line_.reportPath.isEmpty() && !interrupted && reading_.accepted > 0) written = WriteReport() && written;
         if (interrupted) return InterruptedStatus;
+        if (reading_.accepted == 0) progress_.PrintLine(NoTestRead);
         return reading_.refused || !written ? 1 : 0;
     }
 
@@ -73,7 +85,10 @@ private:
                 continue;
             }
             ReportTest& test = std::get<ReportTest>(read);
+            // The header goes out with the first line, so that a table of no test is never begun.
+            if (csv != nullptr && reading_.accepted == 0) csv->write(CsvStart(locale_));
             if (csv != nullptr) csv->write(CsvLine(test, locale_));
+            ++reading_.accepted;
             if (keep) reading_.tests.push_back(std::move(test));
         }
         return true;
@@ -81,21 +96,21 @@ private:
 
     // The CSV table, written as the files are read; false when it could not be written.
     bool WriteTable() {
-        const auto write = [this](QIODevice& out) {
-            out.write(CsvStart(locale_));
-            return ReadTests(&out);
-        };
+        // Answers false, which throws the output away, when no test went in.
+        const auto write = [this](QIODevice& out) { return ReadTests(&out) && reading_.accepted > 0; };
         if (line_.csvPath == QStringLiteral("-")) {
             QFile out;
             errno = 0;
             bool written = out.open(stdout, QIODevice::WriteOnly) && write(out);
             written = written && out.flush() && out.error() == QFileDevice::NoError;
-            if (!written && !interrupted) progress_.PrintLine(QStringLiteral("-: ") + FileErrorText(out, errno));
-            return written;
+            if (!written && !interrupted && reading_.accepted > 0)
+                progress_.PrintLine(QStringLiteral("-: ") + SwedishWording(FileErrorOf(out, errno)));
+            return written || reading_.accepted == 0;
         }
         const SaveOutcome saved = SaveThrough(line_.csvPath, write);
-        if (saved.kind == SaveOutcome::Kind::Failed) progress_.PrintLine(line_.csvPath + QStringLiteral(": ") + saved.error);
-        return saved.kind == SaveOutcome::Kind::Saved;
+        if (saved.kind == SaveOutcome::Kind::Failed)
+            progress_.PrintLine(line_.csvPath + QStringLiteral(": ") + saved.swedish);
+        return saved.kind == SaveOutcome::Kind::Saved || reading_.accepted == 0;
     }
 
     bool WriteReport() {
@@ -107,7 +122,7 @@ private:
         const SaveOutcome saved = SaveThrough(
             line_.reportPath, [&](QIODevice& out) { return WritePdfReport(out, reading_.tests, settings, shown); });
         if (saved.kind == SaveOutcome::Kind::Failed)
-            progress_.PrintLine(line_.reportPath + QStringLiteral(": ") + saved.error);
+            progress_.PrintLine(line_.reportPath + QStringLiteral(": ") + saved.swedish);
         return saved.kind == SaveOutcome::Kind::Saved;
     }
 
@@ -122,7 +137,7 @@ private:
 
 QString RefusalText(const QString& path, const OpenFailure& failure) {
     if (failure.kind == OpenFailure::Kind::NotATestFile) return path + QStringLiteral(" är ingen Kaldoventrifil!");
-    return path + QStringLiteral(": ") + failure.message;
+    return path + QStringLiteral(": ") + failure.swedish;
 }
 
 int RunBatch(const CommandLine& line, const QLocale& locale, const TestReader& read) {

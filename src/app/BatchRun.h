@@ -18,13 +18,14 @@ namespace kaldoventri {
 using TestReader = std::function<std::variant<ReportTest, OpenFailure>(const QString& path, const QLocale& locale)>;
 
 // One line naming the file and why it was refused: "<path> är ingen
-// Kaldoventrifil!" or "<path>: File not found".
+// Kaldoventrifil!" or "<path>: filen finns inte".
 QString RefusalText(const QString& path, const OpenFailure& failure);
 
 // Reads every file, reports each refused one on standard error, writes the
 // outputs and gives the exit status: 0 when every file went in, 1 when some
-// file was refused or an output could not be written, 130 when interrupted.
-// Needs a QGuiApplication (the PDF's fonts).
+// file was refused or an output could not be written, 2 when an output would
+// replace a test file, 130 when interrupted. Needs a QGuiApplication (the
+// PDF's fonts).
 int RunBatch(const CommandLine& line, const QLocale& locale, const TestReader& read = ReadReportTest);
 
 // The whole program for a batch command line: the offscreen platform, an

@@ -51,4 +51,9 @@ inline constexpr qsizetype MaxLineBytes = qsizetype{1} << 20;
 // others. Values are not looked at.
 bool LineHasShape(int lineNumber, QByteArrayView line);
 
+// True when the first bytes of a file begin the way a test file's first line
+// does ("Kaldoventri", also with a version after a comma, or after a UTF-8
+// byte-order mark): a file an output must never replace.
+bool StartsLikeTestFile(QByteArrayView firstBytes);
+
 }  // namespace kaldoventri::testfile

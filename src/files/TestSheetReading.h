@@ -21,6 +21,9 @@ struct OpenFailure {
     };
     Kind kind;
     QString message;  // for NotATestFile: "<name> är ingen Kaldoventrifil!"
+    // The same in Swedish without the file's name, for the command line and
+    // the files given at start, which name the file themselves.
+    QString swedish;
 };
 
 // Reads the file at `path` as "Öppna" does and evaluates it on the given Y

@@ -1,6 +1,8 @@
 // The file commands' dialogs and messages.
 #include "ui/commands/FileCommands.h"
 
+#include <QDir>
+
 #include "ui/support/CommandError.h"
 #include "ui/support/FileDialogs.h"
 #include "ui/support/MessageBoxes.h"
@@ -44,6 +46,17 @@ void FileCommands::OpenFile(const QString& path) {
         return;
     }
     throw CommandError(failed->message);
+}
+
+void FileCommands::OpenGivenFile(const QString& path) {
+    const std::optional<OpenFailure> failed = workbook_.OpenSheet(path);
+    if (!failed) {
+        folder_.Remember(path);
+        return;
+    }
+    ShowPlainMessage(window_, failed->kind == OpenFailure::Kind::NotATestFile
+                                  ? failed->message
+                                  : QDir::toNativeSeparators(path) + QStringLiteral(": ") + failed->swedish);
 }
 
 }  // namespace kaldoventri

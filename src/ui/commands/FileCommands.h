@@ -23,6 +23,10 @@ public:
     void Open();
     // Opens the file as a further sheet, as "Öppna" does once a file is chosen.
     void OpenFile(const QString& path);
+    // Opens a file given to the program at start: as OpenFile, but a refusal
+    // names the file and is worded in Swedish, since nothing else on the
+    // screen says which of the files it came from.
+    void OpenGivenFile(const QString& path);
 
 private:
     QWidget* window_;

@@ -65,7 +65,7 @@ void TForm1::OpenSheetFromFile() { files_->Open(); }
 void TForm1::OpenFile(const QString& path) { files_->OpenFile(path); }
 
 void TForm1::OpenFiles(const QStringList& paths) {
-    for (const QString& path : paths) RunCommand(this, [this, &path] { OpenFile(path); });
+    for (const QString& path : paths) RunCommand(this, [this, &path] { files_->OpenGivenFile(path); });
 }
 
 void TForm1::SaveSheetToFile() {

@@ -165,33 +165,39 @@ private slots:
         QCOMPARE(w.c.UpDown1->Position(), 40);
     }
 
+    // "Öppna" keeps the standard wording; a file given at start is named, in Swedish.
     void refusedFilesCreateNoSheet_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not a test file") << "notes.txt" << QByteArray("kaldoventri\r\n") << "notes.txt är ingen Kaldoventrifil!";
+        QTest::addColumn<QString>("given");  // after the file's path
+        QTest::newRow("not a test file") << "notes.txt" << QByteArray("kaldoventri\r\n") << "notes.txt är ingen Kaldoventrifil!"
+                                         << "";
         QTest::newRow("LF line ends") << "unix.vkf" << TestFile(Amounts(1)).replace("\r\n", "\n")
-                                      << "unix.vkf är ingen Kaldoventrifil!";
+                                      << "unix.vkf är ingen Kaldoventrifil!" << "";
         QTest::newRow("tray value not a number") << "bad.vkf" << TestFile(Amounts(1, 12) + ",1x," + Amounts(1, 13))
-                                                 << "'1x' is not a valid integer value";
+                                                 << "'1x' is not a valid integer value" << ": '1x' är inget heltal";
         QTest::newRow("working width not a number") << "width.vkf" << TestFile(Amounts(1), "12.5")
-                                                    << "'12.5' is not a valid integer value";
+                                                    << "'12.5' is not a valid integer value" << ": '12.5' är inget heltal";
         QTest::newRow("tray beyond the 32-bit range") << "big.vkf" << TestFile(Amounts(1, 25) + ",2147483648")
-                                                      << "'2147483648' is not a valid integer value";
-        QTest::newRow("missing file") << "nowhere.vkf" << QByteArray() << "File not found";
+                                                      << "'2147483648' is not a valid integer value"
+                                                      << ": '2147483648' är inget heltal";
+        QTest::newRow("missing file") << "nowhere.vkf" << QByteArray() << "File not found" << ": filen finns inte";
     }
 
     void refusedFilesCreateNoSheet() {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
+        QFETCH(QString, given);
         MainWindow w;
         if (!bytes.isEmpty()) WriteAll(Path(name), bytes);
         ModalAnswerer answerer;
         Open(w, answerer, Path(name));
-        QCOMPARE(answerer.messages, QStringList{message});
+        w.form->OpenFiles({Path(name)});
+        QCOMPARE(answerer.messages, QStringList({message, given.isEmpty() ? message : Path(name) + given}));
         QCOMPARE(answerer.messageTitles.value(0), QCoreApplication::applicationName());
-        QCOMPARE(answerer.messageButtons, QStringList{QStringLiteral("OK")});
+        QCOMPARE(answerer.messageButtons, QStringList({QStringLiteral("OK"), QStringLiteral("OK")}));
         QVERIFY(w.workbook->CurrentSheet() == nullptr);
         QCOMPARE(w.workbook->NextSheetNumber(), 1);
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri"));
