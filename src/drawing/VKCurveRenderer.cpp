@@ -125,6 +125,7 @@ void VKCurveRenderer::DrawCurve(const TNewTabSheet& sheet) {
 // Only an optimum whose VK was computed is one; a VK not computed reads 0 and
 // would look like a perfect width.
 void VKCurveRenderer::DrawOptimum(const TNewTabSheet& sheet) {
+    if (!sheet.HasOptimum()) return;
     const double twice = sheet.GetOptimalWidth() * 2;
     if (!(twice >= Layout.FirstWidth() && twice <= Layout.LastWidth()) || twice != std::floor(twice)) return;
     const int w = static_cast<int>(twice);

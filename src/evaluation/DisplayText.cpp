@@ -33,6 +33,10 @@ std::string PercentText(double percent, std::string_view decimalSeparator) {
     return FormatGeneral(percent, decimalSeparator) + " %";
 }
 
+std::string WorkingWidthText(int halfMetres, DrivingPattern pattern, std::string_view decimalSeparator) {
+    return WidthText(halfMetres, decimalSeparator) + (pattern == DrivingPattern::Racetrack ? ", varvkörning" : "");
+}
+
 std::string LayoutName(int layout) { return layout == Layout12m ? "12 m" : "24 m"; }
 
 std::string_view DrivingPatternName(DrivingPattern pattern) {

@@ -28,6 +28,9 @@ std::string MetresText(double metres, std::string_view decimalSeparator);
 std::string WidthText(int halfMetres, std::string_view decimalSeparator);
 // "2,2 %"
 std::string PercentText(double percent, std::string_view decimalSeparator);
+// The working width of a sheet as its result panel and header name it: "12 m",
+// or "12 m, varvkörning" for a racetrack pattern.
+std::string WorkingWidthText(int halfMetres, DrivingPattern pattern, std::string_view decimalSeparator);
 
 // The tray layout as the test entry dialog names it: "12 m" or "24 m"; every
 // code other than 0 is "24 m".

@@ -36,6 +36,7 @@ std::optional<double> DrivingErrorVK(const TNewTabSheet& evaluated) {
 }
 
 std::optional<WidthRangeMetres> UsableWidthRange(const TNewTabSheet& evaluated) {
+    if (!evaluated.HasOptimum()) return std::nullopt;
     const double twice = evaluated.GetOptimalWidth() * 2;
     const int last = LastCurveWidth(evaluated.GetBackuppstallning());
     // Only a width of the span can be the optimum; anything else is a sheet never evaluated.

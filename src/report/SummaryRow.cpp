@@ -20,6 +20,7 @@ QStringList SummaryHeaders() {
 }
 
 std::optional<Optimum> OptimumOf(const TNewTabSheet& evaluated) {
+    if (!evaluated.HasOptimum()) return std::nullopt;
     const double twice = evaluated.GetOptimalWidth() * 2;
     if (!(twice >= FirstCurveWidth && twice <= LastCurveWidth(evaluated.GetBackuppstallning())) ||
         twice != std::floor(twice))

@@ -4,9 +4,11 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include <algorithm>
 #include <vector>
 
 #include "display/LocaleText.h"
+#include "evaluation/DrivingPattern.h"
 #include "evaluation/TNewTabSheet.h"
 #include "ui/controls/ProgramFont.h"
 
@@ -45,19 +47,20 @@ void ResultPanel::FitFonts() {
     for (QLabel* label : panel_.findChildren<QLabel*>()) label->setFont(panelFont);
 
     // The result boxes grow to hold their longest caption and the longest
-    // value a test gives (a VK of "509,9 %" at most, a width of "50 m"), so
-    // GroupBox2 moves along with GroupBox1. A value beyond that (from a file
-    // with negative amounts) is narrowed to fit when it is shown.
+    // value a test gives (a VK of "509,9 %" at most, a width of "49,5 m,
+    // varvkörning"), so GroupBox2 moves along with GroupBox1. A value beyond
+    // that (from a file with negative amounts) is narrowed to fit when it is shown.
     const QFontMetrics metrics(panelFont);
-    const int valueRoom = metrics.horizontalAdvance(QStringLiteral("999,9 %"));
-    const auto fitted = [&](QGroupBox* box, const QLabel* longest) {
+    const int percentRoom = metrics.horizontalAdvance(QStringLiteral("999,9 %"));
+    const int widthRoom = metrics.horizontalAdvance(FromUtf8(WorkingWidthText(99, DrivingPattern::Racetrack, ",")));
+    const auto fitted = [&](QGroupBox* box, const QLabel* longest, int valueRoom) {
         const int needed = 16 + metrics.horizontalAdvance(longest->text()) + 5 + valueRoom + 10;
         box->resize(qMax(box->width(), needed), box->height());
     };
     auto* resultBox = panel_.findChild<QGroupBox*>(QStringLiteral("GroupBox1"));
     auto* optimumBox = panel_.findChild<QGroupBox*>(QStringLiteral("GroupBox2"));
-    fitted(resultBox, Label("Label3"));
-    fitted(optimumBox, Label("Label10"));
+    fitted(resultBox, Label("Label3"), std::max(percentRoom, widthRoom));
+    fitted(optimumBox, Label("Label10"), percentRoom);
     optimumBox->move(resultBox->geometry().right() + 16, optimumBox->y());
 }
 
@@ -106,9 +109,15 @@ void ResultPanel::Show(const TNewTabSheet* sheet) {
         for (QLabel* label : results_) label->clear();
         return;
     }
+    // A VK that could not be computed, and a search range without any, read "–": never a perfect 0 %.
     const QLocale locale;
-    const QString values[] = {PercentText(sheet->GetVK(sheet->GetABredd()), locale), WidthText(sheet->GetABredd(), locale),
-                              PercentText(sheet->GetOptimalVK(), locale), MetresText(sheet->GetOptimalWidth(), locale)};
+    const QString missing = FromUtf8(MissingFigure);
+    const int own = sheet->GetABredd();
+    const bool optimum = sheet->HasOptimum();
+    const QString values[] = {sheet->GetVKComputed(own) ? PercentText(sheet->GetVK(own), locale) : missing,
+                              FromUtf8(WorkingWidthText(own, DrivingPatternOf(*sheet), DecimalSeparatorOf(locale))),
+                              optimum ? PercentText(sheet->GetOptimalVK(), locale) : missing,
+                              optimum ? MetresText(sheet->GetOptimalWidth(), locale) : missing};
     for (int i = 0; i < 4; ++i) ShowFitted(results_[i], values[i], font_);
 }
 
