@@ -25,8 +25,10 @@ TrayReading ReadTrayTexts(const QStringList& texts) {
         if (reading.refused) continue;
         if (const std::optional<qint32> value = TrayAmountOf(text))
             reading.amounts[static_cast<std::size_t>(i)] = *value;
-        else
+        else {
             reading.refused = text;
+            reading.refusedTray = static_cast<int>(i) + 1;
+        }
     }
     return reading;
 }

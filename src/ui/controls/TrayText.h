@@ -27,6 +27,7 @@ struct TrayReading {
     TrayEntries amounts;
     bool anyEmpty = false;
     std::optional<QString> refused;
+    int refusedTray = 0;
 };
 TrayReading ReadTrayTexts(const QStringList& texts);
 

@@ -51,7 +51,7 @@ TTypDokument::TTypDokument(QWidget* parent)
     for (int tray = 1; tray <= TrayCount; ++tray) {
         auto* edit = findChild<QLineEdit*>(QStringLiteral("Box_Edit%1").arg(tray));
         Q_ASSERT(edit);
-        edit->installEventFilter(trayKeyFilter_);
+        trayKeyFilter_->Guard(edit);
         boxEdits_[static_cast<std::size_t>(tray - 1)] = edit;
     }
     FitTexts();

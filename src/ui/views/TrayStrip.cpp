@@ -50,7 +50,7 @@ TrayStrip::TrayStrip(QWidget* panel, QScrollBar* scrollBar, QWidget* window)
         field->setGeometry(x, 5, FieldWidth, 23);
         label->setGeometry(x, 36, FieldWidth, 23);
         label->setVisible(SlotFits(tray, width));
-        field->installEventFilter(keyFilter_);
+        keyFilter_->Guard(field);
         field->installEventFilter(this);
         if (previous != nullptr) QWidget::setTabOrder(previous, field);
         previous = field;
@@ -149,6 +149,17 @@ int TrayStrip::LastEmptyTray() const {
     for (int tray = 1; tray <= TrayCount; ++tray)
         if (Field(tray)->text().isEmpty()) last = tray;
     return last;
+}
+
+bool TrayStrip::NewRefusal(const TrayReading& reading) {
+    if (!reading.refused) {
+        reportedRefusal_.reset();
+        return false;
+    }
+    const std::pair<int, QString> refusal{reading.refusedTray, *reading.refused};
+    if (reportedRefusal_ == refusal) return false;
+    reportedRefusal_ = refusal;
+    return true;
 }
 
 void TrayStrip::ReturnFocus(QLineEdit* field) {

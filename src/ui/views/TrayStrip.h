@@ -57,6 +57,10 @@ public:
     int LastEmptyTray() const;
     // Puts the focus back into a field without that counting as leaving another.
     void ReturnFocus(QLineEdit* field);
+    // Whether the refusal of a reading is news: true once for each text a
+    // field holds that is no whole number, so that no key brings the
+    // conversion message back until the field's text has changed.
+    bool NewRefusal(const TrayReading& reading);
 
 signals:
     void keyReleased();
@@ -91,6 +95,7 @@ private:
     // Keys pressed in the strip and not yet released. A release whose press
     // went elsewhere (the Enter that closed a message box) is no typing.
     std::set<int> pressedKeys_;
+    std::optional<std::pair<int, QString>> reportedRefusal_;  // tray and text
 };
 
 }  // namespace kaldoventri

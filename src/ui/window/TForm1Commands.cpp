@@ -93,7 +93,12 @@ void TForm1::CommitTrayEdits() {
     if (reading.refused) throw CommandError(NotAValidIntegerMessage(*reading.refused));
 }
 
-void TForm1::TrayEditKeyPress() { CommitTrayEdits(); }
+// A key refused in a tray field commits what the fields hold.
+void TForm1::TrayEditKeyPress() {
+    const TrayReading reading = trayStrip_->Read();
+    workbook_.StoreTrayAmounts(reading.amounts);
+    if (trayStrip_->NewRefusal(reading)) throw CommandError(NotAValidIntegerMessage(*reading.refused));
+}
 
 void TForm1::TrayEditKeyUp() {
     if (workbook_.CurrentSheet() == nullptr) return;
@@ -104,7 +109,7 @@ void TForm1::TrayEditKeyUp() {
         workbook_.StoreTrayAmounts(reading.amounts);
     else
         workbook_.SetTrayAmounts(reading.amounts);
-    if (reading.refused) throw CommandError(NotAValidIntegerMessage(*reading.refused));
+    if (trayStrip_->NewRefusal(reading)) throw CommandError(NotAValidIntegerMessage(*reading.refused));
 }
 
 void TForm1::TrayEditExit(QLineEdit* field) {

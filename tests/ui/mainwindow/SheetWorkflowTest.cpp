@@ -268,6 +268,10 @@ private slots:
         QCOMPARE(sheet->GetTrayAmount(2), amount);
         QCOMPARE(w.c.TrayEdit(2)->text(), shown);
         QCOMPARE(answerer.messages, message.isEmpty() ? QStringList() : QStringList{message});
+        // No key brings the message back until the field's text has changed.
+        for (const Qt::Key key : {Qt::Key_End, Qt::Key_Left, Qt::Key_Home})
+            QTest::keyClick(w.c.TrayEdit(2), key);
+        QCOMPARE(answerer.messages.size(), message.isEmpty() ? 0 : 1);
     }
 
     void workingWidthLabels_data() {

@@ -186,6 +186,26 @@ private slots:
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - Blad%1").arg(current + 1));
     }
 
+    // Select all works by key: typing replaces the amount, and an emptied
+    // field stores nothing, so the results keep showing the last whole test.
+    void selectAllThenTypeOrEmpty() {
+        MainWindow w;
+        const TNewTabSheet* sheet = w.NewSheet();
+        const QString vk = w.c.VK_Label->text();
+        QLineEdit* field = w.c.TrayEdit(3);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, QStringLiteral("39"));
+        QCOMPARE(field->text(), QStringLiteral("39"));
+        QCOMPARE(sheet->GetTrayAmount(3), 39);
+        const QString changed = w.c.VK_Label->text();
+        QVERIFY(changed != vk);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QCOMPARE(field->text(), QString());
+        QCOMPARE(sheet->GetTrayAmount(3), 39);
+        QCOMPARE(w.c.VK_Label->text(), changed);
+    }
+
     // A key release counts as typing only after its press in the strip, and a
     // held key's repeats count once: the Enter that closes a message box must
     // not bring the message straight back, and a held digit evaluates once.
