@@ -96,7 +96,9 @@ void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test) {
     const QStringList& cells = test.row;
     left.setTop(DrawFacts(frame, left, QStringLiteral("Spridare"), DescriptionOfSpreader(s)) + section);
     left.setTop(DrawFacts(frame, left, QStringLiteral("Gödselmedel"), DescriptionOfFertiliser(s)) + section);
-    left.setTop(DrawFacts(frame, left, QStringLiteral("Provet"), Columns(cells, 6, FirstFigureColumn)) + section);
+    Facts trial = Columns(cells, 6, FirstFigureColumn);
+    if (!s.GetOrigin().empty()) trial.append({QStringLiteral("Ursprung:"), FromUtf8(s.GetOrigin())});
+    left.setTop(DrawFacts(frame, left, QStringLiteral("Provet"), trial) + section);
     left.setTop(DrawFacts(frame, left, QStringLiteral("Resultat"), Columns(cells, FirstFigureColumn, SummaryColumnCount)) +
                 section);
     DrawTrayTable(frame, left, s);
