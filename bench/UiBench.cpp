@@ -40,7 +40,7 @@ void KeyReleaseToRepaint(benchmark::State& state, int layout, bool withCurve) {
 
     SheetSettings test;
     test.amounts = {6, 13, 21, 29, 37, 44, 52, 60, 67, 75, 83, 87, 98, 98, 87, 83, 75, 67, 60, 52, 44, 37, 29, 21, 13, 6};
-    test.layout = layout;
+    test.kit = BuiltInKit(layout);
     test.workingWidth = layout == Layout12m ? 24 : 48;
     workbook.AddSheet(test);
     QApplication::processEvents();

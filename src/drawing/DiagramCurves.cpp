@@ -32,7 +32,7 @@ void DiagramRenderer::DrawTrays(const TNewTabSheet& sheet) {
     s.SetBrushColour(White);
     s.SetPenColour(Black);
     if (TrayMarking > 0) {
-        for (int t = 1; t <= TrayCount; ++t) {
+        for (int t = 1; t <= sheet.GetTrayCount(); ++t) {
             const double xd = TrayX(sheet.GetTrayPosition(t), CentreX);
             if (std::isnan(xd)) continue;
             const int x = ToPixel(xd);
@@ -55,7 +55,7 @@ void DiagramRenderer::DrawMeasuredPattern(const TNewTabSheet& sheet) {
     Target->SetPenColour(Blue);
     bool joined = false;
     bool afterNegative = false;
-    for (int t = 1; t <= TrayCount; ++t) {
+    for (int t = 1; t <= sheet.GetTrayCount(); ++t) {
         const std::int32_t amount = sheet.GetTrayAmount(t);
         if (amount < 0) {
             afterNegative = true;
@@ -83,7 +83,7 @@ void DiagramRenderer::DrawNeighbourPattern(const TNewTabSheet& sheet, bool right
     Target->SetPenColour(Green);
     const double shift = rightPass ? WidthMetres * PxPerMetre + CentreX : CentreX - WidthMetres * PxPerMetre;
     bool joined = false;
-    for (int t = 1; t <= TrayCount; ++t) {
+    for (int t = 1; t <= sheet.GetTrayCount(); ++t) {
         const double position = rightPass ? sheet.GetRightPosition(t) : sheet.GetLeftPosition(t);
         const double xd = TrayX(position, shift);
         const double yd = AmountY(sheet.GetTrayAmount(t));
@@ -106,7 +106,7 @@ void DiagramRenderer::DrawSumCurve(const TNewTabSheet& sheet) {
     Target->SetBrushColour(Red);
     Target->SetPenColour(Red);
     bool joined = false;
-    for (int t = 1; t <= TrayCount; ++t) {
+    for (int t = 1; t <= sheet.GetTrayCount(); ++t) {
         const std::int64_t sum = static_cast<std::int64_t>(sheet.GetTrayAmount(t)) + sheet.GetLeftOverlap(t) +
                                  sheet.GetRightOverlap(t);
         const double x = TrayX(sheet.GetTrayPosition(t), CentreX);

@@ -54,7 +54,7 @@ void DiagramRenderer::PrepareScale(const TNewTabSheet& sheet) {
     }
 
     const double first = sheet.GetTrayPosition(1);
-    const double last = sheet.GetTrayPosition(TrayCount);
+    const double last = sheet.GetTrayPosition(sheet.GetTrayCount());
     const double outer = std::fabs(first) > last ? first : last;
     // At least one metre each side, so that the metre scale never divides by
     // zero when every tray lies at the centre line.

@@ -8,6 +8,7 @@
 #include "drawing/SurfaceClipping.h"
 #include "evaluation/FigureTexts.h"
 #include "evaluation/SheetFigures.h"
+#include "evaluation/TrayKit.h"
 
 namespace kaldoventri {
 
@@ -15,7 +16,7 @@ namespace {
 
 bool Shown(const TNewTabSheet& sheet, int w) { return sheet.GetVKComputed(w) && std::isfinite(sheet.GetVK(w)); }
 
-int LastWidthOf(const TNewTabSheet& sheet) { return LastCurveWidth(sheet.GetBackuppstallning()); }
+int LastWidthOf(const TNewTabSheet& sheet) { return LastCurveWidthOf(sheet); }
 
 }  // namespace
 
@@ -78,7 +79,7 @@ void VKCurveRenderer::DrawBands() {
 }
 
 void VKCurveRenderer::DrawSearchRange(const TNewTabSheet& sheet) {
-    const WidthRange range = OptimumSearchRange(sheet.GetBackuppstallning());
+    const WidthRange range = SearchRangeOf(sheet);
     const int bottom = Layout.Plot().bottom;
     Target->SetBrushColour(VKSearchRangeColour);
     Target->FillRect(Layout.XOfWidth(range.first), bottom + 1, Layout.XOfWidth(range.last) + 1, bottom + 1 + Style.searchBar);

@@ -22,15 +22,21 @@ std::int64_t RoundedQuotient(std::int64_t sum, std::int64_t count) {
 
 }  // namespace
 
-std::array<std::int32_t, TrayCount> AveragedAmounts(std::span<const TNewTabSheet* const> sheets) {
-    std::array<std::int64_t, TrayCount> sums{};
+std::vector<std::int32_t> AveragedAmounts(std::span<const TNewTabSheet* const> sheets) {
+    int trays = 0;
+    for (const TNewTabSheet* sheet : sheets)
+        if (sheet != nullptr) {
+            trays = sheet->GetTrayCount();
+            break;
+        }
+    std::vector<std::int64_t> sums(static_cast<std::size_t>(trays > 0 ? trays : TrayCount));
     std::int64_t count = 0;
     for (const TNewTabSheet* sheet : sheets) {
         if (sheet == nullptr) continue;
         ++count;
-        for (int tray = 1; tray <= TrayCount; ++tray) sums[static_cast<std::size_t>(tray - 1)] += sheet->GetTrayAmount(tray);
+        for (int tray = 1; tray <= trays; ++tray) sums[static_cast<std::size_t>(tray - 1)] += sheet->GetTrayAmount(tray);
     }
-    std::array<std::int32_t, TrayCount> means{};
+    std::vector<std::int32_t> means(sums.size());
     if (count == 0) return means;
     for (std::size_t i = 0; i < means.size(); ++i) {
         const std::int64_t mean = RoundedQuotient(sums[i], count);

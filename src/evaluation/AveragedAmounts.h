@@ -5,14 +5,16 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "TNewTabSheet.h"
 
 namespace kaldoventri {
 
-// The 26 mean amounts, tray 1 first, each rounded to a whole number with
-// halves to even and brought into 32 bits. Null entries are skipped; with no
-// sheet at all every amount is 0.
-std::array<std::int32_t, TrayCount> AveragedAmounts(std::span<const TNewTabSheet* const> sheets);
+// The mean amounts, tray 1 first, each rounded to a whole number with halves
+// to even and brought into 32 bits, as many as the first sheet has trays (the
+// sheets are of one kit). Null entries are skipped; with no sheet at all there
+// are 26 amounts of 0.
+std::vector<std::int32_t> AveragedAmounts(std::span<const TNewTabSheet* const> sheets);
 
 }  // namespace kaldoventri

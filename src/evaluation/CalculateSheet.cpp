@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "SpanVK.h"
+#include "TrayKit.h"
 
 namespace kaldoventri {
 
@@ -33,11 +34,10 @@ void ComputeSpan(TNewTabSheet& sheet, int last, OverlapScan scan) {
 
 void CalculateSheet(TNewTabSheet& sheet, int yScaleMode, OverlapScan scan) {
     sheet.SetEvaluationSettings(sheet.GetABredd(), yScaleMode);
-    sheet.SetTrayCount(TrayCount);
+    sheet.SetTrayCount(sheet.GetTrayCount());
     const int ownWidth = sheet.GetCalcWidth();
 
-    const int layout = sheet.GetBackuppstallning();
-    const int last = LastCurveWidth(layout);
+    const int last = LastCurveWidthOf(sheet);
     ComputeSpan(sheet, last, scan);
 
     // Leaves every per-tray array and the axis as they are at the sheet's own
@@ -47,7 +47,7 @@ void CalculateSheet(TNewTabSheet& sheet, int yScaleMode, OverlapScan scan) {
 
     // Strictly lower wins, so ties keep the narrowest width. A width whose VK
     // could not be computed reads 0 and is passed over: it is no even spread.
-    const WidthRange range = OptimumSearchRange(layout);
+    const WidthRange range = SearchRangeOf(sheet);
     std::optional<int> best;
     for (int w = range.first; w <= range.last; ++w) {
         if (!sheet.GetVKComputed(w)) continue;

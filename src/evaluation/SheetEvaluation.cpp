@@ -17,8 +17,6 @@ namespace kaldoventri {
 
 namespace {
 
-constexpr std::size_t N = TrayCount;
-
 // Largest multiple of 20 that a 32-bit axis top can hold; an axis above 100 is
 // always a multiple of 20.
 constexpr std::int64_t LargestAxisTop = 2147483640;
@@ -32,6 +30,7 @@ bool TNewTabSheet::InMiddleStrip(int trayIndex0) const {
 }
 
 void TNewTabSheet::PlaceNeighbours() {
+    const auto N = static_cast<std::size_t>(Trays);
     const double shift = CalcWidth / 2.0;
     for (std::size_t i = 0; i < N; ++i) {
         LeftPosition[N - 1 - i] = -TrayPosition[i] - shift;
@@ -39,15 +38,16 @@ void TNewTabSheet::PlaceNeighbours() {
     }
 }
 
-void TNewTabSheet::Overlap(const std::array<double, TrayCount>& pos, bool reversed,
-                           std::array<std::int32_t, TrayCount>& overlap, OverlapScan scan) const {
-    std::array<double, TrayCount> amount;
+void TNewTabSheet::Overlap(const Positions& pos, bool reversed, std::array<std::int32_t, TrayRoom>& overlap,
+                           OverlapScan scan) const {
+    const auto N = static_cast<std::size_t>(Trays);
+    Positions amount;
     for (std::size_t j = 0; j < N; ++j) amount[j] = reversed ? TrayAmount[N - 1 - j] : TrayAmount[j];
 
     // For ascending own and neighbour positions the first neighbour tray at or
     // beyond x never moves left as x grows, so one merged walk finds the same
     // tray as a search from the start for every own tray.
-    const bool merged = scan == OverlapScan::Merged && PositionsAscend(TrayPosition) && PositionsAscend(pos);
+    const bool merged = scan == OverlapScan::Merged && PositionsAscend(TrayPosition.data(), N) && PositionsAscend(pos.data(), N);
     std::size_t j = 0;
     for (std::size_t i = 0; i < N; ++i) {
         const double x = TrayPosition[i];
@@ -73,6 +73,7 @@ void TNewTabSheet::OverlapLeft(OverlapScan scan) { Overlap(LeftPosition, LeftPas
 void TNewTabSheet::OverlapRight(OverlapScan scan) { Overlap(RightPosition, RightPassReversed, RightOverlap, scan); }
 
 void TNewTabSheet::ResetNeighbourPositions() {
+    const auto N = static_cast<std::size_t>(Trays);
     for (std::size_t i = 0; i < N; ++i) {
         LeftPosition[i] = LeftPassReversed ? -TrayPosition[i] : TrayPosition[i];
         RightPosition[i] = RightPassReversed ? -TrayPosition[i] : TrayPosition[i];
@@ -80,7 +81,8 @@ void TNewTabSheet::ResetNeighbourPositions() {
 }
 
 void TNewTabSheet::ComputeVK(int index) {
-    TrayCountField = TrayCount;
+    const auto N = static_cast<std::size_t>(Trays);
+    TrayCountField = Trays;
     StripSums sums;
     for (std::size_t i = 0; i < N; ++i) {
         if (InMiddleStrip(static_cast<int>(i)))
@@ -91,6 +93,7 @@ void TNewTabSheet::ComputeVK(int index) {
 }
 
 std::int64_t TNewTabSheet::NormalLevel() const {
+    const auto N = static_cast<std::size_t>(Trays);
     std::int64_t total = 0;
     int count = 0;
     for (std::size_t i = 0; i < N; ++i) {
@@ -120,7 +123,8 @@ void TNewTabSheet::ScaleYAxis(std::int64_t peak) {
 }
 
 void TNewTabSheet::EvaluateWidth(OverlapScan scan) {
-    TrayCountField = TrayCount;
+    const auto N = static_cast<std::size_t>(Trays);
+    TrayCountField = Trays;
     PlaceNeighbours();
     OverlapLeft(scan);
     OverlapRight(scan);

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "TrayKit.h"
+
 namespace kaldoventri {
 
 namespace {
@@ -25,7 +27,7 @@ std::optional<double> DrivingErrorVK(const TNewTabSheet& evaluated) {
     const std::int64_t own = evaluated.GetABredd();
     const std::int64_t first = std::max<std::int64_t>(own - DrivingErrorReach, FirstCurveWidth);
     const std::int64_t last =
-        std::min<std::int64_t>(own + DrivingErrorReach, LastCurveWidth(evaluated.GetBackuppstallning()));
+        std::min<std::int64_t>(own + DrivingErrorReach, LastCurveWidthOf(evaluated));
     std::optional<double> worst;
     for (std::int64_t w = first; w <= last; ++w) {
         const int width = static_cast<int>(w);
@@ -38,7 +40,7 @@ std::optional<double> DrivingErrorVK(const TNewTabSheet& evaluated) {
 std::optional<WidthRangeMetres> UsableWidthRange(const TNewTabSheet& evaluated) {
     if (!evaluated.HasOptimum()) return std::nullopt;
     const double twice = evaluated.GetOptimalWidth() * 2;
-    const int last = LastCurveWidth(evaluated.GetBackuppstallning());
+    const int last = LastCurveWidthOf(evaluated);
     // Only a width of the span can be the optimum; anything else is a sheet never evaluated.
     if (!(twice >= FirstCurveWidth && twice <= last) || twice != std::floor(twice)) return std::nullopt;
     const int optimum = static_cast<int>(twice);
@@ -54,7 +56,7 @@ std::optional<WidthRangeMetres> UsableWidthRange(const TNewTabSheet& evaluated) 
 std::optional<SideBalance> SideBalanceOf(const TNewTabSheet& sheet) {
     std::int64_t left = 0;
     std::int64_t total = 0;
-    for (int tray = 1; tray <= TrayCount; ++tray) {
+    for (int tray = 1; tray <= sheet.GetTrayCount(); ++tray) {
         total += sheet.GetTrayAmount(tray);
         if (sheet.GetTrayPosition(tray) < 0.0) left += sheet.GetTrayAmount(tray);
     }

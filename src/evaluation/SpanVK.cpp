@@ -15,13 +15,11 @@ namespace kaldoventri {
 
 namespace {
 
-constexpr std::size_t N = TrayCount;
-
 // First k in 0..N with value(k) >= x (strict: value(k) > x), for values that
 // ascend with k and hold no NaN. The search walks from `hint`, which makes it
 // nearly free when the answer is close to the previous one.
 template <bool Strict, typename Value>
-std::size_t FirstFrom(std::size_t& hint, double x, Value value) {
+std::size_t FirstFrom(std::size_t N, std::size_t& hint, double x, Value value) {
     const auto below = [&](std::size_t k) { return Strict ? value(k) <= x : value(k) < x; };
     std::size_t k = hint;
     while (k > 0 && !below(k - 1)) --k;
@@ -32,7 +30,8 @@ std::size_t FirstFrom(std::size_t& hint, double x, Value value) {
 
 }  // namespace
 
-SpanVK::SpanVK(const TNewTabSheet& sheet) {
+SpanVK::SpanVK(const TNewTabSheet& sheet) : n_(static_cast<std::size_t>(sheet.GetTrayCount())) {
+    const std::size_t N = n_;
     for (std::size_t i = 0; i < N; ++i) {
         position_[i] = sheet.GetTrayPosition(static_cast<int>(i) + 1);
         amount_[i] = sheet.GetTrayAmount(static_cast<int>(i) + 1);
@@ -45,20 +44,21 @@ SpanVK::SpanVK(const TNewTabSheet& sheet) {
     const double never = std::numeric_limits<double>::quiet_NaN();  // equal to nothing
     left_.segmentWidth.fill(never);
     right_.segmentWidth.fill(never);
-    applies_ = PositionsAscend(position_);
+    applies_ = PositionsAscend(position_.data(), N);
 }
 
 void SpanVK::AddOverlap(Neighbour& n, double shift, std::size_t first, std::size_t end, Values& sums) {
+    const std::size_t N = n_;
     // Own trays before the neighbour's first tray or beyond its last get nothing.
     const auto own = [this](std::size_t k) { return position_[k]; };
     const auto theirs = [this, shift](std::size_t k) { return mirrored_[k] + shift; };
-    const std::size_t reached = std::clamp(FirstFrom<false>(n.reachedHint, theirs(0), own), first, end);
-    const std::size_t reachedEnd = std::clamp(FirstFrom<true>(n.reachedEndHint, theirs(N - 1), own), reached, end);
+    const std::size_t reached = std::clamp(FirstFrom<false>(N, n.reachedHint, theirs(0), own), first, end);
+    const std::size_t reachedEnd = std::clamp(FirstFrom<true>(N, n.reachedEndHint, theirs(N - 1), own), reached, end);
     if (reached == reachedEnd) return;
 
     // The own trays from `reached` on all lie at or before the neighbour's
     // last tray, so the walk below never runs past it.
-    std::size_t j = FirstFrom<false>(n.trayHint, position_[reached], theirs);
+    std::size_t j = FirstFrom<false>(N, n.trayHint, position_[reached], theirs);
     for (std::size_t i = reached; i < reachedEnd; ++i) {
         const double x = position_[i];
         while (!(theirs(j) >= x)) ++j;
@@ -79,15 +79,19 @@ void SpanVK::AddOverlap(Neighbour& n, double shift, std::size_t first, std::size
 }
 
 VKResult SpanVK::ResultAt(int w) {
+    const std::size_t N = n_;
     const double reach = w / 4.0;
     const double halfWidth = w / 2.0;
     // The positions ascend and hold no NaN, so the strip -reach <= x <= reach is one run of trays.
     const auto own = [this](std::size_t k) { return position_[k]; };
-    const std::size_t first = FirstFrom<false>(stripHint_, -reach, own);
-    const std::size_t end = std::max(first, FirstFrom<true>(stripEndHint_, reach, own));
+    const std::size_t first = FirstFrom<false>(N, stripHint_, -reach, own);
+    const std::size_t end = std::max(first, FirstFrom<true>(N, stripEndHint_, reach, own));
     // Each strip value is amount + left + right, added in that order; a
     // neighbour that does not reach a tray adds nothing, as adding 0 would.
-    Values values = amount_;
+    // Only the strip's trays are summed, so only they are copied.
+    Values values;
+    std::copy(amount_.begin() + static_cast<std::ptrdiff_t>(first), amount_.begin() + static_cast<std::ptrdiff_t>(end),
+              values.begin() + static_cast<std::ptrdiff_t>(first));
     AddOverlap(left_, -halfWidth, first, end, values);
     AddOverlap(right_, halfWidth, first, end, values);
     StripSums sums;

@@ -24,7 +24,7 @@ public:
     double At(int w) { return ResultAt(w).vk; }
 
 private:
-    using Values = std::array<double, TrayCount>;
+    using Values = std::array<double, 100>;
 
     // One neighbour pass. The slope of each of its segments is remembered with
     // the position difference it came from: for most layouts that difference
@@ -44,6 +44,7 @@ private:
     // the neighbour's trays lie at mirrored_[j] + shift.
     void AddOverlap(Neighbour& n, double shift, std::size_t first, std::size_t end, Values& sums);
 
+    std::size_t n_ = 0;  // trays of the sheet's kit
     std::size_t stripHint_ = 0;
     std::size_t stripEndHint_ = 0;
     Values position_{};

@@ -2,19 +2,37 @@
 // index (from a caller or from a damaged file) reaches outside the arrays.
 #include "TNewTabSheet.h"
 
+#include <algorithm>
+
 namespace kaldoventri {
 
 namespace {
 
-bool IsTray(int index) { return index >= 1 && index <= TrayCount; }
 bool IsCurveIndex(int index) { return index >= 1 && index <= MaxCurveWidth; }
 
+}  // namespace
+
+
+namespace {
+
 template <typename T, std::size_t N>
-T ReadTray(const std::array<T, N>& a, int index) {
-    return IsTray(index) ? a[static_cast<std::size_t>(index - 1)] : T{};
+T ReadTray(const std::array<T, N>& a, int index, int trays) {
+    return index >= 1 && index <= trays ? a[static_cast<std::size_t>(index - 1)] : T{};
 }
 
 }  // namespace
+
+void TNewTabSheet::SetKit(int layout, int trays, std::string name, WidthRange search) {
+    const int count = std::clamp(trays, 2, static_cast<int>(TrayRoom));
+    for (std::size_t i = static_cast<std::size_t>(Trays); i < static_cast<std::size_t>(count); ++i) {
+        TrayAmount[i] = 0;
+        TrayPosition[i] = 0.0;
+    }
+    Backuppstallning = layout;
+    Trays = count;
+    KitName = std::move(name);
+    OwnSearch = search;
+}
 
 void TNewTabSheet::SetVK(int index, double vk, bool computed) {
     if (!IsCurveIndex(index)) return;
@@ -31,21 +49,21 @@ bool TNewTabSheet::GetVKComputed(int index) const {
 }
 
 void TNewTabSheet::SetTrayAmount(std::int32_t value, int index) {
-    if (IsTray(index)) TrayAmount[static_cast<std::size_t>(index - 1)] = value;
+    if (index >= 1 && index <= Trays) TrayAmount[static_cast<std::size_t>(index - 1)] = value;
 }
 
-std::int32_t TNewTabSheet::GetTrayAmount(int index) const { return ReadTray(TrayAmount, index); }
-std::int32_t TNewTabSheet::GetLeftOverlap(int index) const { return ReadTray(LeftOverlap, index); }
-std::int32_t TNewTabSheet::GetRightOverlap(int index) const { return ReadTray(RightOverlap, index); }
-std::int64_t TNewTabSheet::GetTraySum(int index) const { return ReadTray(TraySum, index); }
+std::int32_t TNewTabSheet::GetTrayAmount(int index) const { return ReadTray(TrayAmount, index, Trays); }
+std::int32_t TNewTabSheet::GetLeftOverlap(int index) const { return ReadTray(LeftOverlap, index, Trays); }
+std::int32_t TNewTabSheet::GetRightOverlap(int index) const { return ReadTray(RightOverlap, index, Trays); }
+std::int64_t TNewTabSheet::GetTraySum(int index) const { return ReadTray(TraySum, index, Trays); }
 
 void TNewTabSheet::SetTrayPosition(int index, double metres) {
-    if (IsTray(index)) TrayPosition[static_cast<std::size_t>(index - 1)] = metres;
+    if (index >= 1 && index <= Trays) TrayPosition[static_cast<std::size_t>(index - 1)] = metres;
 }
 
-double TNewTabSheet::GetTrayPosition(int index) const { return ReadTray(TrayPosition, index); }
-double TNewTabSheet::GetLeftPosition(int index) const { return ReadTray(LeftPosition, index); }
-double TNewTabSheet::GetRightPosition(int index) const { return ReadTray(RightPosition, index); }
+double TNewTabSheet::GetTrayPosition(int index) const { return ReadTray(TrayPosition, index, Trays); }
+double TNewTabSheet::GetLeftPosition(int index) const { return ReadTray(LeftPosition, index, Trays); }
+double TNewTabSheet::GetRightPosition(int index) const { return ReadTray(RightPosition, index, Trays); }
 
 void TNewTabSheet::SetDescription(std::string godselFabrikat, std::string spridarFabrikat, std::string godselMedel,
                                   std::string spridarModell, std::int32_t backuppstallning, std::int32_t aBredd,
@@ -55,6 +73,8 @@ void TNewTabSheet::SetDescription(std::string godselFabrikat, std::string sprida
     GodselMedel = std::move(godselMedel);
     SpridarModell = std::move(spridarModell);
     Backuppstallning = backuppstallning;
+    // The built-in layouts have 26 trays; an own kit keeps the count SetKit gave it.
+    if (backuppstallning != 2) Trays = TrayCount;
     ABredd = aBredd;
     SpridarInstallning = std::move(spridarInstallning);
     Produktionsplats = std::move(produktionsplats);

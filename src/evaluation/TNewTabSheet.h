@@ -1,11 +1,12 @@
-// One open spreader test: the 26 tray amounts and positions, the description of
-// the test, its working width and layout, and every result the evaluation
-// derives from them. The main window shows one sheet per tab; the sheet itself
-// knows nothing of windows.
+// One open spreader test: the tray amounts and positions of its kit (26 trays
+// in the built-in layouts, 2 to 100 in an own kit), the description of the
+// test, its working width and layout, and every result the evaluation derives
+// from them. The main window shows one sheet per tab; the sheet itself knows
+// nothing of windows.
 //
-// Tray arrays are indexed 1..26 and the VK curve 1..101 (half-metres) at every
-// interface. An index outside those ranges reads 0 and writes nowhere, so a
-// damaged value from a file can never reach outside the arrays.
+// Tray arrays are indexed 1..GetTrayCount() and the VK curve 1..101
+// (half-metres) at every interface. An index outside those ranges reads 0 and
+// writes nowhere, so a damaged value from a file can never reach outside the arrays.
 #pragma once
 
 #include <array>
@@ -45,8 +46,16 @@ public:
     double GetYScaleFactor() const { return YScaleFactor; }
 
     void SetTrayCount(std::int32_t n) { TrayCountField = n; }
-    // Always 26, whatever the field holds.
-    std::int32_t GetTrayCount() const { return TrayCount; }
+    // The number of trays of the sheet's kit (26 for the built-in layouts),
+    // whatever the field holds.
+    std::int32_t GetTrayCount() const { return Trays; }
+
+    // The kit: layout code (0, 1, or 2 for an own kit), tray count (brought
+    // into 2..100), and an own kit's name and optimum search range. Amounts
+    // and positions of trays the kit gains start at 0; the caller places them.
+    void SetKit(int layout, int trays, std::string name, WidthRange search);
+    const std::string& GetKitName() const { return KitName; }
+    WidthRange GetOwnSearchRange() const { return OwnSearch; }
 
     void SetYAxisMax(std::int32_t v) { YAxisMax = v; }
     std::int32_t GetYAxisMax() const { return YAxisMax; }
@@ -126,8 +135,12 @@ public:
     void EvaluateWidth(OverlapScan scan = OverlapScan::Merged);
 
 private:
-    void Overlap(const std::array<double, TrayCount>& neighbourPosition, bool reversed,
-                 std::array<std::int32_t, TrayCount>& overlap, OverlapScan scan) const;
+    // Room for the largest kit.
+    static constexpr std::size_t TrayRoom = 100;
+    using Positions = std::array<double, TrayRoom>;
+
+    void Overlap(const Positions& neighbourPosition, bool reversed, std::array<std::int32_t, TrayRoom>& overlap,
+                 OverlapScan scan) const;
     void ScaleYAxis(std::int64_t peak);
     bool InMiddleStrip(int trayIndex0) const;
 
@@ -140,6 +153,7 @@ private:
     std::int32_t MouseY = 0;
     double YScaleFactor = 0.0;
     std::int32_t TrayCountField = 0;
+    std::int32_t Trays = TrayCount;
     std::int32_t YAxisMax = 0;
     std::int32_t CalcWidth = 0;
     std::int32_t PercentScale = 0;
@@ -149,14 +163,14 @@ private:
     std::string Title;
     std::array<double, MaxCurveWidth> VKCurve{};  // entry i-1 holds the VK at i half-metres
     std::array<bool, MaxCurveWidth> VKComputed{};
-    // Per-tray storage, tray 1 at element 0.
-    std::array<std::int32_t, TrayCount> TrayAmount{};
-    std::array<std::int32_t, TrayCount> LeftOverlap{};
-    std::array<std::int32_t, TrayCount> RightOverlap{};
-    std::array<std::int64_t, TrayCount> TraySum{};
-    std::array<double, TrayCount> TrayPosition{};
-    std::array<double, TrayCount> LeftPosition{};
-    std::array<double, TrayCount> RightPosition{};
+    // Per-tray storage, tray 1 at element 0; trays 1..Trays are used.
+    std::array<std::int32_t, TrayRoom> TrayAmount{};
+    std::array<std::int32_t, TrayRoom> LeftOverlap{};
+    std::array<std::int32_t, TrayRoom> RightOverlap{};
+    std::array<std::int64_t, TrayRoom> TraySum{};
+    Positions TrayPosition{};
+    Positions LeftPosition{};
+    Positions RightPosition{};
     std::string GodselFabrikat;
     std::string GodselMedel;
     std::string Produktionsplats;
@@ -166,6 +180,8 @@ private:
     std::int32_t Backuppstallning = 0;
     std::string SpridarInstallning;
     std::string Origin;
+    std::string KitName;
+    WidthRange OwnSearch{FirstCurveWidth, FirstCurveWidth};
 };
 
 }  // namespace kaldoventri

@@ -32,11 +32,11 @@ struct WidthRange {
 };
 WidthRange OptimumSearchRange(int layout);
 
-// True when the positions never decrease from tray to tray (false for NaN).
-inline bool PositionsAscend(const std::array<double, TrayCount>& p) {
-    for (std::size_t i = 1; i < p.size(); ++i)
+// True when the first `count` positions never decrease from tray to tray (false for NaN).
+inline bool PositionsAscend(const double* p, std::size_t count) {
+    for (std::size_t i = 1; i < count; ++i)
         if (!(p[i - 1] <= p[i])) return false;
-    return true;
+    return count == 0 || p[0] == p[0];
 }
 
 }  // namespace kaldoventri

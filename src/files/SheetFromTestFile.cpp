@@ -3,17 +3,19 @@
 
 #include "WholeNumber.h"
 #include "evaluation/DrivingPattern.h"
-#include "evaluation/TrayLayout.h"
+#include "evaluation/TrayKit.h"
 
 namespace kaldoventri {
 
 std::variant<TrayAmounts, TestFileError> CompleteTrayAmounts(const TestFileContents& contents,
                                                              const std::optional<TrayAmounts>& shownAmounts) {
+    const qsizetype trays = contents.Kit ? static_cast<qsizetype>(contents.Kit->positions.size()) : TrayCount;
     const qsizetype given = contents.TrayValues.size();
-    if (given < TrayCount && !shownAmounts)
+    const qsizetype shown = shownAmounts ? static_cast<qsizetype>(shownAmounts->size()) : 0;
+    if (given < trays && shown < trays)
         return TestFileError{TestFileError::Kind::NotAnInteger, QString(), NotAValidIntegerMessage(u"")};
-    TrayAmounts amounts{};
-    for (qsizetype i = 0; i < TrayCount; ++i) {
+    TrayAmounts amounts(static_cast<std::size_t>(trays));
+    for (qsizetype i = 0; i < trays; ++i) {
         const auto tray = static_cast<std::size_t>(i);
         amounts[tray] = i < given ? contents.TrayValues[i] : (*shownAmounts)[tray];
     }
@@ -25,9 +27,10 @@ void FillSheetFromTestFile(TNewTabSheet& sheet, const TestFileContents& contents
                          contents.GodselMedel.toStdString(), contents.SpridarModell.toStdString(),
                          contents.Backuppstallning, contents.ABredd, contents.SpridarInstallning.toStdString(),
                          contents.Produktionsplats.toStdString());
-    for (int tray = 1; tray <= TrayCount; ++tray) {
-        sheet.SetTrayAmount(amounts[static_cast<std::size_t>(tray - 1)], tray);
-        sheet.SetTrayPosition(tray, TrayPlacementFor(contents.Backuppstallning, tray));
+    ApplyKit(contents.Kit ? *contents.Kit : BuiltInKit(contents.Backuppstallning), sheet);
+    for (int tray = 1; tray <= sheet.GetTrayCount(); ++tray) {
+        const auto i = static_cast<std::size_t>(tray - 1);
+        sheet.SetTrayAmount(i < amounts.size() ? amounts[i] : 0, tray);
     }
     SetDrivingPattern(sheet, contents.Pattern);
     sheet.SetOrigin(contents.Origin.toStdString());

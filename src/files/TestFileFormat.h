@@ -10,6 +10,9 @@
 namespace kaldoventri::testfile {
 
 inline constexpr QByteArrayView MagicLine = "Kaldoventri";
+// The first line of a test of an own tray kit: older versions of the program
+// refuse such a file as no test file instead of reading its trays wrongly.
+inline constexpr QByteArrayView MagicLineOwnKit = "Kaldoventri,2";
 inline constexpr QByteArrayView KeyNormal = "Normal";
 inline constexpr QByteArrayView KeySpridarFabrikat = "SpridarFabrikat";
 inline constexpr QByteArrayView KeySpridarModell = "SpridarModell";
@@ -26,6 +29,11 @@ inline constexpr QByteArrayView KeyBackuppstallning = "Backuppst\xE4llning";
 // back-and-forth file stays as it always was.
 inline constexpr QByteArrayView KeyKormonster = "K\xF6rm\xF6nster";
 inline constexpr QByteArrayView RacetrackValue = "Varv";
+
+// The lines of an own kit, after "Backuppställning,2".
+inline constexpr QByteArrayView KeyBackpositioner = "Backpositioner";
+inline constexpr QByteArrayView KeySokomrade = "S\xF6komr\xE5" "de";
+inline constexpr QByteArrayView KeyUppstallningsnamn = "Uppst\xE4llningsnamn";
 
 // An optional line after them for a sheet that was not typed in, such as the
 // mean of replicates: "Ursprung,Medelvärde av Blad1, Blad2".

@@ -11,9 +11,11 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
 #include <variant>
 
 #include "evaluation/DrivingPattern.h"
+#include "evaluation/TrayKit.h"
 #include "evaluation/TrayLayout.h"
 
 namespace kaldoventri {
@@ -48,6 +50,9 @@ struct TestFileContents {
     // Racetrack only when the last "Körmönster" line's value is "Varv".
     DrivingPattern Pattern = DrivingPattern::BackAndForth;
     QString Origin;  // "Ursprung": where an averaged sheet came from
+    // An own kit, from a file whose first line is "Kaldoventri,2"; a file of a
+    // built-in layout has none and takes the layout's.
+    std::optional<TrayKit> Kit;
 };
 
 struct TestFileError {

@@ -4,6 +4,7 @@
 #include "Cp1252.h"
 #include "TestFileFormat.h"
 #include "display/LocaleText.h"
+#include "evaluation/DisplayText.h"
 
 namespace kaldoventri {
 
@@ -20,8 +21,7 @@ void AppendLine(QByteArray& out, QByteArrayView key, QStringView value) {
 
 TestFileValues MakeTestFileValues(const TNewTabSheet& sheet, const QLocale& locale) {
     TestFileValues values;
-    for (int tray = 1; tray <= TrayCount; ++tray)
-        values.TrayTexts[static_cast<std::size_t>(tray - 1)] = QString::number(sheet.GetTrayAmount(tray));
+    for (int tray = 1; tray <= sheet.GetTrayCount(); ++tray) values.TrayTexts.push_back(QString::number(sheet.GetTrayAmount(tray)));
     values.SpridarFabrikat = QString::fromStdString(sheet.GetSpridarFabrikat());
     values.SpridarModell = QString::fromStdString(sheet.GetSpridarModell());
     values.SpridarInstallning = QString::fromStdString(sheet.GetSpridarInstallning());
@@ -33,6 +33,7 @@ TestFileValues MakeTestFileValues(const TNewTabSheet& sheet, const QLocale& loca
     values.Backuppstallning = sheet.GetBackuppstallning();
     values.Pattern = DrivingPatternOf(sheet);
     values.Origin = QString::fromStdString(sheet.GetOrigin());
+    if (sheet.GetBackuppstallning() == LayoutOwn) values.Kit = KitOf(sheet);
     return values;
 }
 
@@ -40,7 +41,7 @@ QByteArray WriteTestFile(const TestFileValues& values) {
     using namespace testfile;
     QByteArray out;
     out.reserve(1024);
-    out.append(MagicLine);
+    out.append(values.Kit ? MagicLineOwnKit : MagicLine);
     out.append(LineEnd);
 
     out.append(KeyNormal);
@@ -60,7 +61,16 @@ QByteArray WriteTestFile(const TestFileValues& values) {
     out.append(SeparatorLine);
     out.append(LineEnd);
     AppendLine(out, KeyABredd, QString::number(values.ABredd));
-    AppendLine(out, KeyBackuppstallning, QString::number(values.Backuppstallning));
+    AppendLine(out, KeyBackuppstallning, QString::number(values.Kit ? LayoutOwn : values.Backuppstallning));
+    if (values.Kit) {
+        // Positions with a decimal point, whatever the locale: the file is read everywhere.
+        QStringList positions;
+        for (const double p : values.Kit->positions) positions << QString::fromStdString(FormatGeneral(p, "."));
+        AppendLine(out, KeyBackpositioner, positions.join(QLatin1Char(',')));
+        AppendLine(out, KeySokomrade,
+                   QStringLiteral("%1,%2").arg(values.Kit->search.first).arg(values.Kit->search.last));
+        AppendLine(out, KeyUppstallningsnamn, QString::fromStdString(values.Kit->name));
+    }
     if (values.Pattern == DrivingPattern::Racetrack) {
         out.append(KeyKormonster);
         out.append(',');

@@ -6,17 +6,19 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <array>
+#include <optional>
+#include <vector>
 
 #include "evaluation/DrivingPattern.h"
 #include "evaluation/TNewTabSheet.h"
+#include "evaluation/TrayKit.h"
 #include "evaluation/TrayLayout.h"
 
 namespace kaldoventri {
 
 // Everything a test file holds, as the texts that will be written.
 struct TestFileValues {
-    std::array<QString, TrayCount> TrayTexts;  // tray 1 first
+    std::vector<QString> TrayTexts;  // tray 1 first
     QString SpridarFabrikat;
     QString SpridarModell;
     QString SpridarInstallning;
@@ -28,6 +30,7 @@ struct TestFileValues {
     qint32 Backuppstallning = Layout12m;
     DrivingPattern Pattern = DrivingPattern::BackAndForth;
     QString Origin;  // written only when there is one
+    std::optional<TrayKit> Kit;  // an own kit; a built-in layout has none
 };
 
 // The values of `sheet` as the main window shows them: its stored amounts, its
@@ -35,7 +38,8 @@ struct TestFileValues {
 TestFileValues MakeTestFileValues(const TNewTabSheet& sheet, const QLocale& locale = QLocale());
 
 // The complete file: twelve lines in code page 1252, each ending with CR LF,
-// and "Körmönster,Varv" as a thirteenth for a racetrack sheet.
+// and "Körmönster,Varv" as a thirteenth for a racetrack sheet. A test of an
+// own kit begins "Kaldoventri,2" and gives its kit after "Backuppställning".
 // No value can break a line or end the text early (see EncodeCp1252).
 QByteArray WriteTestFile(const TestFileValues& values);
 

@@ -2,6 +2,7 @@
 #include "report/CsvTable.h"
 
 #include "display/LocaleText.h"
+#include "evaluation/TrayKit.h"
 #include "evaluation/WorkingWidth.h"
 #include "report/SummaryRow.h"
 
@@ -36,7 +37,7 @@ QByteArray CsvStart(const QLocale& locale) {
 
 QByteArray CsvLine(const ReportTest& test, const QLocale& locale) {
     QStringList fields = test.row;
-    const int last = LastCurveWidth(test.sheet.GetBackuppstallning());
+    const int last = LastCurveWidthOf(test.sheet);
     for (int w = FirstCurveWidth; w <= WidestWorkingWidth; ++w)
         fields << (w <= last && test.sheet.GetVKComputed(w) ? FormatNumber(test.sheet.GetVK(w), locale) : QString());
     return CsvRecord(fields);

@@ -7,6 +7,7 @@
 #include "evaluation/DrivingPattern.h"
 #include "evaluation/FigureTexts.h"
 #include "evaluation/SheetFigures.h"
+#include "evaluation/TrayKit.h"
 
 namespace kaldoventri {
 
@@ -22,7 +23,7 @@ QStringList SummaryHeaders() {
 std::optional<Optimum> OptimumOf(const TNewTabSheet& evaluated) {
     if (!evaluated.HasOptimum()) return std::nullopt;
     const double twice = evaluated.GetOptimalWidth() * 2;
-    if (!(twice >= FirstCurveWidth && twice <= LastCurveWidth(evaluated.GetBackuppstallning())) ||
+    if (!(twice >= FirstCurveWidth && twice <= LastCurveWidthOf(evaluated)) ||
         twice != std::floor(twice))
         return std::nullopt;
     const int width = static_cast<int>(twice);
@@ -41,7 +42,7 @@ QStringList SummaryCells(const QString& name, const TNewTabSheet& s, const QLoca
             FromUtf8(s.GetSpridarInstallning()),
             FromUtf8(s.GetGodselMedel()),
             FromUtf8(s.GetGodselFabrikat()),
-            FromUtf8(LayoutName(s.GetBackuppstallning())),
+            FromUtf8(KitNameOf(s)),
             WidthText(s.GetABredd(), locale),
             FromUtf8(DrivingPatternName(DrivingPatternOf(s))),
             FromUtf8(VKText(figures, separator)),

@@ -11,9 +11,10 @@ SheetSettings SettingsOf(const TNewTabSheet& sheet) {
     settings.fertiliserName = QString::fromStdString(sheet.GetGodselMedel());
     settings.fertiliserMaker = QString::fromStdString(sheet.GetGodselFabrikat());
     settings.productionSite = QString::fromStdString(sheet.GetProduktionsplats());
-    settings.layout = sheet.GetBackuppstallning() == Layout12m ? Layout12m : Layout24m;
+    settings.kit = KitOf(sheet);
     settings.workingWidth = sheet.GetABredd();
-    for (int tray = 1; tray <= TrayCount; ++tray)
+    settings.amounts.assign(static_cast<std::size_t>(sheet.GetTrayCount()), 0);
+    for (int tray = 1; tray <= sheet.GetTrayCount(); ++tray)
         settings.amounts[static_cast<std::size_t>(tray - 1)] = sheet.GetTrayAmount(tray);
     return settings;
 }
@@ -21,11 +22,12 @@ SheetSettings SettingsOf(const TNewTabSheet& sheet) {
 void ApplySettings(const SheetSettings& settings, TNewTabSheet& sheet) {
     sheet.SetDescription(settings.fertiliserMaker.toStdString(), settings.spreaderMaker.toStdString(),
                          settings.fertiliserName.toStdString(), settings.spreaderModel.toStdString(),
-                         settings.layout, settings.workingWidth, settings.spreaderSetting.toStdString(),
+                         settings.kit.layout, settings.workingWidth, settings.spreaderSetting.toStdString(),
                          settings.productionSite.toStdString());
-    for (int tray = 1; tray <= TrayCount; ++tray) {
-        sheet.SetTrayAmount(settings.amounts[static_cast<std::size_t>(tray - 1)], tray);
-        sheet.SetTrayPosition(tray, TrayPlacementFor(settings.layout, tray));
+    ApplyKit(settings.kit, sheet);
+    for (int tray = 1; tray <= sheet.GetTrayCount(); ++tray) {
+        const auto i = static_cast<std::size_t>(tray - 1);
+        sheet.SetTrayAmount(i < settings.amounts.size() ? settings.amounts[i] : 0, tray);
     }
 }
 

@@ -1,16 +1,16 @@
-// What the test entry dialog holds for one test: its description, tray
-// layout, working width and the 26 tray amounts. A new sheet is made from
-// these values and a sheet's settings are changed with them; the dialog is
-// filled from a sheet's values when it is shown and read after OK.
+// What the test entry dialog holds for one test: its description, tray kit,
+// working width and tray amounts. A new sheet is made from these values and a
+// sheet's settings are changed with them; the dialog is filled from a sheet's
+// values when it is shown and read after OK.
 #pragma once
 
 #include <QString>
 #include <QtGlobal>
 
-#include <array>
+#include <vector>
 
 #include "evaluation/TNewTabSheet.h"
-#include "evaluation/TrayLayout.h"
+#include "evaluation/TrayKit.h"
 
 namespace kaldoventri {
 
@@ -21,16 +21,16 @@ struct SheetSettings {
     QString fertiliserName;   // GodselMedel
     QString fertiliserMaker;  // GodselFabrikat
     QString productionSite;   // Produktionsplats
-    int layout = Layout12m;
+    TrayKit kit = BuiltInKit(Layout12m);
     int workingWidth = DefaultWorkingWidth;  // half-metres
-    std::array<qint32, TrayCount> amounts{};  // tray 1 first
+    std::vector<qint32> amounts = std::vector<qint32>(TrayCount);  // one per tray of the kit, tray 1 first
 };
 
-// The settings a sheet holds now. Every layout code other than 0 is "24 m".
+// The settings a sheet holds now. Every layout code other than 0 and 2 is "24 m".
 SheetSettings SettingsOf(const TNewTabSheet& sheet);
 
-// Writes the settings into a sheet: description, amounts and the tray
-// positions of the layout. The sheet is not evaluated.
+// Writes the settings into a sheet: description, kit (tray count, positions,
+// search range) and amounts. The sheet is not evaluated.
 void ApplySettings(const SheetSettings& settings, TNewTabSheet& sheet);
 
 }  // namespace kaldoventri

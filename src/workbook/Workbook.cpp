@@ -49,11 +49,12 @@ const TNewTabSheet& Workbook::AddSheet(const SheetSettings& settings) {
 const TNewTabSheet* Workbook::AddAveragedSheet(const std::vector<int>& indices) {
     std::vector<const TNewTabSheet*> chosen;
     for (const int index : indices)
-        if (const TNewTabSheet* sheet = Sheet(index)) chosen.push_back(sheet);
+        if (const TNewTabSheet* sheet = Sheet(index); sheet != nullptr && (chosen.empty() || SameKit(*sheet, *chosen.front())))
+            chosen.push_back(sheet);
     if (chosen.size() < 2) return nullptr;
     SheetSettings settings = SettingsOf(*chosen.front());
     const auto means = AveragedAmounts(chosen);
-    std::copy(means.begin(), means.end(), settings.amounts.begin());
+    settings.amounts.assign(means.begin(), means.end());
     auto sheet = std::make_unique<TNewTabSheet>();
     kaldoventri::ApplySettings(settings, *sheet);
     kaldoventri::SetDrivingPattern(*sheet, DrivingPatternOf(*chosen.front()));
@@ -68,8 +69,7 @@ std::optional<OpenFailure> Workbook::OpenSheet(const QString& path) {
     std::optional<TrayAmounts> shown;
     if (const TNewTabSheet* current = CurrentSheet()) {
         shown.emplace();
-        for (int tray = 1; tray <= TrayCount; ++tray)
-            (*shown)[static_cast<std::size_t>(tray - 1)] = current->GetTrayAmount(tray);
+        for (int tray = 1; tray <= current->GetTrayCount(); ++tray) shown->push_back(current->GetTrayAmount(tray));
     }
     auto read = ReadTestSheet(path, yScaleMode_, shown);
     if (auto* failure = std::get_if<OpenFailure>(&read)) return std::move(*failure);
@@ -113,8 +113,9 @@ void Workbook::SetDrivingPattern(DrivingPattern pattern) {
 bool Workbook::Store(const TrayEntries& amounts) {
     TNewTabSheet* sheet = Editable();
     if (sheet == nullptr) return false;
-    for (int tray = 1; tray <= TrayCount; ++tray)
-        if (const auto& amount = amounts[static_cast<std::size_t>(tray - 1)]) sheet->SetTrayAmount(*amount, tray);
+    const auto trays = std::min(amounts.size(), static_cast<std::size_t>(sheet->GetTrayCount()));
+    for (std::size_t i = 0; i < trays; ++i)
+        if (const auto& amount = amounts[i]) sheet->SetTrayAmount(*amount, static_cast<int>(i) + 1);
     return true;
 }
 

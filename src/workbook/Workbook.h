@@ -23,7 +23,7 @@
 namespace kaldoventri {
 
 // Amounts typed into the window's tray fields, tray 1 first; an empty field has none.
-using TrayEntries = std::array<std::optional<qint32>, TrayCount>;
+using TrayEntries = std::vector<std::optional<qint32>>;
 
 class Workbook : public QObject {
     Q_OBJECT

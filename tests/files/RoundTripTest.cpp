@@ -99,10 +99,10 @@ TEST(RoundTripTest, TenThousandRandomSheets) {
         const TestFileContents contents = testing::ContentsOf(testing::ReadBytes(file));
         ASSERT_EQ(contents.TrayValues.size(), TrayCount) << file.toStdString();
         const auto amounts = CompleteTrayAmounts(contents, std::nullopt);
-        ASSERT_TRUE((std::holds_alternative<std::array<qint32, TrayCount>>(amounts)));
+        ASSERT_TRUE((std::holds_alternative<TrayAmounts>(amounts)));
 
         TNewTabSheet reread;
-        FillSheetFromTestFile(reread, contents, std::get<std::array<qint32, TrayCount>>(amounts));
+        FillSheetFromTestFile(reread, contents, std::get<TrayAmounts>(amounts));
         CalculateSheet(reread, yScaleMode);
         ExpectSameSheet(original, reread);
     }

@@ -240,9 +240,7 @@ struct CompleteCase {
 };
 
 TrayAmounts Shown(qint32 amount) {
-    TrayAmounts amounts;
-    amounts.fill(amount);
-    return amounts;
+    return TrayAmounts(TrayCount, amount);
 }
 
 class CompleteTrayAmountsTest : public ::testing::TestWithParam<CompleteCase> {};
@@ -258,8 +256,8 @@ TEST_P(CompleteTrayAmountsTest, MissingTraysKeepTheShownAmounts) {
         EXPECT_EQ(std::get<TestFileError>(amounts).kind, TestFileError::Kind::NotAnInteger);
         return;
     }
-    ASSERT_TRUE((std::holds_alternative<std::array<qint32, TrayCount>>(amounts)));
-    const auto& a = std::get<std::array<qint32, TrayCount>>(amounts);
+    ASSERT_TRUE((std::holds_alternative<TrayAmounts>(amounts)));
+    const auto& a = std::get<TrayAmounts>(amounts);
     EXPECT_EQ(a[0], 5);
     EXPECT_EQ(a[1], 7);
     EXPECT_EQ(a[25], 40);
@@ -276,8 +274,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FillSheetFromTestFileTest, GivesTheSheetAsReadingLeavesIt) {
     const TestFileContents contents = ContentsOf(ReadBytes(Replaced(KnownFile, "ABredd,25", "ABredd,0")));
-    std::array<qint32, TrayCount> amounts{};
-    for (int i = 0; i < TrayCount; ++i) amounts[i] = contents.TrayValues[i];
+    const TrayAmounts amounts(contents.TrayValues.begin(), contents.TrayValues.end());
     TNewTabSheet sheet;
     FillSheetFromTestFile(sheet, contents, amounts);
     EXPECT_EQ(sheet.GetSpridarInstallning(), "18, v\u00E4nster skiva");

@@ -114,7 +114,7 @@ TEST_P(OneEvaluationTest, EachChangeEvaluatesOnceAndNotifiesOnce) {
 }
 
 TrayEntries Tray(int tray, qint32 amount) {
-    TrayEntries entries;
+    TrayEntries entries(TrayCount);
     entries[static_cast<std::size_t>(tray - 1)] = amount;
     return entries;
 }

@@ -16,7 +16,8 @@ qint32 TrayAmountOrError(const QString& text) {
 
 TrayReading ReadTrayTexts(const QStringList& texts) {
     TrayReading reading;
-    for (qsizetype i = 0; i < texts.size() && i < TrayCount; ++i) {
+    reading.amounts.resize(static_cast<std::size_t>(texts.size()));
+    for (qsizetype i = 0; i < texts.size(); ++i) {
         const QString& text = texts[i];
         if (text.isEmpty()) {
             reading.anyEmpty = true;

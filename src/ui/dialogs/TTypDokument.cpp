@@ -185,9 +185,10 @@ void TTypDokument::ShowSettings(const SheetSettings& settings) {
     GMedel_Edit->setText(settings.fertiliserName);
     GFabrikat_Edit->setText(settings.fertiliserMaker);
     GPLats_Edit->setText(settings.productionSite);
-    SpridarTyp_RadioGroup->SetItemIndex(settings.layout);
-    SetLayout(settings.layout);
-    for (int tray = 1; tray <= TrayCount; ++tray) SetTrayValue(settings.amounts[static_cast<std::size_t>(tray - 1)], tray);
+    SpridarTyp_RadioGroup->SetItemIndex(settings.kit.layout);
+    SetLayout(settings.kit.layout);
+    for (int tray = 1; tray <= TrayCount && tray <= static_cast<int>(settings.amounts.size()); ++tray)
+        SetTrayValue(settings.amounts[static_cast<std::size_t>(tray - 1)], tray);
     UpDown2->SetPosition(settings.workingWidth);
 }
 
@@ -201,7 +202,7 @@ SheetSettings TTypDokument::Settings() const {
     settings.fertiliserName = GetFertiliserName();
     settings.fertiliserMaker = GetFertiliserMaker();
     settings.productionSite = GetProductionSite();
-    settings.layout = GetLayout();
+    settings.kit = BuiltInKit(GetLayout());
     settings.workingWidth = GetWorkingWidth();
     return settings;
 }

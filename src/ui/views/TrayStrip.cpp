@@ -139,8 +139,7 @@ TrayReading TrayStrip::Read() const {
 
 TrayEntries TrayStrip::WholeNumbers() const {
     TrayEntries amounts;
-    for (int tray = 1; tray <= TrayCount; ++tray)
-        amounts[static_cast<std::size_t>(tray - 1)] = TrayAmountOf(Field(tray)->text());
+    for (int tray = 1; tray <= TrayCount; ++tray) amounts.push_back(TrayAmountOf(Field(tray)->text()));
     return amounts;
 }
 

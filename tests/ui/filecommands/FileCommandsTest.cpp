@@ -117,7 +117,7 @@ private slots:
         settings.spreaderMaker = QStringLiteral("Bogballe");
         settings.fertiliserName = QStringLiteral("NS 27-4");
         settings.spreaderModel = QStringLiteral("M2W Plus");
-        settings.layout = 0;
+        settings.kit = BuiltInKit(0);
         settings.workingWidth = 25;
         settings.spreaderSetting = QStringLiteral("34, vänster");
         settings.productionSite = QStringLiteral("Glomfjord");
