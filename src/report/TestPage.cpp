@@ -106,11 +106,9 @@ void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test) {
 
     const int diagramHeight = static_cast<int>(right.height() * DiagramShare);
     DrawSpreadDiagram(frame, QRect(right.left(), right.top(), right.width(), diagramHeight), s);
-    const int legendHeight = ReportPageFrame::Mm(5);
-    const QRect curve(right.left(), right.top() + diagramHeight + section, right.width(),
-                      right.height() - diagramHeight - section - legendHeight);
-    DrawVKCurve(frame, curve, s);
-    DrawClassLegend(frame, QRect(curve.left(), curve.bottom() + 1, curve.width(), legendHeight));
+    // The curve carries its own legend of the bands and the search range.
+    DrawVKCurve(frame, QRect(right.left(), right.top() + diagramHeight + section, right.width(),
+                             right.height() - diagramHeight - section), s);
 }
 
 void DrawUnreadableTestPage(const ReportPageFrame& frame, const QString& error) {

@@ -7,8 +7,6 @@
 
 #include <algorithm>
 
-#include "drawing/VKCurveStyle.h"
-#include "evaluation/SheetFigures.h"
 #include "evaluation/TNewTabSheet.h"
 #include "files/LocaleNumber.h"
 #include "report/ReportPageFrame.h"
@@ -84,34 +82,6 @@ int DrawTrayTable(const ReportPageFrame& frame, QRect area, const TNewTabSheet& 
         bottom = std::max(bottom, y);
     }
     return bottom;
-}
-
-void DrawClassLegend(const ReportPageFrame& frame, QRect area) {
-    QPainter& p = frame.Painter();
-    p.setFont(PageFont());
-    const QFontMetrics metrics(p.font(), &frame.Writer());
-    const ToleranceClass classes[] = {ToleranceClass::MycketBra, ToleranceClass::Bra, ToleranceClass::Godtagbar,
-                                      ToleranceClass::Otillracklig};
-    const QString limits[] = {QStringLiteral("under 5 %"), QStringLiteral("under 10 %"), QStringLiteral("under 15 %"),
-                              QStringLiteral("15 % och mer")};
-    const int square = metrics.ascent();
-    const int y = area.top() + (area.height() - square) / 2;
-    int x = area.left();
-    for (int i = 0; i < 4; ++i) {
-        const Colour c = VKBandColours[i];
-        p.setPen(QPen(Qt::gray, ReportPageFrame::Mm(0.1)));
-        p.setBrush(QColor(c.red, c.green, c.blue));
-        p.drawRect(x, y, square, square);
-        x += square + ReportPageFrame::Mm(1.5);
-        const std::string_view name = ToleranceClassName(classes[i]);
-        const QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
-                             QStringLiteral(": ") + limits[i];
-        p.setPen(Qt::black);
-        p.drawText(QRect(x, area.top(), metrics.horizontalAdvance(text), area.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                   text);
-        x += metrics.horizontalAdvance(text) + ReportPageFrame::Mm(6);
-    }
-    p.setBrush(Qt::NoBrush);
 }
 
 }  // namespace kaldoventri

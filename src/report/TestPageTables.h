@@ -1,5 +1,5 @@
-// The text blocks of a test's page: labelled facts under a heading, the 26
-// tray amounts with their positions, and the legend of the tolerance classes.
+// The text blocks of a test's page: labelled facts under a heading and the 26
+// tray amounts with their positions.
 // Each draws from the top of its area and gives the y where it ended.
 #pragma once
 
@@ -22,9 +22,6 @@ int DrawFacts(const ReportPageFrame& frame, QRect area, const QString& heading, 
 
 // Two blocks of 13 trays side by side: "Back", "Läge (m)", "Mängd".
 int DrawTrayTable(const ReportPageFrame& frame, QRect area, const TNewTabSheet& sheet);
-
-// One line of coloured squares naming the four classes.
-void DrawClassLegend(const ReportPageFrame& frame, QRect area);
 
 // The text size of a test's page.
 inline constexpr int PagePoints = 8;
