@@ -5,9 +5,10 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <limits>
 
 #include "drawing/PainterSurface.h"
-#include "drawing/TPrintDiagram.h"
+#include "drawing/DiagramRenderer.h"
 #include "drawing/VKCurveRenderer.h"
 #include "report/SummaryRow.h"
 #include "report/TestPageTables.h"
@@ -27,6 +28,24 @@ constexpr double DiagramShare = 0.56;
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
+// The printed page's diagram, except that makes long enough to push the VK
+// and the working width off the box are shortened in the middle: the page
+// prints them whole beside it.
+class PageDiagram : public DiagramRenderer {
+public:
+    PageDiagram() : DiagramRenderer(HeaderThatFits()) {
+        SetTrayMarking(1);
+        SetShowMetres(true);
+    }
+
+private:
+    static DiagramStyle HeaderThatFits() {
+        DiagramStyle style = PrintStyle;
+        style.header.shortenToFit = true;
+        return style;
+    }
+};
+
 void DrawSpreadDiagram(const ReportPageFrame& frame, QRect box, const TNewTabSheet& evaluated) {
     QPainter& p = frame.Painter();
     const double scale = std::min(static_cast<double>(box.width()) / DiagramPageWidth,
@@ -43,7 +62,7 @@ void DrawSpreadDiagram(const ReportPageFrame& frame, QRect box, const TNewTabShe
         // The drawing may set the sheet's Y axis; the page's copy takes it.
         TNewTabSheet sheet = evaluated;
         PainterSurface surface(p, DiagramPageWidth, DiagramPageHeight);
-        TPrintDiagram().DrawDiagram(&sheet, surface);
+        PageDiagram().DrawDiagram(&sheet, surface);
     }
     p.restore();
     p.setPen(QPen(Qt::gray, ReportPageFrame::Mm(0.15)));
@@ -84,6 +103,29 @@ Facts Columns(const QStringList& cells, int first, int end) {
     return facts;
 }
 
+// Every value is printed whole where the left column holds them all; where
+// absurdly long texts would run off the page, the longest are shortened to
+// the most lines per value that still fits.
+int LinesPerValue(const ReportPageFrame& frame, int width, int room, const QList<QPair<QString, Facts>>& blocks) {
+    const auto height = [&](int maxLines) {
+        int total = 0;
+        for (const auto& block : blocks) total += FactsHeight(frame, width, block.second, maxLines);
+        return total;
+    };
+    constexpr int Unlimited = std::numeric_limits<int>::max();
+    if (height(Unlimited) <= room) return Unlimited;
+    int fits = 1;
+    // No value can take more lines than the room has pixels.
+    for (int tooMany = std::max(2, room); tooMany - fits > 1;) {
+        const int lines = (fits + tooMany) / 2;
+        if (height(lines) <= room)
+            fits = lines;
+        else
+            tooMany = lines;
+    }
+    return fits;
+}
+
 }  // namespace
 
 void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test) {
@@ -97,11 +139,13 @@ void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test) {
 
     const TNewTabSheet& s = test.sheet;
     const QStringList cells = SummaryCells(test, frame.Settings().locale);
-    left.setTop(DrawFacts(frame, left, QStringLiteral("Spridare"), DescriptionOfSpreader(s)) + section);
-    left.setTop(DrawFacts(frame, left, QStringLiteral("Gödselmedel"), DescriptionOfFertiliser(s)) + section);
-    left.setTop(DrawFacts(frame, left, QStringLiteral("Provet"), Columns(cells, 6, FirstFigureColumn)) + section);
-    left.setTop(DrawFacts(frame, left, QStringLiteral("Resultat"), Columns(cells, FirstFigureColumn, SummaryColumnCount)) +
-                section);
+    const QList<QPair<QString, Facts>> blocks{{QStringLiteral("Spridare"), DescriptionOfSpreader(s)},
+                                              {QStringLiteral("Gödselmedel"), DescriptionOfFertiliser(s)},
+                                              {QStringLiteral("Provet"), Columns(cells, 6, FirstFigureColumn)},
+                                              {QStringLiteral("Resultat"), Columns(cells, FirstFigureColumn, SummaryColumnCount)}};
+    const int room = left.height() - TrayTableHeight(frame) - static_cast<int>(blocks.size()) * section;
+    const int maxLines = LinesPerValue(frame, left.width(), room, blocks);
+    for (const auto& [heading, facts] : blocks) left.setTop(DrawFacts(frame, left, heading, facts, maxLines) + section);
     DrawTrayTable(frame, left, s);
 
     const int diagramHeight = static_cast<int>(right.height() * DiagramShare);

@@ -18,10 +18,15 @@ class ReportPageFrame;
 
 using Facts = QList<QPair<QString, QString>>;
 
-int DrawFacts(const ReportPageFrame& frame, QRect area, const QString& heading, const Facts& facts);
+// Each value wraps onto as many lines as it needs, at most `maxLines`
+// (beyond them it is shortened in the middle).
+int DrawFacts(const ReportPageFrame& frame, QRect area, const QString& heading, const Facts& facts, int maxLines);
+// The height DrawFacts takes in an area of this width.
+int FactsHeight(const ReportPageFrame& frame, int width, const Facts& facts, int maxLines);
 
 // Two blocks of 13 trays side by side: "Back", "Läge (m)", "Mängd".
 int DrawTrayTable(const ReportPageFrame& frame, QRect area, const TNewTabSheet& sheet);
+int TrayTableHeight(const ReportPageFrame& frame);
 
 // The text size of a test's page.
 inline constexpr int PagePoints = 8;
