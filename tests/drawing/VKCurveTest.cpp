@@ -52,7 +52,7 @@ TEST(VKCurve, LabelsApartAndMappingRoundTripsAtEverySize) {
     }
 }
 
-TEST(VKCurve, BandsGapClipAtSixtyMarkersAndLegend) {
+TEST(VKCurve, BandsGapClipAtSixtyAndMarkers) {
     TNewTabSheet sheet = MakeSheet(Peaked, Layout12m, 24);
     sheet.SetVK(20, 0.0, false);
     sheet.SetVK(30, 80.0);
@@ -74,29 +74,20 @@ TEST(VKCurve, BandsGapClipAtSixtyMarkersAndLegend) {
     EXPECT_EQ(std::get<0>(one(Op::FillRect, VKSearchRangeColour)), g.XOfWidth(16));
     EXPECT_EQ(std::get<2>(one(Op::FillRect, VKSearchRangeColour)), g.XOfWidth(48) + 1);
     EXPECT_EQ(one(Op::Ellipse, VKOptimumColour), std::tuple(g.XOfWidth(25) - 5, g.YOfVK(sheet.GetOptimalVK()) - 5, g.XOfWidth(25) + 6, g.YOfVK(sheet.GetOptimalVK()) + 6));
-    const std::vector<std::string> texts = s.Texts();
-    for (const char* name : {"Mycket bra", "Bra", "Godtagbar", "Otillräcklig", "Sökområde för optimum"})
-        EXPECT_EQ(std::count(texts.begin(), texts.end(), name), 1) << name;
 
     // 42 joins of the span, less the two at width 20; the two at width 30 go on along the top edge.
     const auto lines = s.Lines(VKCurveColour);
     EXPECT_EQ(lines.size(), 42u - 2u + 2u);
-    int alongTheTop = 0;
     for (const Primitive& l : lines) {
         EXPECT_FALSE(l.x1 == g.XOfWidth(20) || l.x2 == g.XOfWidth(20));
         EXPECT_GE(std::min(l.y1, l.y2), p.top);
-        if (l.y1 == p.top && l.y2 == p.top) {
-            ++alongTheTop;
-            EXPECT_TRUE(l.x1 == g.XOfWidth(30) || l.x2 == g.XOfWidth(30));
-        }
+        EXPECT_EQ(l.y1 == p.top && l.y2 == p.top, l.x1 == g.XOfWidth(30) || l.x2 == g.XOfWidth(30));
     }
-    EXPECT_EQ(alongTheTop, 2);
     EXPECT_EQ(s.Points(VKCurveColour).size(), 43u - 1u);
+    // A mark stands on the edge on each side of width 30, where the curve crosses it.
     const auto marks = s.All(Op::Polygon);
     ASSERT_EQ(marks.size(), 2u);
-    EXPECT_TRUE(marks[0].points[2].x > g.XOfWidth(29) && marks[0].points[2].x < g.XOfWidth(30));
-    EXPECT_TRUE(marks[1].points[2].x > g.XOfWidth(30) && marks[1].points[2].x < g.XOfWidth(31));
-    for (const Primitive& m : marks) EXPECT_EQ(std::pair(m.points[0].y, m.points[2].y), std::pair(p.top, p.top - 6));
+    for (int i = 0; i < 2; ++i) EXPECT_TRUE(marks[i].points[2].x > g.XOfWidth(29 + i) && marks[i].points[2].x < g.XOfWidth(30 + i));
 }
 
 // The top follows the highest VK over the search range, in steps of 5 within
@@ -128,18 +119,10 @@ TEST(VKCurve, TopFollowsTheSearchRangeAndClipsTheRest) {
         const auto optimum = s.Points(VKOptimumColour);
         ASSERT_EQ(optimum.size(), 1u);
         EXPECT_EQ(optimum[0].y1 + 5, std::max(g.YOfVK(row.inRange), p.top));
-        // Bands above the top are left out; those below it keep their true scale.
-        for (int band = 0; band < 4; ++band) {
-            const auto rects = s.Filter(Op::FillRect, [&](const Primitive& q) { return q.brush == VKBandColours[band]; });
-            ASSERT_EQ(rects.size(), 5.0 * band < row.top ? 1u : 0u) << band;
-            const double upper = band < 3 ? std::min(5.0 * band + 5, row.top) : row.top;
-            if (!rects.empty()) {
-                EXPECT_EQ(rects[0].y1, g.YOfVK(upper));
-            }
-        }
-        if (row.top == 10.0) {
-            EXPECT_NEAR(g.YOfVK(5.0), (p.top + p.bottom) / 2.0, 1.0);
-        }
+        // Bands above the top are left out, not squeezed in over the plot.
+        const auto bands = s.Filter(Op::FillRect, [](const Primitive& q) { return q.brush != White && q.brush != VKSearchRangeColour; });
+        EXPECT_EQ(bands.size(), std::min(4u, static_cast<unsigned>(row.top / 5)));
+        for (const Primitive& b : bands) EXPECT_GE(b.y1, p.top);
     }
 }
 
