@@ -13,7 +13,7 @@
 
 #include "drawing/DiagramRenderer.h"
 #include "evaluation/DrivingPattern.h"
-#include "evaluation/NumberText.h"
+#include "evaluation/DisplayText.h"
 
 namespace kaldoventri {
 
@@ -58,9 +58,10 @@ void DiagramRenderer::DrawHeader(const TNewTabSheet& sheet) {
     const int left = origin + h.labelLeft;
     const std::string separator = s.DecimalSeparator();
     const std::int32_t aBredd = sheet.GetABredd();
-    const char* pattern = DrivingPatternOf(sheet) == DrivingPattern::Racetrack ? ", varvkörning" : "";
-    const std::string widthText = "Arbetsbredd: " + FormatGeneral(aBredd / 2.0, separator) + " m" + pattern;
-    const std::string vkText = "VK: " + FormatGeneral(sheet.GetVK(aBredd), separator) + "%";
+    const std::string widthText = "Arbetsbredd: " + WorkingWidthText(aBredd, DrivingPatternOf(sheet), separator);
+    // A VK that could not be computed reads 0 and must not look like a perfect spread.
+    const std::string vkText = "VK: " + (sheet.GetVKComputed(aBredd) ? FormatGeneral(sheet.GetVK(aBredd), separator) + "%"
+                                                                     : std::string(MissingFigure));
     std::string spreader = sheet.GetSpridarFabrikat();
     std::string fertiliser = sheet.GetGodselFabrikat();
     if (h.shortenToFit) {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "drawing/VKCurveRenderer.h"
-#include "evaluation/SheetFigures.h"
+#include "evaluation/DisplayText.h"
 
 namespace kaldoventri {
 

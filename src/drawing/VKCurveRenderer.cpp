@@ -78,7 +78,7 @@ void VKCurveRenderer::DrawBands() {
     DrawingSurface& s = *Target;
     const PlotRect p = Layout.Plot();
     const double top = Layout.TopVK();
-    const double limits[] = {0.0, 5.0, 10.0, UsableVKLimit, top};
+    const double limits[] = {0.0, ToleranceClassLimits[0], ToleranceClassLimits[1], ToleranceClassLimits[2], top};
     for (int band = 0; band < 4 && limits[band] < top; ++band) {
         s.SetBrushColour(VKBandColours[band]);
         const double upper = std::min(limits[band + 1], top);
@@ -188,6 +188,7 @@ void VKCurveRenderer::DrawClipMark(int x) {
 // Only an optimum whose VK was computed is one; a VK not computed reads 0 and
 // would look like a perfect width. An optimum above the axis sits on its top edge.
 void VKCurveRenderer::DrawOptimum(const TNewTabSheet& sheet) {
+    if (!sheet.HasOptimum()) return;
     const double twice = sheet.GetOptimalWidth() * 2;
     if (!(twice >= Layout.FirstWidth() && twice <= Layout.LastWidth()) || twice != std::floor(twice)) return;
     const int w = static_cast<int>(twice);

@@ -59,9 +59,20 @@ public:
     }
     std::int32_t GetPercentScale() const { return PercentScale; }
 
-    void SetOptimum(double widthMetres, double vk) { OptimalWidth = widthMetres; OptimalVK = vk; }
+    void SetOptimum(double widthMetres, double vk) {
+        OptimalWidth = widthMetres;
+        OptimalVK = vk;
+        OptimumFound = true;
+    }
+    // No width of the search range has a VK: width and VK read 0 and are no optimum.
+    void ClearOptimum() {
+        OptimalWidth = 0.0;
+        OptimalVK = 0.0;
+        OptimumFound = false;
+    }
     double GetOptimalWidth() const { return OptimalWidth; }
     double GetOptimalVK() const { return OptimalVK; }
+    bool HasOptimum() const { return OptimumFound; }
 
     void SetTitle(std::string title) { Title = std::move(title); }
     const std::string& GetTitle() const { return Title; }
@@ -130,6 +141,7 @@ private:
     std::int32_t PercentScale = 0;
     double OptimalWidth = 0.0;
     double OptimalVK = 0.0;
+    bool OptimumFound = false;
     std::string Title;
     std::array<double, MaxCurveWidth> VKCurve{};  // entry i-1 holds the VK at i half-metres
     std::array<bool, MaxCurveWidth> VKComputed{};

@@ -65,4 +65,11 @@ QString DecodeText(QByteArrayView bytes, TextEncoding encoding) {
     return decoder.decode(bytes);
 }
 
+bool StartsLikeTestFile(QByteArrayView bytes) {
+    if (bytes.startsWith(ByteOrderMark)) bytes = bytes.sliced(ByteOrderMark.size());
+    if (!bytes.startsWith(MagicLine)) return false;
+    const QByteArrayView rest = bytes.sliced(MagicLine.size());
+    return rest.isEmpty() || rest.front() == '\r' || rest.front() == '\n' || rest.front() == ',';
+}
+
 }  // namespace kaldoventri::testfile

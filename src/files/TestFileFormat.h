@@ -77,4 +77,9 @@ private:
 // UTF-8 file (only possible after the twelfth line) read as U+FFFD.
 QString DecodeText(QByteArrayView bytes, TextEncoding encoding);
 
+// True when the first bytes of a file begin the way a test file's first line
+// does ("Kaldoventri", also with a version after a comma, or after a UTF-8
+// byte-order mark): a file an output must never replace.
+bool StartsLikeTestFile(QByteArrayView firstBytes);
+
 }  // namespace kaldoventri::testfile

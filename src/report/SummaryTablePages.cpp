@@ -32,8 +32,8 @@ int WidestWord(const QFontMetrics& metrics, const QString& text) {
 
 }  // namespace
 
-SummaryTablePages::SummaryTablePages(const ReportPageFrame& frame, const std::vector<QStringList>& rows)
-    : rows_(rows), headers_(SummaryHeaders()) {
+SummaryTablePages::SummaryTablePages(const ReportPageFrame& frame, const std::vector<ReportTest>& tests)
+    : tests_(tests), headers_(SummaryHeaders()) {
     padding_ = ReportPageFrame::Mm(1);
     const QFontMetrics metrics(TableFont(), &frame.Writer());
     const QFontMetrics bold(TableFont(true), &frame.Writer());
@@ -58,12 +58,12 @@ void SummaryTablePages::WrapRows(const ReportPageFrame& frame) {
     const int mostLines = std::max(1, (room - rowPadding_) / lineHeight_);
     pageStarts_ = {0};
     int used = 0;
-    for (std::size_t r = 0; r < rows_.size(); ++r) {
+    for (std::size_t r = 0; r < tests_.size(); ++r) {
         std::vector<QStringList> cells;
         int lines = 1;
         for (int c = 0; c < SummaryColumnCount; ++c) {
             const int width = widths_[static_cast<std::size_t>(c)] - 2 * padding_;
-            cells.push_back(frame.WrapText(TableFont(), rows_[r].value(c), width, mostLines));
+            cells.push_back(frame.WrapText(TableFont(), tests_[r].row.value(c), width, mostLines));
             lines = std::max(lines, static_cast<int>(cells.back().size()));
         }
         const int height = lines * lineHeight_ + rowPadding_;
@@ -88,7 +88,7 @@ void SummaryTablePages::ChooseWidths(const ReportPageFrame& frame) {
     for (int c = 0; c < SummaryColumnCount; ++c) {
         const auto i = static_cast<std::size_t>(c);
         int widest = 0;
-        for (const QStringList& row : rows_) widest = std::max(widest, metrics.horizontalAdvance(row.value(c)));
+        for (const ReportTest& test : tests_) widest = std::max(widest, metrics.horizontalAdvance(test.row.value(c)));
         least[i] = WidestWord(bold, headers_[c]) + 2 * padding_;
         // Texts measure in fractions of a pixel: two to spare keep the widest text on one line.
         wrapped[i] = std::max(least[i], widest + 2 * padding_ + 2);
@@ -113,7 +113,7 @@ void SummaryTablePages::ChooseWidths(const ReportPageFrame& frame) {
     std::vector<int> words(FreeTextColumns);
     for (std::size_t i = 0; i < FreeTextColumns; ++i) {
         int widest = 0;
-        for (const QStringList& row : rows_) widest = std::max(widest, WidestWord(metrics, row.value(static_cast<int>(i))));
+        for (const ReportTest& test : tests_) widest = std::max(widest, WidestWord(metrics, test.row.value(static_cast<int>(i))));
         words[i] = std::min(wrapped[i], std::max(least[i], widest + 2 * padding_ + 2));
     }
     for (int lines = 2;; ++lines) {
@@ -178,7 +178,7 @@ void SummaryTablePages::DrawPage(const ReportPageFrame& frame, int page) const {
     p.setFont(TableFont());
     const auto pageIndex = static_cast<std::size_t>(page);
     const int first = pageStarts_[pageIndex];
-    const int end = pageIndex + 1 < pageStarts_.size() ? pageStarts_[pageIndex + 1] : static_cast<int>(rows_.size());
+    const int end = pageIndex + 1 < pageStarts_.size() ? pageStarts_[pageIndex + 1] : static_cast<int>(tests_.size());
     int y = content.top() + headerHeight_;
     for (int r = first; r < end; ++r) {
         const auto row = static_cast<std::size_t>(r);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "display/LocaleText.h"
 #include "drawing/PainterSurface.h"
 #include "drawing/DiagramRenderer.h"
 #include "drawing/VKCurveRenderer.h"
@@ -25,8 +26,6 @@ constexpr int DiagramPageHeight = 4961;
 // The left column's share of the content's width, the diagram's of the right column's height.
 constexpr double LeftShare = 0.36;
 constexpr double DiagramShare = 0.56;
-
-QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 // The printed page's diagram, except that makes long enough to push the VK
 // and the working width off the box are shortened in the middle: the page
@@ -59,10 +58,8 @@ void DrawSpreadDiagram(const ReportPageFrame& frame, QRect box, const TNewTabShe
     p.setClipRect(QRect(0, 0, DiagramPageWidth, DiagramPageHeight));
     p.setFont(ReportPageFrame::Font(PagePoints));
     {
-        // The drawing may set the sheet's Y axis; the page's copy takes it.
-        TNewTabSheet sheet = evaluated;
         PainterSurface surface(p, DiagramPageWidth, DiagramPageHeight);
-        PageDiagram().DrawDiagram(&sheet, surface);
+        PageDiagram().DrawDiagram(&evaluated, surface);
     }
     p.restore();
     p.setPen(QPen(Qt::gray, ReportPageFrame::Mm(0.15)));
@@ -138,7 +135,7 @@ void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test) {
                       content.height());
 
     const TNewTabSheet& s = test.sheet;
-    const QStringList cells = SummaryCells(test, frame.Settings().locale);
+    const QStringList& cells = test.row;
     const QList<QPair<QString, Facts>> blocks{{QStringLiteral("Spridare"), DescriptionOfSpreader(s)},
                                               {QStringLiteral("Gödselmedel"), DescriptionOfFertiliser(s)},
                                               {QStringLiteral("Provet"), Columns(cells, 6, FirstFigureColumn)},
@@ -153,14 +150,6 @@ void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test) {
     // The curve carries its own legend of the bands and the search range.
     DrawVKCurve(frame, QRect(right.left(), right.top() + diagramHeight + section, right.width(),
                              right.height() - diagramHeight - section), s);
-}
-
-void DrawUnreadableTestPage(const ReportPageFrame& frame, const QString& error) {
-    QPainter& p = frame.Painter();
-    p.setPen(Qt::black);
-    p.setFont(ReportPageFrame::Font(PagePoints + 2));
-    p.drawText(frame.Content(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QStringLiteral("Provet kunde inte läsas: ") + error);
 }
 
 }  // namespace kaldoventri

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "display/LocaleText.h"
 #include "evaluation/TNewTabSheet.h"
-#include "files/LocaleNumber.h"
 #include "report/ReportPageFrame.h"
 
 namespace kaldoventri {

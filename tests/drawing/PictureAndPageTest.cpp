@@ -56,6 +56,7 @@ struct HeaderCase {
     std::string separator;
     std::set<Placed> expected;
     DrivingPattern pattern = DrivingPattern::BackAndForth;
+    bool computed = true;  // whether the VK at the working width could be computed
 };
 
 class HeaderBlock : public ::testing::TestWithParam<HeaderCase> {};
@@ -63,7 +64,7 @@ class HeaderBlock : public ::testing::TestWithParam<HeaderCase> {};
 TEST_P(HeaderBlock, PositionsAndTexts) {
     const HeaderCase& c = GetParam();
     TNewTabSheet sheet = MakeSheet(Peaked, Layout12m, c.aBredd, YScaleValue, c.spreader, c.fertiliser);
-    sheet.SetVK(c.aBredd, c.vk);
+    sheet.SetVK(c.aBredd, c.vk, c.computed);
     SetDrivingPattern(sheet, c.pattern);
     const bool page = c.kind == Kind::Page || c.kind == Kind::FittedPage;
     const RecordingSurface s = Draw(c.kind, sheet, page ? 6000 : 1600, page ? 4500 : 1000, c.separator);
@@ -110,7 +111,14 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"FittedPageShortensInTheMiddle", Kind::FittedPage, std::string(150, 'a') + "MITT" + std::string(150, 'b'), "Yara",
                    25, 12.3, ",",
                    {{600, 150, "Spridarfabrikat: "}, {600, 350, "Gödselmedel: "}, {906, 150, std::string(108, 'a') + "…" + std::string(108, 'b')},
-                    {906, 350, "Yara"}, {5052, 150, "VK: 12,3%"}, {5052, 350, "Arbetsbredd: 12,5 m"}}}),
+                    {906, 350, "Yara"}, {5052, 150, "VK: 12,3%"}, {5052, 350, "Arbetsbredd: 12,5 m"}}},
+        // A VK that could not be computed reads 0 and must not look perfect.
+        HeaderCase{"PictureVKNotComputed", Kind::Picture, "", "NPK", 24, 0.0, ",",
+                   {{70, 10, "Spridarfabrikat: "}, {70, 30, "Gödselmedel: "}, {308, 10, ""}, {308, 30, "NPK"},
+                    {358, 10, "VK: –"}, {358, 30, "Arbetsbredd: 12 m"}}, DrivingPattern::BackAndForth, false},
+        HeaderCase{"PageVKNotComputed", Kind::Page, "Amazone", "Yara", 30, 0.0, ".",
+                   {{600, 150, "Spridarfabrikat: "}, {600, 350, "Gödselmedel: "}, {906, 150, "Amazone"},
+                    {906, 350, "Yara"}, {1272, 150, "VK: –"}, {1272, 350, "Arbetsbredd: 15 m"}}, DrivingPattern::BackAndForth, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HeaderBlock, TheScreenHasNone) {

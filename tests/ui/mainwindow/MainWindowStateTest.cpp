@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QScrollBar>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
 
@@ -15,11 +16,11 @@
 #include "drawing/TDiagram.h"
 #include "drawing/TPrintDiagram.h"
 #include "MainWindowFixture.h"
-#include "ui/mainwindow/CommandBoundary.h"
-#include "workbook/CommandError.h"
-#include "ui/mainwindow/PointerReadout.h"
+#include "ui/support/CommandBoundary.h"
+#include "ui/support/CommandError.h"
+#include "ui/views/PointerReadout.h"
 #include "files/WholeNumber.h"
-#include "ui/widgets/TAboutBox.h"
+#include "ui/dialogs/TAboutBox.h"
 
 using namespace kaldoventri;
 using namespace kaldoventri::testing;
@@ -80,7 +81,29 @@ private slots:
         auto* action = w.form->findChild<QAction*>(item);
         QVERIFY(action != nullptr);
         // A menu shows "&&" as one ampersand and "&x" as an accelerator.
-        QCOMPARE(QString(action->text()).replace(QStringLiteral("&&"), QStringLiteral("&")), shown);
+        QCOMPARE(QString(action->text()).replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1")), shown);
+    }
+
+    // A VK that could not be computed, and a range without an optimum, read
+    // "–"; a racetrack sheet says so beside its width.
+    void resultLabels_data() {
+        QTest::addColumn<std::vector<int>>("amounts");
+        QTest::addColumn<bool>("racetrack");
+        QTest::addColumn<QStringList>("shown");  // VK, width, optimal VK, optimal width; empty: not looked at
+        QTest::newRow("peaked") << PeakedAmounts << false << QStringList{"2,2 %", "12 m", "0 %", "12,5 m"};
+        QTest::newRow("nothing caught") << std::vector<int>(TrayCount, 0) << false << QStringList{"–", "12 m", "–", "–"};
+        QTest::newRow("racetrack") << PeakedAmounts << true << QStringList{"", "12 m, varvkörning", "", ""};
+    }
+    void resultLabels() {
+        QFETCH(std::vector<int>, amounts);
+        QFETCH(bool, racetrack);
+        QFETCH(QStringList, shown);
+        MainWindow w;
+        w.NewSheet(FillAndAccept(amounts));
+        if (racetrack) w.form->findChild<QAction*>(QStringLiteral("Varvkorning1"))->trigger();
+        const QLabel* labels[] = {w.c.VK_Label, w.c.ABredd_Label, w.c.OVK_Label, w.c.OptimalAbredd_Label};
+        for (int i = 0; i < 4; ++i)
+            if (!shown[i].isEmpty()) QCOMPARE(labels[i]->text(), shown[i]);
     }
 
     void copyHasControlC() {
@@ -106,7 +129,7 @@ private slots:
         QFETCH(int, expected);
         QFETCH(QString, label);
         MainWindow w;
-        TNewTabSheet* sheet = w.NewSheet(FillAndAccept(PeakedAmounts, start));
+        const TNewTabSheet* sheet = w.NewSheet(FillAndAccept(PeakedAmounts, start));
         QVERIFY(sheet != nullptr);
         QCOMPARE(w.c.UpDown1->Position(), start);
         w.c.UpDown1->Step(direction);
@@ -157,7 +180,7 @@ private slots:
 
     void yScaleItemsTickInPairsAndRecalculate() {
         MainWindow w;
-        TNewTabSheet* sheet = w.NewSheet();
+        const TNewTabSheet* sheet = w.NewSheet();
         QCOMPARE(sheet->GetYAxisMax(), 160);
         w.c.YSKala1->trigger();
         QCOMPARE(w.workbook->YScaleMode(), 1);
