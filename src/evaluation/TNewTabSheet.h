@@ -106,6 +106,10 @@ public:
     const std::string& GetSpridarFabrikat() const { return SpridarFabrikat; }
     const std::string& GetSpridarModell() const { return SpridarModell; }
     const std::string& GetSpridarInstallning() const { return SpridarInstallning; }
+    // Where a sheet came from when it was not typed in: "Medelvärde av Blad1,
+    // Blad2" for the mean of replicates; empty otherwise.
+    void SetOrigin(std::string origin) { Origin = std::move(origin); }
+    const std::string& GetOrigin() const { return Origin; }
 
     void SetABredd(std::int32_t halfMetres) { ABredd = halfMetres; }
     std::int32_t GetABredd() const { return ABredd; }
@@ -161,6 +165,7 @@ private:
     std::int32_t ABredd = 0;
     std::int32_t Backuppstallning = 0;
     std::string SpridarInstallning;
+    std::string Origin;
 };
 
 }  // namespace kaldoventri

@@ -29,6 +29,10 @@ inline constexpr QByteArrayView KeyBackuppstallning = "Backuppst\xE4llning";
 inline constexpr QByteArrayView KeyKormonster = "K\xF6rm\xF6nster";
 inline constexpr QByteArrayView RacetrackValue = "Varv";
 
+// An optional line after them for a sheet that was not typed in, such as the
+// mean of replicates: "Ursprung,Medelvärde av Blad1, Blad2".
+inline constexpr QByteArrayView KeyUrsprung = "Ursprung";
+
 inline constexpr int LineCount = 12;
 
 // The first field each of lines 2..12 must have, line 2 first.

@@ -40,14 +40,15 @@ TestFileError ReadFailed(const QIODevice& device) {
     return {TestFileError::Kind::ReadFailed, {}, std::move(message)};
 }
 
-// The description keys and the texts they give.
-constexpr std::array<std::pair<QByteArrayView, QString TestFileContents::*>, 6> DescriptionKeys = {{
+// The keys of texts and where their texts go.
+constexpr std::array<std::pair<QByteArrayView, QString TestFileContents::*>, 7> DescriptionKeys = {{
     {KeySpridarFabrikat, &TestFileContents::SpridarFabrikat},
     {KeySpridarModell, &TestFileContents::SpridarModell},
     {KeySpridarInstallning, &TestFileContents::SpridarInstallning},
     {KeyGodselFabrikat, &TestFileContents::GodselFabrikat},
     {KeyGodselMedel, &TestFileContents::GodselMedel},
     {KeyProduktionsplats, &TestFileContents::Produktionsplats},
+    {KeyUrsprung, &TestFileContents::Origin},
 }};
 
 // Collects what the lines give, in file order, until the file is done. The

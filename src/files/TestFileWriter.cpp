@@ -32,6 +32,7 @@ TestFileValues MakeTestFileValues(const TNewTabSheet& sheet, const QLocale& loca
     values.ABredd = sheet.GetABredd();
     values.Backuppstallning = sheet.GetBackuppstallning();
     values.Pattern = DrivingPatternOf(sheet);
+    values.Origin = QString::fromStdString(sheet.GetOrigin());
     return values;
 }
 
@@ -66,6 +67,7 @@ QByteArray WriteTestFile(const TestFileValues& values) {
         out.append(RacetrackValue);
         out.append(LineEnd);
     }
+    if (!values.Origin.isEmpty()) AppendLine(out, KeyUrsprung, values.Origin);
     return out;
 }
 

@@ -136,9 +136,11 @@ void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test) {
 
     const TNewTabSheet& s = test.sheet;
     const QStringList& cells = test.row;
+    Facts trial = Columns(cells, 6, FirstFigureColumn);
+    if (!s.GetOrigin().empty()) trial.append({QStringLiteral("Ursprung:"), FromUtf8(s.GetOrigin())});
     const QList<QPair<QString, Facts>> blocks{{QStringLiteral("Spridare"), DescriptionOfSpreader(s)},
                                               {QStringLiteral("Gödselmedel"), DescriptionOfFertiliser(s)},
-                                              {QStringLiteral("Provet"), Columns(cells, 6, FirstFigureColumn)},
+                                              {QStringLiteral("Provet"), trial},
                                               {QStringLiteral("Resultat"), Columns(cells, FirstFigureColumn, SummaryColumnCount)}};
     const int room = left.height() - TrayTableHeight(frame) - static_cast<int>(blocks.size()) * section;
     const int maxLines = LinesPerValue(frame, left.width(), room, blocks);

@@ -57,6 +57,9 @@ const TNewTabSheet* Workbook::AddAveragedSheet(const std::vector<int>& indices) 
     auto sheet = std::make_unique<TNewTabSheet>();
     kaldoventri::ApplySettings(settings, *sheet);
     kaldoventri::SetDrivingPattern(*sheet, DrivingPatternOf(*chosen.front()));
+    std::string origin = "Medelvärde av ";
+    for (std::size_t i = 0; i < chosen.size(); ++i) origin += (i > 0 ? ", " : "") + chosen[i]->GetTitle();
+    sheet->SetOrigin(std::move(origin));
     sheet->SetTitle(NextSheetName());
     return &Append(std::move(sheet));
 }

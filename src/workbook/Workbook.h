@@ -60,7 +60,8 @@ public:
     const TNewTabSheet& AddSheet(const SheetSettings& settings);
     // A new sheet "Blad" + number whose amounts are the tray-by-tray means of
     // the sheets at `indices` (rounded, halves to even), with the description,
-    // working width and driving pattern of the first of them. Nothing happens
+    // working width and driving pattern of the first of them and the titles
+    // of all as its origin ("Medelvärde av Blad1, Blad2"). Nothing happens
     // for fewer than two valid indices.
     const TNewTabSheet* AddAveragedSheet(const std::vector<int>& indices);
     // Reads a test file into a new sheet titled after the file, which becomes

@@ -45,10 +45,8 @@ DiagramOutput::DiagramOutput(const DisplayOptions& options)
 
 DiagramOutput::~DiagramOutput() { QObject::disconnect(following_); }
 
-void DiagramOutput::Copy(const TNewTabSheet& sheet, ClipboardPictureView& view) {
-    // A new picture at the diagram's current size each time, so that a
-    // resized window never gives a clipped picture.
-    const QSize size = view.size();
+void DiagramOutput::Copy(const TNewTabSheet& sheet, ClipboardPictureView& view, QSize size) {
+    // A new picture each time, so that a resized window never gives a clipped picture.
     if (size.isEmpty()) return;
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(Qt::white);

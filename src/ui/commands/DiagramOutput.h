@@ -40,9 +40,9 @@ public:
     const TPrintDiagram& PrintRenderer() const { return *printDiagram_; }
     QPrinter& Printer() { return printer_; }
 
-    // Draws the sheet's picture at the view's current size, shows it in the
-    // view and puts it on the clipboard.
-    void Copy(const TNewTabSheet& sheet, ClipboardPictureView& view);
+    // Draws the sheet's picture at the given size, shows it in the view and
+    // puts it on the clipboard.
+    void Copy(const TNewTabSheet& sheet, ClipboardPictureView& view, QSize size);
     // Prints the sheet on one landscape page of the chosen printer, which
     // shows landscape from then on; false when the job could not be started
     // or finished.

@@ -3,6 +3,7 @@
 
 #include <QDir>
 
+#include "ui/support/CommandBoundary.h"
 #include "ui/support/CommandError.h"
 #include "ui/support/FileDialogs.h"
 #include "ui/support/MessageBoxes.h"
@@ -31,8 +32,10 @@ void FileCommands::Save() {
 }
 
 void FileCommands::Open() {
-    const QString path = ChooseFile(window_, FileDialogPurpose::Open, TestFiles, folder_.StartFolder(), {});
-    if (!path.isEmpty()) OpenFile(path);
+    // Several files open in order, as files given at start do: each refusal
+    // has its message and the others still open.
+    for (const QString& path : ChooseFilesToOpen(window_, TestFiles, folder_.StartFolder()))
+        RunCommand(window_, [this, &path] { OpenFile(path); });
 }
 
 void FileCommands::OpenFile(const QString& path) {

@@ -19,7 +19,7 @@ public:
 
     // Saves the current sheet under a chosen name (SaveSheetToFile).
     void Save();
-    // Opens a chosen test file as a further sheet (OpenSheetFromFile).
+    // Opens the chosen test files as further sheets (OpenSheetFromFile).
     void Open();
     // Opens the file as a further sheet, as "Öppna" does once a file is chosen.
     void OpenFile(const QString& path);

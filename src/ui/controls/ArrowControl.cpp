@@ -4,6 +4,7 @@
 
 #include <QBoxLayout>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QToolButton>
 
 #include <algorithm>
@@ -119,6 +120,28 @@ bool ArrowControl::eventFilter(QObject* watched, QEvent* event) {
     if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled())
         return HandleStepKey(static_cast<QKeyEvent*>(event)->key());
     return QWidget::eventFilter(watched, event);
+}
+
+void ArrowControl::ShowFocusRing(bool shown) {
+    constexpr int Ring = 2;
+    if (layout() != nullptr) layout()->setContentsMargins(shown ? QMargins(Ring, Ring, Ring, Ring) : QMargins());
+    update();
+}
+
+void ArrowControl::focusInEvent(QFocusEvent* event) {
+    ShowFocusRing(true);
+    QWidget::focusInEvent(event);
+}
+
+void ArrowControl::focusOutEvent(QFocusEvent* event) {
+    ShowFocusRing(false);
+    QWidget::focusOutEvent(event);
+}
+
+void ArrowControl::paintEvent(QPaintEvent*) {
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Highlight));
 }
 
 QSize ArrowControl::sizeHint() const {

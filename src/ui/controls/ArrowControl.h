@@ -52,10 +52,15 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A control the Tab key reaches shows a ring while it has the focus.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ArrangeButtons();
+    void ShowFocusRing(bool shown);
     bool HandleStepKey(int key);
 
     Qt::Orientation orientation_;

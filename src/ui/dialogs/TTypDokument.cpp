@@ -15,6 +15,7 @@
 
 #include "display/LocaleText.h"
 #include "ui/controls/ArrowControl.h"
+#include "ui/controls/DescriptionGuard.h"
 #include "ui/controls/ProgramFont.h"
 #include "ui/controls/RadioGroup.h"
 #include "ui/controls/TrayKeyFilter.h"
@@ -48,6 +49,9 @@ TTypDokument::TTypDokument(QWidget* parent)
     SpridarTyp_RadioGroup->setFont(
         ProgramPixelFont(QStringLiteral("Microsoft Sans Serif"), 16, true));
 
+    auto* descriptions = new DescriptionGuard(this);
+    for (QLineEdit* edit : {SFabrikat_Edit, SModell_Edit, SInstallning_Edit, GMedel_Edit, GFabrikat_Edit, GPLats_Edit})
+        descriptions->Guard(edit);
     for (int tray = 1; tray <= TrayCount; ++tray) {
         auto* edit = findChild<QLineEdit*>(QStringLiteral("Box_Edit%1").arg(tray));
         Q_ASSERT(edit);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -21,6 +22,10 @@ enum class FileDialogPurpose { Open, Save };
 // saved under the kind's filter always ends with its suffix.
 QString ChooseFile(QWidget* parent, FileDialogPurpose purpose, const FileKind& kind, const QString& startFolder,
                    const QString& offeredName);
+
+// The open dialog, where one file or several can be chosen (or a name typed
+// that need not exist), in the order the dialog gives them; empty when cancelled.
+QStringList ChooseFilesToOpen(QWidget* parent, const FileKind& kind, const QString& startFolder);
 
 // The save dialog, then "Ska filen skrivas över?" when the chosen file
 // exists; an empty text when the user cancelled or answered No.

@@ -84,6 +84,8 @@ void SheetTabBar::MatchSheets() {
     for (int i = 0; i < count; ++i) {
         const QString title = QString::fromStdString(workbook_->Sheet(i)->GetTitle());
         TabButton* tab = tabs_[static_cast<std::size_t>(i)];
+        // An averaged sheet tells where it came from when the pointer rests on its tab.
+        tab->setToolTip(QString::fromStdString(workbook_->Sheet(i)->GetOrigin()));
         if (tab->text() == title) continue;
         tab->setText(title);
         tab->updateGeometry();

@@ -19,6 +19,7 @@
 #include "ui/views/ReadoutTracker.h"
 #include "ui/views/ResultPanel.h"
 #include "ui/views/TrayStrip.h"
+#include "ui/window/KeyboardAccess.h"
 #include "ui/window/MenuTicks.h"
 #include "ui_TForm1.h"
 
@@ -64,6 +65,9 @@ TForm1::TForm1(Workbook& workbook, QWidget* parent)
     ui_->Diagram_PaintBox->SetDisplayOptions(options_);
 
     BuildPopupMenu();
+    new KeyboardAccess(*this, *ui_->MainMenu1, *PopupMenu1, *ui_->Diagram_PaintBox, *ui_->UpDown1,
+                       *trayStrip_->Field(1));
+    ui_->Stng1->setShortcuts(QKeySequence::Close);
     PlaceCloseButton();
     ConnectCommands();
     ConnectViews();
@@ -150,6 +154,7 @@ void TForm1::ConnectCommands() {
     on(f.Instllningar1, &QAction::triggered, &TForm1::Instllningar1Click);
     on(f.Om1, &QAction::triggered, &TForm1::Om1Click);
     on(f.Print_ToolButton, &QToolButton::clicked, &TForm1::Print_ToolButtonClick);
+    on(f.SkrivUt1, &QAction::triggered, &TForm1::Print_ToolButtonClick);
 
     // A checkable item flips its own tick; the ticks are then set again from
     // what the command left, so they always show the options and the sheet.

@@ -123,7 +123,10 @@ void TForm1::Box_ScrollBarChange() { trayStrip_->Scroll(); }
 // --- Diagram ---
 
 void TForm1::Kopiera1Click() {
-    if (const TNewTabSheet* sheet = workbook_.CurrentSheet()) output_->Copy(*sheet, *ui_->Diagram_Image);
+    // The picture takes the room the diagram has with the VK curve hidden, so
+    // showing the curve never flattens it.
+    if (const TNewTabSheet* sheet = workbook_.CurrentSheet())
+        output_->Copy(*sheet, *ui_->Diagram_Image, ui_->DiagramSplitter->size());
 }
 
 void TForm1::Print_ToolButtonClick() {

@@ -203,6 +203,30 @@ private slots:
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri"));
     }
 
+    // Several files chosen at once open in order; a refused one has its message.
+    void openChoosesSeveralFiles() {
+        MainWindow w;
+        WriteAll(Path("first.vkf"), TestFile(Amounts(1)));
+        WriteAll(Path("second.vkf"), TestFile(Amounts(2)));
+        ModalAnswerer answerer;
+        answerer.Queue([this](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog != nullptr);
+            dialog->setDirectory(dir_.path());
+            // As typed by a user (typing here would meet the dialog's completer).
+            auto* names = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            const QString typed = QStringLiteral("\"first.vkf\" \"absent.vkf\" \"second.vkf\"");
+            names->setText(typed);
+            emit names->textEdited(typed);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        w.c.ppna1->trigger();
+        QCOMPARE(w.c.PageControl1->PageCount(), 2);
+        QCOMPARE(w.c.PageControl1->PageCaption(0), QStringLiteral("first"));
+        QCOMPARE(w.c.PageControl1->PageCaption(1), QStringLiteral("second"));
+        QCOMPARE(answerer.messages, QStringList{QStringLiteral("File not found")});
+    }
+
     // A file with fewer than 26 values leaves the rest to the tray fields: an
     // empty field refuses the file, a filled one lends its amount.
     void shortTrayLineTakesTheRestFromTheTrayFields() {

@@ -102,6 +102,8 @@ private slots:
         QCOMPARE(mean->GetTrayAmount(2), 3);
         QCOMPARE(mean->GetTrayAmount(3), 12);  // (10 + 11 + 14) / 3 = 11.67
         QCOMPARE(mean->GetABredd(), 24);       // of Blad2, chosen first
+        QCOMPARE(mean->GetOrigin(), std::string("Medelvärde av Blad2, Blad1, Blad4"));
+        QCOMPARE(w.c.PageControl1->Tab(4)->toolTip(), QStringLiteral("Medelvärde av Blad2, Blad1, Blad4"));
         QCOMPARE(w.c.VK_Label->text(), QLocale().toString(mean->GetVK(24), 'g', 15) + QStringLiteral(" %"));
     }
 };

@@ -2,6 +2,7 @@
 // display options, Y scale, working-width arrows, the pop-up menu's sources,
 // silence of sheet commands without a sheet, the about box and the command
 // boundary.
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -104,6 +105,56 @@ private slots:
         const QLabel* labels[] = {w.c.VK_Label, w.c.ABredd_Label, w.c.OVK_Label, w.c.OptimalAbredd_Label};
         for (int i = 0; i < 4; ++i)
             if (!shown[i].isEmpty()) QCOMPARE(labels[i]->text(), shown[i]);
+    }
+
+    // Every command can be had without a mouse: the usual shortcuts, F10 for
+    // the menu bar, Shift+F10 and the Menu key for the pop-up menu, and Tab
+    // reaches the working-width arrows.
+    void keyboardReachesTheCommands_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("opens");  // class or object name of what opens; "closed": the sheet goes
+        QTest::newRow("Ctrl+N") << int(Qt::Key_N) << int(Qt::ControlModifier) << "kaldoventri::TTypDokument";
+        QTest::newRow("Ctrl+O") << int(Qt::Key_O) << int(Qt::ControlModifier) << "QFileDialog";
+        QTest::newRow("Ctrl+S") << int(Qt::Key_S) << int(Qt::ControlModifier) << "QFileDialog";
+        QTest::newRow("Ctrl+W") << int(Qt::Key_W) << int(Qt::ControlModifier) << "closed";
+        QTest::newRow("F10") << int(Qt::Key_F10) << 0 << "Akriv1";
+        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier) << "PopupMenu1";
+        QTest::newRow("Menu key") << int(Qt::Key_Menu) << 0 << "PopupMenu1";
+    }
+    void keyboardReachesTheCommands() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, opens);
+        MainWindow w;
+        w.NewSheet();
+        w.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        w.form->setFocus();
+        ModalAnswerer answerer;
+        QTest::keyClick(w.form.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        if (opens == QStringLiteral("closed")) {
+            QCOMPARE(w.workbook->SheetCount(), 0);
+        } else if (opens.startsWith(QLatin1Char('Q')) || opens.contains(QLatin1Char(':'))) {
+            QTRY_VERIFY(answerer.classes.contains(opens));
+        } else {
+            QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+            QCOMPARE(QApplication::activePopupWidget()->objectName(), opens);
+            QApplication::activePopupWidget()->close();
+        }
+    }
+
+    void tabReachesTheArrows() {
+        MainWindow w;
+        w.NewSheet();
+        w.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        w.c.UpDown1->setFocus(Qt::TabFocusReason);
+        QVERIFY(w.c.UpDown1->hasFocus());
+        QTest::keyClick(w.c.UpDown1, Qt::Key_Right);
+        QCOMPARE(w.workbook->CurrentSheet()->GetABredd(), 25);
+        QTest::keyClick(w.c.UpDown1, Qt::Key_Tab);
+        QVERIFY(w.c.TrayEdit(1)->hasFocus());
     }
 
     void copyHasControlC() {

@@ -376,6 +376,12 @@ private slots:
             QVERIFY(CountColour(picture, qRgb(255, 0, 0)) > 100);  // the sum curve
             QVERIFY(CountColour(picture, qRgb(0, 0, 255)) > 100);  // the measured pattern
         }
+        // With the VK curve shown beside or under it, the picture keeps its size.
+        const QSize alone = QApplication::clipboard()->image().size();
+        w.form->findChild<QAction*>(QStringLiteral("VisaVKkurva1"))->trigger();
+        QTRY_VERIFY(w.c.Diagram_Image->height() < alone.height() || w.c.Diagram_Image->width() < alone.width());
+        w.c.Kopiera1->trigger();
+        QCOMPARE(QApplication::clipboard()->image().size(), alone);
     }
 
     void printGivesOnePage() {

@@ -1,6 +1,8 @@
 // The test entry dialog: key filter on the tray fields, the empty-tray search,
 // layout choice, working width, Execute and the window's fixed layout.
 #include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -130,6 +132,30 @@ private slots:
         });
         QVERIFY(d.Execute());
         QVERIFY(stillOpen);
+    }
+
+    // The description fields hold only what a test file can: a character it
+    // cannot is refused when typed and left out of a paste, which says so.
+    void descriptionsTakeOnlyWhatAFileHolds() {
+        TTypDokument d;
+        QLineEdit* maker = Control(d, "SFabrikat_Edit");
+        for (const QString& typed : {QStringLiteral("Ł"), QStringLiteral("ó"), QStringLiteral("d")}) {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
+            QApplication::sendEvent(maker, &key);
+        }
+        QCOMPARE(maker->text(), QStringLiteral("ód"));
+        maker->clear();
+        QGuiApplication::clipboard()->setText(QStringLiteral("Łódź ✓ 27–3–3\n€"));
+        QString message;
+        QTimer::singleShot(0, [&message] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                message = box->text();
+                box->accept();
+            }
+        });
+        QTest::keyClick(maker, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(maker->text(), QStringLiteral("ód  27–3–3 €"));
+        QCOMPARE(message, QStringLiteral("Tecknen Ł ź ✓ kan inte sparas i en provfil och togs bort ur den inklistrade texten."));
     }
 
     void lastEmptyTrayNamesTheHighest_data() {
