@@ -39,8 +39,9 @@ TestFileReadResult Read(const QByteArray& bytes, bool* isTestFile = nullptr) {
 
 bool TextFitsALine(const QString& text) { return !text.contains(u'\r') && !text.contains(QChar(0x1A)); }
 
-// The line feeds a value may hold are written as "?".
-QString AsWritten(QString text) { return text.replace(u'\n', u'?'); }
+// What the code page cannot hold (a line feed in a value, a character beyond
+// the code page from a UTF-8 file) is written as "?".
+QString AsWritten(const QString& text) { return DecodeCp1252(EncodeCp1252(text)); }
 
 void CheckContents(const TestFileContents& c) {
     Require(c.TrayValues.size() <= TrayCount);

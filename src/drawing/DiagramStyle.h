@@ -22,6 +22,9 @@ struct HeaderLayout {
     // The VK column stands at resultsOffset + the width of the wider of the
     // joined texts "Spridarfabrikat: " + make and "Gödselmedel: " + make.
     int resultsOffset = 0;
+    // Makes too long for the VK column to end within the surface (within the
+    // right margin where x counts from MarginX) are shortened in the middle.
+    bool shortenToFit = false;
 };
 
 struct DiagramStyle {

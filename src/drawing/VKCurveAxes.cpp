@@ -31,10 +31,15 @@ void VKCurveRenderer::DrawYAxis() {
     s.SetPenWidth(Style.axisPen);
     const int top = static_cast<int>(Layout.TopVK());
     const double perPercent = static_cast<double>(p.bottom - p.top) / Layout.TopVK();
-    static constexpr int Steps[] = {5, 10, 20, 30, 60};
+    // Whole percents are labelled where a low top leaves room for them;
+    // otherwise the band limits 5, 10 and 15 stay among the labels as long as
+    // the height allows.
+    static constexpr int Steps[] = {1, 5, 10, 20, 30, 60};
     const int labelStep = LabelStep(Steps, perPercent, TextHeight + Style.labelGap + 1.0);
-    const bool minorTicks = AxisStep * perPercent >= NarrowestTickSpacing;
-    for (int v = 0; v <= top; v += static_cast<int>(AxisStep)) {
+    // Whole percents get small ticks where they stand well apart.
+    const int tickStep = perPercent >= 2 * NarrowestTickSpacing ? 1 : static_cast<int>(AxisStep);
+    const bool minorTicks = tickStep * perPercent >= NarrowestTickSpacing;
+    for (int v = 0; v <= top; v += tickStep) {
         const bool labelled = labelStep > 0 && v % labelStep == 0;
         if (!labelled && !minorTicks) continue;
         const int y = Layout.YOfVK(v);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "drawing/SurfaceClipping.h"
+#include "evaluation/TrayLayout.h"
 #include "evaluation/FigureTexts.h"
 #include "evaluation/SheetFigures.h"
 #include "evaluation/TrayKit.h"
@@ -21,8 +22,9 @@ int LastWidthOf(const TNewTabSheet& sheet) { return LastCurveWidthOf(sheet); }
 }  // namespace
 
 double VKAxisTop(const TNewTabSheet& sheet) {
+    const WidthRange range = OptimumSearchRange(sheet.GetBackuppstallning());
     double highest = 0.0;
-    for (int w = FirstCurveWidth; w <= LastWidthOf(sheet); ++w)
+    for (int w = range.first; w <= range.last; ++w)
         if (Shown(sheet, w)) highest = std::max(highest, sheet.GetVK(w));
     const double top = std::ceil(std::min(highest, VKCurveRenderer::HighestAxisTop) / VKCurveRenderer::AxisStep) *
                        VKCurveRenderer::AxisStep;
@@ -39,9 +41,11 @@ void VKCurveRenderer::Draw(const TNewTabSheet* sheet, DrawingSurface& surface) {
     surface.SetFontColour(Black);
     TextHeight = surface.TextHeight("0");
 
-    PlaceThePlot(*sheet);
+    const std::string figures = ShowFigures ? FiguresLine(ComputeSheetFigures(*sheet), surface.DecimalSeparator()) : "";
+    PlaceThePlot(*sheet, figures);
     if (!Layout.Valid()) return;
-    if (ShowFigures) Label(Layout.Plot().left, Style.padding, FiguresLine(ComputeSheetFigures(*sheet), surface.DecimalSeparator()));
+    if (ShowFigures) Label(Layout.Plot().left, Style.padding, figures);
+    DrawLegend();
     DrawBands();
     DrawSearchRange(*sheet);
     DrawYAxis();
@@ -51,9 +55,10 @@ void VKCurveRenderer::Draw(const TNewTabSheet* sheet, DrawingSurface& surface) {
     DrawOptimum(*sheet);
 }
 
-// Room for the Y labels on the left, half a label above the top label, the X
-// labels below and the unit "m" to the right of the last one.
-void VKCurveRenderer::PlaceThePlot(const TNewTabSheet& sheet) {
+// Room for the Y labels on the left, the lines of figures and legend above
+// with half a label under them for the top label, the X labels below and the
+// unit "m" to the right of the last one.
+void VKCurveRenderer::PlaceThePlot(const TNewTabSheet& sheet, const std::string& figures) {
     DrawingSurface& s = *Target;
     const double top = VKAxisTop(sheet);
     const int last = LastWidthOf(sheet);
@@ -61,20 +66,24 @@ void VKCurveRenderer::PlaceThePlot(const TNewTabSheet& sheet) {
     const int lastXLabel = s.TextWidth(std::to_string(last / 2));
     PlotRect plot;
     plot.left = Style.padding + widestYLabel + Style.labelGap + Style.tickLength;
-    plot.top = Style.padding + TextHeight / 2 + (ShowFigures ? TextHeight + Style.labelGap : 0);
+    const int linesAbove = PlaceTheLegend(ShowFigures ? plot.left + s.TextWidth(figures) : -1);
+    plot.top = Style.padding + TextHeight / 2 + linesAbove * (TextHeight + Style.labelGap);
     plot.right = s.Width() - Style.padding - lastXLabel / 2 - Style.labelGap - s.TextWidth("m");
     plot.bottom = s.Height() - Style.padding - TextHeight - Style.labelGap - Style.tickLength;
     Layout = VKCurveGeometry(plot, FirstCurveWidth, last, top);
 }
 
+// A low top cuts the upper bands off rather than squeezing them in: the bands
+// below it keep their true scale.
 void VKCurveRenderer::DrawBands() {
     DrawingSurface& s = *Target;
     const PlotRect p = Layout.Plot();
-    const double limits[] = {0.0, ToleranceClassLimits[0], ToleranceClassLimits[1], ToleranceClassLimits[2],
-                             Layout.TopVK()};
-    for (int band = 0; band < 4; ++band) {
+    const double top = Layout.TopVK();
+    const double limits[] = {0.0, ToleranceClassLimits[0], ToleranceClassLimits[1], ToleranceClassLimits[2], top};
+    for (int band = 0; band < 4 && limits[band] < top; ++band) {
         s.SetBrushColour(VKBandColours[band]);
-        s.FillRect(p.left, Layout.YOfVK(limits[band + 1]), p.right + 1, Layout.YOfVK(limits[band]) + 1);
+        const double upper = std::min(limits[band + 1], top);
+        s.FillRect(p.left, Layout.YOfVK(upper), p.right + 1, Layout.YOfVK(limits[band]) + 1);
     }
 }
 
@@ -95,36 +104,90 @@ void VKCurveRenderer::DrawWidthLine(const TNewTabSheet& sheet) {
     Target->LineTo(x, Layout.Plot().top);
 }
 
-// Neighbouring computed VKs are joined; a VK not computed leaves a gap. The
-// axis ends at 60 %, so a higher VK's lines are cut at the top and its point
-// is not drawn.
+// Neighbouring computed VKs are joined; a VK not computed leaves a gap. A VK
+// above the axis is drawn on its top edge, the curve running along the edge
+// while it is above, so that no computed VK is ever left out.
 void VKCurveRenderer::DrawCurve(const TNewTabSheet& sheet) {
     DrawingSurface& s = *Target;
     const PlotRect p = Layout.Plot();
     s.SetPenColour(VKCurveColour);
     s.SetBrushColour(VKCurveColour);
     s.SetPenWidth(Style.curvePen);
-    const ClipBox box{static_cast<double>(p.left), static_cast<double>(p.top), static_cast<double>(p.right),
-                      static_cast<double>(p.bottom)};
     for (int w = Layout.FirstWidth() + 1; w <= Layout.LastWidth(); ++w) {
         if (!Shown(sheet, w - 1) || !Shown(sheet, w)) continue;
-        ClipPoint a{static_cast<double>(Layout.XOfWidth(w - 1)), static_cast<double>(Layout.YOfVK(sheet.GetVK(w - 1)))};
-        ClipPoint b{static_cast<double>(Layout.XOfWidth(w)), static_cast<double>(Layout.YOfVK(sheet.GetVK(w)))};
-        if (!ClipSegment(a, b, box)) continue;
-        s.MoveTo(static_cast<int>(std::lround(a.x)), static_cast<int>(std::lround(a.y)));
-        s.LineTo(static_cast<int>(std::lround(b.x)), static_cast<int>(std::lround(b.y)));
+        DrawJoin(Layout.XOfWidth(w - 1), Layout.YOfVK(sheet.GetVK(w - 1)), Layout.XOfWidth(w), Layout.YOfVK(sheet.GetVK(w)));
     }
     s.SetPenWidth(1);
     for (int w = Layout.FirstWidth(); w <= Layout.LastWidth(); ++w) {
         if (!Shown(sheet, w)) continue;
         const int x = Layout.XOfWidth(w);
-        const int y = Layout.YOfVK(sheet.GetVK(w));
+        const int y = std::max(Layout.YOfVK(sheet.GetVK(w)), p.top);
         if (Layout.Contains(x, y)) DrawPoint(x, y, Style.pointRadius);
+    }
+    DrawClipMarks(sheet);
+}
+
+// Left to right, a join crosses the top edge at most once.
+void VKCurveRenderer::DrawJoin(double x1, double y1, double x2, double y2) {
+    DrawingSurface& s = *Target;
+    const PlotRect p = Layout.Plot();
+    const double top = p.top;
+    const auto line = [&s](double ax, double ay, double bx, double by) {
+        s.MoveTo(static_cast<int>(std::lround(ax)), static_cast<int>(std::lround(ay)));
+        s.LineTo(static_cast<int>(std::lround(bx)), static_cast<int>(std::lround(by)));
+    };
+    if (y1 < top && y2 < top) {
+        line(x1, top, x2, top);
+        return;
+    }
+    if (y1 < top || y2 < top) {
+        const double crossing = x1 + (top - y1) * (x2 - x1) / (y2 - y1);
+        line(y1 < top ? x1 : crossing, top, y2 < top ? x2 : crossing, top);
+    }
+    ClipPoint a{x1, y1};
+    ClipPoint b{x2, y2};
+    const ClipBox box{static_cast<double>(p.left), top, static_cast<double>(p.right), static_cast<double>(p.bottom)};
+    if (ClipSegment(a, b, box)) line(a.x, a.y, b.x, b.y);
+}
+
+// Each stretch of the curve on the top edge is bracketed by a mark where it
+// leaves the plot and one where it comes back (or ends), so that it never
+// reads as a VK equal to the top.
+void VKCurveRenderer::DrawClipMarks(const TNewTabSheet& sheet) {
+    const int top = Layout.Plot().top;
+    const auto y = [&](int w) { return Layout.YOfVK(sheet.GetVK(w)); };
+    const auto above = [&](int w) { return w >= Layout.FirstWidth() && w <= Layout.LastWidth() && Shown(sheet, w) && y(w) < top; };
+    const auto inside = [&](int w) { return w >= Layout.FirstWidth() && w <= Layout.LastWidth() && Shown(sheet, w) && y(w) >= top; };
+    // Where the join from width `in` (inside) to width `out` (above) meets the top.
+    const auto crossing = [&](int in, int out) {
+        const double xi = Layout.XOfWidth(in), xo = Layout.XOfWidth(out);
+        return static_cast<int>(std::lround(xi + (top - y(in)) * (xo - xi) / (y(out) - y(in))));
+    };
+    Target->SetPenColour(VKCurveColour);
+    Target->SetBrushColour(VKCurveColour);
+    Target->SetPenWidth(1);
+    for (int w = Layout.FirstWidth(); w <= Layout.LastWidth(); ++w) {
+        if (!above(w) || above(w - 1)) continue;
+        int last = w;
+        while (above(last + 1)) ++last;
+        const int from = inside(w - 1) ? crossing(w - 1, w) : Layout.XOfWidth(w);
+        const int to = inside(last + 1) ? crossing(last + 1, last) : Layout.XOfWidth(last);
+        DrawClipMark(from);
+        if (to != from) DrawClipMark(to);
+        w = last;
     }
 }
 
+// A small triangle standing on the top edge, pointing up.
+void VKCurveRenderer::DrawClipMark(int x) {
+    const int top = Layout.Plot().top;
+    const int r = Style.clipMark;
+    const SurfacePoint mark[] = {{x - r, top}, {x + r, top}, {x, top - r}};
+    Target->Polygon(mark, 3);
+}
+
 // Only an optimum whose VK was computed is one; a VK not computed reads 0 and
-// would look like a perfect width.
+// would look like a perfect width. An optimum above the axis sits on its top edge.
 void VKCurveRenderer::DrawOptimum(const TNewTabSheet& sheet) {
     if (!sheet.HasOptimum()) return;
     const double twice = sheet.GetOptimalWidth() * 2;
@@ -132,7 +195,7 @@ void VKCurveRenderer::DrawOptimum(const TNewTabSheet& sheet) {
     const int w = static_cast<int>(twice);
     if (!Shown(sheet, w)) return;
     const int x = Layout.XOfWidth(w);
-    const int y = Layout.YOfVK(sheet.GetOptimalVK());
+    const int y = std::max(Layout.YOfVK(sheet.GetOptimalVK()), Layout.Plot().top);
     if (!Layout.Contains(x, y)) return;
     Target->SetPenColour(Black);
     Target->SetPenWidth(Style.axisPen);

@@ -1,9 +1,9 @@
 // The VK curve of an evaluated sheet: the VK at every half-metre of working
 // width over its layout's span, on the light bands of the four tolerance
 // classes, with the optimum search range on the X axis, the sheet's own width
-// and the optimum marked, and optionally the figures line above the plot. One
-// procedure for the window, images and printed pages; the differences are
-// the style.
+// and the optimum marked, a legend of the bands and the range, and optionally
+// the figures line above the plot. One procedure for the window, images and
+// printed pages; the differences are the style.
 #pragma once
 
 #include <string>
@@ -29,19 +29,27 @@ public:
     // The mapping of the last drawing.
     const VKCurveGeometry& Geometry() const { return Layout; }
 
-    // The Y axis reaches at least 20 %, at most 60 %, in steps of 5.
-    static constexpr double LowestAxisTop = 20.0;
+    // The Y axis reaches at least 5 %, at most 60 %, in steps of 5.
+    static constexpr double LowestAxisTop = 5.0;
     static constexpr double HighestAxisTop = 60.0;
     static constexpr double AxisStep = 5.0;
 
 private:
-    void PlaceThePlot(const TNewTabSheet& sheet);
+    void PlaceThePlot(const TNewTabSheet& sheet, const std::string& figures);
+    // The legend's width on the surface, and its place: beside the figures
+    // where both fit on one line, else on a line of its own, else nowhere.
+    int LegendWidth();
+    int PlaceTheLegend(int figuresWidth);
+    void DrawLegend();
     void DrawBands();
     void DrawSearchRange(const TNewTabSheet& sheet);
     void DrawYAxis();
     void DrawXAxis();
     void DrawWidthLine(const TNewTabSheet& sheet);
     void DrawCurve(const TNewTabSheet& sheet);
+    void DrawJoin(double x1, double y1, double x2, double y2);
+    void DrawClipMarks(const TNewTabSheet& sheet);
+    void DrawClipMark(int x);
     void DrawOptimum(const TNewTabSheet& sheet);
     void DrawPoint(int x, int y, int radius);
     void Label(int x, int y, const std::string& text);
@@ -53,10 +61,13 @@ private:
     // Per drawing.
     DrawingSurface* Target = nullptr;
     int TextHeight = 0;
+    int LegendLeft = -1;  // -1 when the legend has no room
+    int LegendTop = 0;
 };
 
-// The highest VK the curve shows rounded up to a step of the axis, within
-// 20..60 %: the top of the Y axis for the sheet.
+// The top of the Y axis for the sheet: the highest VK over the optimum search
+// range rounded up to a step of the axis, within 5..60 %. VKs beyond it, at
+// widths outside the range or above 60 %, are drawn clipped on the top edge.
 double VKAxisTop(const TNewTabSheet& sheet);
 
 }  // namespace kaldoventri

@@ -1,11 +1,13 @@
 // The layout of a .vkf test file: twelve lines in a fixed order, each but the
-// first starting with its key. Keys are given as the bytes the file holds
+// first starting with its key. Keys are given as the bytes the program writes
 // (code page 1252: E4 is "ä", F6 is "ö").
 #pragma once
 
 #include <QByteArrayView>
+#include <QString>
 
 #include <array>
+#include <optional>
 
 namespace kaldoventri::testfile {
 
@@ -58,10 +60,34 @@ inline constexpr bool IsFieldSeparator(char c) { return c == ',' || c == ' '; }
 // file, which keeps a damaged or hostile file from filling the memory.
 inline constexpr qsizetype MaxLineBytes = qsizetype{1} << 20;
 
-// True when line `lineNumber` (1..12) has the shape of that line: the magic
-// text as the whole first line, the expected key as the first field of the
-// others. Values are not looked at.
-bool LineHasShape(int lineNumber, QByteArrayView line);
+// A file that another editor re-saved as UTF-8, possibly with this mark at
+// its start, is read as well; the program itself always writes code page 1252.
+inline constexpr QByteArrayView ByteOrderMark = "\xEF\xBB\xBF";
+
+enum class TextEncoding { Cp1252, Utf8 };
+
+// The shape check of lines 1..12, which learns the file's encoding on the way:
+// the magic text as the whole first line (after a byte-order mark, which
+// makes the file UTF-8), the expected key as the first field of the others.
+// The keys with Swedish letters decide: their code page 1252 bytes are never
+// valid UTF-8, so a file is UTF-8 only when those keys are in UTF-8 and every
+// one of its first twelve lines is valid UTF-8. Values are not looked at.
+class TestFileShape {
+public:
+    // Line `lineNumber` (1..12); lines must come in file order. False at a misfit.
+    bool Take(int lineNumber, QByteArrayView line);
+
+    // Code page 1252 until a line shows the file is UTF-8.
+    TextEncoding Encoding() const { return decided.value_or(TextEncoding::Cp1252); }
+
+private:
+    std::optional<TextEncoding> decided;
+    bool validUtf8SoFar = true;
+};
+
+// A text of the file in its encoding. Bytes that are not valid UTF-8 in a
+// UTF-8 file (only possible after the twelfth line) read as U+FFFD.
+QString DecodeText(QByteArrayView bytes, TextEncoding encoding);
 
 // True when the first bytes of a file begin the way a test file's first line
 // does ("Kaldoventri", also with a version after a comma, or after a UTF-8

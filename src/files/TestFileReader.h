@@ -21,8 +21,10 @@
 namespace kaldoventri {
 
 // The shape check: the first line is exactly "Kaldoventri" and lines 2..12
-// start with their keys in order (letter case counts). Values and lines after
-// the twelfth are not looked at. Reads at most twelve lines and gives up at
+// start with their keys in order (letter case counts), all in code page 1252
+// as the program writes them, or all in UTF-8 as another editor may have
+// re-saved the file (see testfile::TestFileShape). Values and lines after the
+// twelfth are not looked at. Reads at most twelve lines and gives up at
 // the first misfit, so a large file that is no test file is refused at once.
 // A line longer than the format allows, or a device that fails, gives false.
 bool IsTestFile(QIODevice& device);
@@ -78,8 +80,9 @@ using TestFileReadResult = std::variant<TestFileContents, TestFileError>;
 // description key gives the whole rest of its line after the key and the
 // separators directly after it, inner blanks and commas kept (a text that
 // itself begins with a blank or comma therefore loses those). Other lines,
-// blank ones included, are ignored. The file is checked for its shape while it
-// is read, so a caller may skip IsTestFile.
+// blank ones included, are ignored. Texts are decoded in the file's encoding.
+// The file is checked for its shape while it is read, so a caller may skip
+// IsTestFile.
 TestFileReadResult ReadTestFile(QIODevice& device);
 
 }  // namespace kaldoventri

@@ -37,7 +37,8 @@ SummaryTablePages::SummaryTablePages(const ReportPageFrame& frame, const std::ve
     padding_ = ReportPageFrame::Mm(1);
     const QFontMetrics metrics(TableFont(), &frame.Writer());
     const QFontMetrics bold(TableFont(true), &frame.Writer());
-    rowHeight_ = metrics.height() + ReportPageFrame::Mm(1.2);
+    lineHeight_ = metrics.height();
+    rowPadding_ = ReportPageFrame::Mm(1.2);
     ChooseWidths(frame);
 
     int lines = 1;
@@ -47,13 +48,39 @@ SummaryTablePages::SummaryTablePages(const ReportPageFrame& frame, const std::ve
         lines = std::max(lines, (needed.height() + bold.height() - 1) / bold.height());
     }
     headerHeight_ = lines * bold.height() + ReportPageFrame::Mm(1.5);
-    rowsPerPage_ = std::max(1, (frame.Content().height() - headerHeight_) / rowHeight_);
+    WrapRows(frame);
+}
+
+// A row may take a whole page below the header, and no more: only a cell
+// longer than that is shortened.
+void SummaryTablePages::WrapRows(const ReportPageFrame& frame) {
+    const int room = frame.Content().height() - headerHeight_;
+    const int mostLines = std::max(1, (room - rowPadding_) / lineHeight_);
+    pageStarts_ = {0};
+    int used = 0;
+    for (std::size_t r = 0; r < tests_.size(); ++r) {
+        std::vector<QStringList> cells;
+        int lines = 1;
+        for (int c = 0; c < SummaryColumnCount; ++c) {
+            const int width = widths_[static_cast<std::size_t>(c)] - 2 * padding_;
+            cells.push_back(frame.WrapText(TableFont(), tests_[r].row.value(c), width, mostLines));
+            lines = std::max(lines, static_cast<int>(cells.back().size()));
+        }
+        const int height = lines * lineHeight_ + rowPadding_;
+        if (used > 0 && used + height > room) {
+            pageStarts_.push_back(static_cast<int>(r));
+            used = 0;
+        }
+        used += height;
+        cellLines_.push_back(std::move(cells));
+        rowHeights_.push_back(height);
+    }
 }
 
 // Every column gets the width of its longest text and its header on one line
 // where the page allows, else with its header wrapped between words; where
 // even that is too wide, the short columns keep their width and the free
-// texts share the rest.
+// texts share the rest, wrapping.
 void SummaryTablePages::ChooseWidths(const ReportPageFrame& frame) {
     const QFontMetrics metrics(TableFont(), &frame.Writer());
     const QFontMetrics bold(TableFont(true), &frame.Writer());
@@ -63,7 +90,7 @@ void SummaryTablePages::ChooseWidths(const ReportPageFrame& frame) {
         int widest = 0;
         for (const ReportTest& test : tests_) widest = std::max(widest, metrics.horizontalAdvance(test.row.value(c)));
         least[i] = WidestWord(bold, headers_[c]) + 2 * padding_;
-        // Eliding measures in fractions of a pixel: a text exactly as wide as its room would lose its end.
+        // Texts measure in fractions of a pixel: two to spare keep the widest text on one line.
         wrapped[i] = std::max(least[i], widest + 2 * padding_ + 2);
         oneLine[i] = std::max(wrapped[i], bold.horizontalAdvance(headers_[c]) + 2 * padding_);
     }
@@ -79,10 +106,35 @@ void SummaryTablePages::ChooseWidths(const ReportPageFrame& frame) {
         for (int& w : widths_) w += static_cast<int>((available - total) / SummaryColumnCount);
         return;
     }
-    // Each free text keeps its header's longest word. Of the room left, the
-    // file name, which tells the tests apart, gets what it needs first; then
-    // the texts that need little get all they need and the long ones share
-    // the rest alike.
+    // The free texts wrap onto more lines, each onto about as many as the
+    // others, so that a row is no taller than it must be; none becomes
+    // narrower than its longest word while the room allows it.
+    const long room = available - sum(wrapped, FreeTextColumns, wrapped.size());
+    std::vector<int> words(FreeTextColumns);
+    for (std::size_t i = 0; i < FreeTextColumns; ++i) {
+        int widest = 0;
+        for (const ReportTest& test : tests_) widest = std::max(widest, WidestWord(metrics, test.row.value(static_cast<int>(i))));
+        words[i] = std::min(wrapped[i], std::max(least[i], widest + 2 * padding_ + 2));
+    }
+    for (int lines = 2;; ++lines) {
+        widths_ = wrapped;
+        bool narrowest = true;
+        for (std::size_t i = 0; i < FreeTextColumns; ++i) {
+            const int share = (wrapped[i] + lines - 1) / lines;
+            narrowest = narrowest && share <= words[i];
+            widths_[i] = std::max(words[i], share);
+        }
+        const long total = sum(widths_, 0, FreeTextColumns);
+        if (total <= room) {
+            for (std::size_t i = 0; i < FreeTextColumns; ++i) widths_[i] += static_cast<int>((room - total) / FreeTextColumns);
+            return;
+        }
+        if (narrowest) break;
+    }
+    // Words wider than the room: each free text keeps its header's longest
+    // word. Of the room left, the file name, which tells the tests apart,
+    // gets what it needs first; then the texts that need little get all they
+    // need and the long ones share the rest alike.
     widths_ = wrapped;
     std::vector<int> lacking;
     for (std::size_t i = 0; i < FreeTextColumns; ++i) lacking.push_back(wrapped[i] - least[i]);
@@ -107,11 +159,6 @@ void SummaryTablePages::ChooseWidths(const ReportPageFrame& frame) {
         for (int& w : widths_) w = static_cast<int>(w * available / now);
 }
 
-int SummaryTablePages::PageCount() const {
-    const int rows = static_cast<int>(tests_.size());
-    return std::max(1, (rows + rowsPerPage_ - 1) / rowsPerPage_);
-}
-
 void SummaryTablePages::DrawPage(const ReportPageFrame& frame, int page) const {
     QPainter& p = frame.Painter();
     const QRect content = frame.Content();
@@ -129,20 +176,23 @@ void SummaryTablePages::DrawPage(const ReportPageFrame& frame, int page) const {
     }
 
     p.setFont(TableFont());
-    const QFontMetrics metrics(p.font(), &frame.Writer());
-    const int first = page * rowsPerPage_;
-    const int end = std::min(static_cast<int>(tests_.size()), first + rowsPerPage_);
+    const auto pageIndex = static_cast<std::size_t>(page);
+    const int first = pageStarts_[pageIndex];
+    const int end = pageIndex + 1 < pageStarts_.size() ? pageStarts_[pageIndex + 1] : static_cast<int>(tests_.size());
     int y = content.top() + headerHeight_;
-    for (int r = first; r < end; ++r, y += rowHeight_) {
-        if ((r - first) % 2 == 1) p.fillRect(QRect(content.left(), y, tableWidth, rowHeight_), StripeColour);
-        const QStringList& row = tests_[static_cast<std::size_t>(r)].row;
+    for (int r = first; r < end; ++r) {
+        const auto row = static_cast<std::size_t>(r);
+        if ((r - first) % 2 == 1) p.fillRect(QRect(content.left(), y, tableWidth, rowHeights_[row]), StripeColour);
         x = content.left();
         for (int c = 0; c < SummaryColumnCount; ++c) {
             const int w = widths_[static_cast<std::size_t>(c)];
-            const QString text = metrics.elidedText(row.value(c), Qt::ElideRight, w - 2 * padding_);
-            p.drawText(QRect(x + padding_, y, w - 2 * padding_, rowHeight_), Qt::AlignLeft | Qt::AlignVCenter, text);
+            const QStringList& lines = cellLines_[row][static_cast<std::size_t>(c)];
+            for (int i = 0; i < lines.size(); ++i)
+                p.drawText(QRect(x + padding_, y + rowPadding_ / 2 + i * lineHeight_, w - 2 * padding_, lineHeight_),
+                           Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, lines[i]);
             x += w;
         }
+        y += rowHeights_[row];
     }
     p.setPen(QPen(Qt::black, ReportPageFrame::Mm(0.15)));
     p.drawLine(content.left(), content.top() + headerHeight_, content.left() + tableWidth, content.top() + headerHeight_);

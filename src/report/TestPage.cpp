@@ -5,10 +5,11 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <limits>
 
 #include "display/LocaleText.h"
 #include "drawing/PainterSurface.h"
-#include "drawing/TPrintDiagram.h"
+#include "drawing/DiagramRenderer.h"
 #include "drawing/VKCurveRenderer.h"
 #include "report/SummaryRow.h"
 #include "report/TestPageTables.h"
@@ -26,6 +27,24 @@ constexpr int DiagramPageHeight = 4961;
 constexpr double LeftShare = 0.36;
 constexpr double DiagramShare = 0.56;
 
+// The printed page's diagram, except that makes long enough to push the VK
+// and the working width off the box are shortened in the middle: the page
+// prints them whole beside it.
+class PageDiagram : public DiagramRenderer {
+public:
+    PageDiagram() : DiagramRenderer(HeaderThatFits()) {
+        SetTrayMarking(1);
+        SetShowMetres(true);
+    }
+
+private:
+    static DiagramStyle HeaderThatFits() {
+        DiagramStyle style = PrintStyle;
+        style.header.shortenToFit = true;
+        return style;
+    }
+};
+
 void DrawSpreadDiagram(const ReportPageFrame& frame, QRect box, const TNewTabSheet& evaluated) {
     QPainter& p = frame.Painter();
     const double scale = std::min(static_cast<double>(box.width()) / DiagramPageWidth,
@@ -40,7 +59,7 @@ void DrawSpreadDiagram(const ReportPageFrame& frame, QRect box, const TNewTabShe
     p.setFont(ReportPageFrame::Font(PagePoints));
     {
         PainterSurface surface(p, DiagramPageWidth, DiagramPageHeight);
-        TPrintDiagram().DrawDiagram(&evaluated, surface);
+        PageDiagram().DrawDiagram(&evaluated, surface);
     }
     p.restore();
     p.setPen(QPen(Qt::gray, ReportPageFrame::Mm(0.15)));
@@ -81,6 +100,29 @@ Facts Columns(const QStringList& cells, int first, int end) {
     return facts;
 }
 
+// Every value is printed whole where the left column holds them all; where
+// absurdly long texts would run off the page, the longest are shortened to
+// the most lines per value that still fits.
+int LinesPerValue(const ReportPageFrame& frame, int width, int room, const QList<QPair<QString, Facts>>& blocks) {
+    const auto height = [&](int maxLines) {
+        int total = 0;
+        for (const auto& block : blocks) total += FactsHeight(frame, width, block.second, maxLines);
+        return total;
+    };
+    constexpr int Unlimited = std::numeric_limits<int>::max();
+    if (height(Unlimited) <= room) return Unlimited;
+    int fits = 1;
+    // No value can take more lines than the room has pixels.
+    for (int tooMany = std::max(2, room); tooMany - fits > 1;) {
+        const int lines = (fits + tooMany) / 2;
+        if (height(lines) <= room)
+            fits = lines;
+        else
+            tooMany = lines;
+    }
+    return fits;
+}
+
 }  // namespace
 
 void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test) {
@@ -94,22 +136,22 @@ void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test) {
 
     const TNewTabSheet& s = test.sheet;
     const QStringList& cells = test.row;
-    left.setTop(DrawFacts(frame, left, QStringLiteral("Spridare"), DescriptionOfSpreader(s)) + section);
-    left.setTop(DrawFacts(frame, left, QStringLiteral("Gödselmedel"), DescriptionOfFertiliser(s)) + section);
     Facts trial = Columns(cells, 6, FirstFigureColumn);
     if (!s.GetOrigin().empty()) trial.append({QStringLiteral("Ursprung:"), FromUtf8(s.GetOrigin())});
-    left.setTop(DrawFacts(frame, left, QStringLiteral("Provet"), trial) + section);
-    left.setTop(DrawFacts(frame, left, QStringLiteral("Resultat"), Columns(cells, FirstFigureColumn, SummaryColumnCount)) +
-                section);
+    const QList<QPair<QString, Facts>> blocks{{QStringLiteral("Spridare"), DescriptionOfSpreader(s)},
+                                              {QStringLiteral("Gödselmedel"), DescriptionOfFertiliser(s)},
+                                              {QStringLiteral("Provet"), trial},
+                                              {QStringLiteral("Resultat"), Columns(cells, FirstFigureColumn, SummaryColumnCount)}};
+    const int room = left.height() - TrayTableHeight(frame) - static_cast<int>(blocks.size()) * section;
+    const int maxLines = LinesPerValue(frame, left.width(), room, blocks);
+    for (const auto& [heading, facts] : blocks) left.setTop(DrawFacts(frame, left, heading, facts, maxLines) + section);
     DrawTrayTable(frame, left, s);
 
     const int diagramHeight = static_cast<int>(right.height() * DiagramShare);
     DrawSpreadDiagram(frame, QRect(right.left(), right.top(), right.width(), diagramHeight), s);
-    const int legendHeight = ReportPageFrame::Mm(5);
-    const QRect curve(right.left(), right.top() + diagramHeight + section, right.width(),
-                      right.height() - diagramHeight - section - legendHeight);
-    DrawVKCurve(frame, curve, s);
-    DrawClassLegend(frame, QRect(curve.left(), curve.bottom() + 1, curve.width(), legendHeight));
+    // The curve carries its own legend of the bands and the search range.
+    DrawVKCurve(frame, QRect(right.left(), right.top() + diagramHeight + section, right.width(),
+                             right.height() - diagramHeight - section), s);
 }
 
 }  // namespace kaldoventri

@@ -6,10 +6,9 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <vector>
 
 #include "display/LocaleText.h"
-#include "drawing/VKCurveStyle.h"
-#include "evaluation/SheetFigures.h"
 #include "evaluation/TNewTabSheet.h"
 #include "report/ReportPageFrame.h"
 
@@ -32,26 +31,52 @@ int DrawHeading(const ReportPageFrame& frame, QRect area, const QString& heading
     return area.top() + LineHeight(frame);
 }
 
+// The label column is as wide as the widest label; each value wraps in the rest.
+struct WrappedFacts {
+    int labelWidth = 0;
+    int valueOffset = 0;
+    std::vector<QStringList> values;
+    int lines = 0;
+};
+
+WrappedFacts WrapFacts(const ReportPageFrame& frame, int width, const Facts& facts, int maxLines) {
+    const QFontMetrics metrics(PageFont(), &frame.Writer());
+    WrappedFacts wrapped;
+    for (const auto& fact : facts) wrapped.labelWidth = std::max(wrapped.labelWidth, metrics.horizontalAdvance(fact.first));
+    wrapped.valueOffset = wrapped.labelWidth + ReportPageFrame::Mm(2);
+    const int valueWidth = std::max(1, width - 1 - wrapped.valueOffset);
+    for (const auto& fact : facts) {
+        wrapped.values.push_back(frame.WrapText(PageFont(), fact.second, valueWidth, maxLines));
+        wrapped.lines += static_cast<int>(wrapped.values.back().size());
+    }
+    return wrapped;
+}
+
 }  // namespace
 
-int DrawFacts(const ReportPageFrame& frame, QRect area, const QString& heading, const Facts& facts) {
+int FactsHeight(const ReportPageFrame& frame, int width, const Facts& facts, int maxLines) {
+    return (1 + WrapFacts(frame, width, facts, maxLines).lines) * LineHeight(frame);
+}
+
+int DrawFacts(const ReportPageFrame& frame, QRect area, const QString& heading, const Facts& facts, int maxLines) {
     int y = DrawHeading(frame, area, heading);
     QPainter& p = frame.Painter();
     p.setFont(PageFont());
-    const QFontMetrics metrics(p.font(), &frame.Writer());
-    int labelWidth = 0;
-    for (const auto& [label, value] : facts) labelWidth = std::max(labelWidth, metrics.horizontalAdvance(label));
-    const int valueLeft = area.left() + labelWidth + ReportPageFrame::Mm(2);
+    const WrappedFacts wrapped = WrapFacts(frame, area.width(), facts, maxLines);
+    const int valueLeft = area.left() + wrapped.valueOffset;
     const int valueWidth = std::max(0, area.right() - valueLeft);
     const int line = LineHeight(frame);
-    for (const auto& [label, value] : facts) {
-        p.drawText(QRect(area.left(), y, labelWidth, line), Qt::AlignLeft | Qt::AlignVCenter, label);
-        p.drawText(QRect(valueLeft, y, valueWidth, line), Qt::AlignLeft | Qt::AlignVCenter,
-                   metrics.elidedText(value, Qt::ElideRight, valueWidth));
-        y += line;
+    for (qsizetype i = 0; i < facts.size(); ++i) {
+        p.drawText(QRect(area.left(), y, wrapped.labelWidth, line), Qt::AlignLeft | Qt::AlignVCenter, facts[i].first);
+        for (const QString& text : wrapped.values[static_cast<std::size_t>(i)]) {
+            p.drawText(QRect(valueLeft, y, valueWidth, line), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
+            y += line;
+        }
     }
     return y;
 }
+
+int TrayTableHeight(const ReportPageFrame& frame) { return (2 + TrayCount / 2) * LineHeight(frame); }
 
 int DrawTrayTable(const ReportPageFrame& frame, QRect area, const TNewTabSheet& sheet) {
     int top = DrawHeading(frame, area, QStringLiteral("Backar"));
@@ -84,31 +109,6 @@ int DrawTrayTable(const ReportPageFrame& frame, QRect area, const TNewTabSheet& 
         bottom = std::max(bottom, y);
     }
     return bottom;
-}
-
-void DrawClassLegend(const ReportPageFrame& frame, QRect area) {
-    QPainter& p = frame.Painter();
-    p.setFont(PageFont());
-    const QFontMetrics metrics(p.font(), &frame.Writer());
-    const ToleranceClass classes[] = {ToleranceClass::MycketBra, ToleranceClass::Bra, ToleranceClass::Godtagbar,
-                                      ToleranceClass::Otillracklig};
-    const int square = metrics.ascent();
-    const int y = area.top() + (area.height() - square) / 2;
-    int x = area.left();
-    for (int i = 0; i < 4; ++i) {
-        const Colour c = VKBandColours[i];
-        p.setPen(QPen(Qt::gray, ReportPageFrame::Mm(0.1)));
-        p.setBrush(QColor(c.red, c.green, c.blue));
-        p.drawRect(x, y, square, square);
-        x += square + ReportPageFrame::Mm(1.5);
-        const QString text = FromUtf8(ToleranceClassName(classes[i])) + QStringLiteral(": ") +
-                             FromUtf8(ToleranceClassRange(classes[i], DecimalSeparatorOf(frame.Settings().locale)));
-        p.setPen(Qt::black);
-        p.drawText(QRect(x, area.top(), metrics.horizontalAdvance(text), area.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                   text);
-        x += metrics.horizontalAdvance(text) + ReportPageFrame::Mm(6);
-    }
-    p.setBrush(Qt::NoBrush);
 }
 
 }  // namespace kaldoventri

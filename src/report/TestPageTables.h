@@ -1,5 +1,5 @@
-// The text blocks of a test's page: labelled facts under a heading, the 26
-// tray amounts with their positions, and the legend of the tolerance classes.
+// The text blocks of a test's page: labelled facts under a heading and the 26
+// tray amounts with their positions.
 // Each draws from the top of its area and gives the y where it ended.
 #pragma once
 
@@ -18,13 +18,15 @@ class ReportPageFrame;
 
 using Facts = QList<QPair<QString, QString>>;
 
-int DrawFacts(const ReportPageFrame& frame, QRect area, const QString& heading, const Facts& facts);
+// Each value wraps onto as many lines as it needs, at most `maxLines`
+// (beyond them it is shortened in the middle).
+int DrawFacts(const ReportPageFrame& frame, QRect area, const QString& heading, const Facts& facts, int maxLines);
+// The height DrawFacts takes in an area of this width.
+int FactsHeight(const ReportPageFrame& frame, int width, const Facts& facts, int maxLines);
 
 // Two blocks of 13 trays side by side: "Back", "Läge (m)", "Mängd".
 int DrawTrayTable(const ReportPageFrame& frame, QRect area, const TNewTabSheet& sheet);
-
-// One line of coloured squares naming the four classes.
-void DrawClassLegend(const ReportPageFrame& frame, QRect area);
+int TrayTableHeight(const ReportPageFrame& frame);
 
 // The text size of a test's page.
 inline constexpr int PagePoints = 8;

@@ -1,5 +1,5 @@
-// The clipboard picture and the printed page, recorded: their header block,
-// margins and pixel constants against the screen's, and pages too flat to
+// The clipboard picture and the printed page, recorded: their header block
+// (and the report page's, which fits its makes to the page), margins and pixel constants against the screen's, and pages too flat to
 // hold a plot.
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@
 namespace kaldoventri::drawingtest {
 namespace {
 
-enum class Kind { Screen, Picture, Page };
+enum class Kind { Screen, Picture, Page, FittedPage };
 
 RecordingSurface Draw(Kind kind, TNewTabSheet& sheet, int w, int h, const std::string& separator = ",") {
     if (kind == Kind::Screen) {
@@ -31,6 +31,13 @@ RecordingSurface Draw(Kind kind, TNewTabSheet& sheet, int w, int h, const std::s
         TCopyDiagram d;
         d.SetTrayMarking(1);
         d.SetShowMetres(true);
+        return Record(d, &sheet, w, h, separator);
+    }
+    if (kind == Kind::FittedPage) {
+        // The report page's diagram: the printed page's with a header that fits.
+        struct Fitted : DiagramRenderer {
+            Fitted() : DiagramRenderer([] { DiagramStyle s = PrintStyle; s.header.shortenToFit = true; return s; }()) {}
+        } d;
         return Record(d, &sheet, w, h, separator);
     }
     TPrintDiagram d;
@@ -59,7 +66,7 @@ TEST_P(HeaderBlock, PositionsAndTexts) {
     TNewTabSheet sheet = MakeSheet(Peaked, Layout12m, c.aBredd, YScaleValue, c.spreader, c.fertiliser);
     sheet.SetVK(c.aBredd, c.vk, c.computed);
     SetDrivingPattern(sheet, c.pattern);
-    const bool page = c.kind == Kind::Page;
+    const bool page = c.kind == Kind::Page || c.kind == Kind::FittedPage;
     const RecordingSurface s = Draw(c.kind, sheet, page ? 6000 : 1600, page ? 4500 : 1000, c.separator);
 
     const int top1 = page ? 150 : 10;
@@ -100,6 +107,11 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"PictureRacetrack", Kind::Picture, "Bogballe", "Yara", 25, 6.8, ",",
                    {{70, 10, "Spridarfabrikat: "}, {70, 30, "Gödselmedel: "}, {308, 10, "Bogballe"}, {308, 30, "Yara"},
                     {470, 10, "VK: 6,8%"}, {470, 30, "Arbetsbredd: 12,5 m, varvkörning"}}, DrivingPattern::Racetrack},
+        // 217 characters of the make fit before the VK column reaches the right margin at 5400.
+        HeaderCase{"FittedPageShortensInTheMiddle", Kind::FittedPage, std::string(150, 'a') + "MITT" + std::string(150, 'b'), "Yara",
+                   25, 12.3, ",",
+                   {{600, 150, "Spridarfabrikat: "}, {600, 350, "Gödselmedel: "}, {906, 150, std::string(108, 'a') + "…" + std::string(108, 'b')},
+                    {906, 350, "Yara"}, {5052, 150, "VK: 12,3%"}, {5052, 350, "Arbetsbredd: 12,5 m"}}},
         // A VK that could not be computed reads 0 and must not look perfect.
         HeaderCase{"PictureVKNotComputed", Kind::Picture, "", "NPK", 24, 0.0, ",",
                    {{70, 10, "Spridarfabrikat: "}, {70, 30, "Gödselmedel: "}, {308, 10, ""}, {308, 30, "NPK"},

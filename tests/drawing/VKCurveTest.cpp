@@ -1,6 +1,7 @@
 // The VK curve recorded primitive by primitive: its plot and mapping, the
-// tolerance bands, gaps where a VK was not computed, the cut at 60 %, the
-// markers, labels that never touch at any size, and sheets that make no sense.
+// tolerance bands, gaps where a VK was not computed, the axis top and the VKs
+// clipped on its edge, the markers and the legend, labels that never touch at
+// any size, and sheets that make no sense.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -51,7 +52,7 @@ TEST(VKCurve, LabelsApartAndMappingRoundTripsAtEverySize) {
     }
 }
 
-TEST(VKCurve, BandsGapCutAtSixtyAndMarkers) {
+TEST(VKCurve, BandsGapClipAtSixtyAndMarkers) {
     TNewTabSheet sheet = MakeSheet(Peaked, Layout12m, 24);
     sheet.SetVK(20, 0.0, false);
     sheet.SetVK(30, 80.0);
@@ -59,8 +60,8 @@ TEST(VKCurve, BandsGapCutAtSixtyAndMarkers) {
     const RecordingSurface s = DrawCurve(r, &sheet, 1600, 330);
     const VKCurveGeometry& g = r.Geometry();
     const PlotRect p = g.Plot();
-    // Recording metrics: "60 %" is 44 wide, "26" 22, "m" 11, a line 19 high.
-    EXPECT_EQ(std::tuple(p.left, p.top, p.right, p.bottom, g.TopVK(), g.XOfWidth(52)), std::tuple(59, 15, 1568, 296, 60.0, 1568));
+    // Recording metrics: "60 %" is 44 wide, "26" 22, "m" 11, a line 19 high; the legend's line is above the plot.
+    EXPECT_EQ(std::tuple(p.left, p.top, p.right, p.bottom, g.TopVK(), g.XOfWidth(52)), std::tuple(59, 38, 1568, 296, 60.0, 1568));
     const auto one = [&](Op op, Colour c) {
         const auto all = s.Filter(op, [&](const Primitive& q) { return (op == Op::LineTo ? q.pen : q.brush) == c; });
         EXPECT_EQ(all.size(), 1u);
@@ -74,14 +75,55 @@ TEST(VKCurve, BandsGapCutAtSixtyAndMarkers) {
     EXPECT_EQ(std::get<2>(one(Op::FillRect, VKSearchRangeColour)), g.XOfWidth(48) + 1);
     EXPECT_EQ(one(Op::Ellipse, VKOptimumColour), std::tuple(g.XOfWidth(25) - 5, g.YOfVK(sheet.GetOptimalVK()) - 5, g.XOfWidth(25) + 6, g.YOfVK(sheet.GetOptimalVK()) + 6));
 
+    // 42 joins of the span, less the two at width 20; the two at width 30 go on along the top edge.
     const auto lines = s.Lines(VKCurveColour);
-    EXPECT_EQ(lines.size(), 42u - 2u);  // 42 joins of the span, less the two at width 20
+    EXPECT_EQ(lines.size(), 42u - 2u + 2u);
     for (const Primitive& l : lines) {
         EXPECT_FALSE(l.x1 == g.XOfWidth(20) || l.x2 == g.XOfWidth(20));
         EXPECT_GE(std::min(l.y1, l.y2), p.top);
-        EXPECT_EQ(std::min(l.y1, l.y2) == p.top, l.x1 == g.XOfWidth(29) || l.x2 == g.XOfWidth(31));
+        EXPECT_EQ(l.y1 == p.top && l.y2 == p.top, l.x1 == g.XOfWidth(30) || l.x2 == g.XOfWidth(30));
     }
-    EXPECT_EQ(s.Points(VKCurveColour).size(), 43u - 2u);
+    EXPECT_EQ(s.Points(VKCurveColour).size(), 43u - 1u);
+    // A mark stands on the edge on each side of width 30, where the curve crosses it.
+    const auto marks = s.All(Op::Polygon);
+    ASSERT_EQ(marks.size(), 2u);
+    for (int i = 0; i < 2; ++i) EXPECT_TRUE(marks[i].points[2].x > g.XOfWidth(29 + i) && marks[i].points[2].x < g.XOfWidth(30 + i));
+}
+
+// The top follows the highest VK over the search range, in steps of 5 within
+// 5..60 %; every computed VK is drawn, those above the top on its edge, and
+// each stretch on the edge is bracketed by marks.
+TEST(VKCurve, TopFollowsTheSearchRangeAndClipsTheRest) {
+    struct Row { const char* name; int layout; double inRange, outside; double top; std::size_t marks; };
+    const Row rows[] = {{"LowCurveSteepEnds", Layout12m, 3.2, 40.0, 5.0, 4}, {"HiddenBandsAbove", Layout12m, 7.5, 7.5, 10.0, 0},
+                        {"RoundedUp", Layout24m, 12.3, 12.0, 15.0, 0}, {"EverythingAboveTheCap", Layout24m, 150.0, 150.0, 60.0, 2}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TNewTabSheet sheet = MakeSheet(Peaked, row.layout, 24);
+        const WidthRange range = OptimumSearchRange(row.layout);
+        for (int w = FirstCurveWidth; w <= LastCurveWidth(row.layout); ++w)
+            sheet.SetVK(w, w >= range.first && w <= range.last ? row.inRange : row.outside);
+        sheet.SetOptimum(range.first / 2.0, row.inRange);
+        VKCurveRenderer r;
+        const RecordingSurface s = DrawCurve(r, &sheet, 900, 300);
+        const VKCurveGeometry& g = r.Geometry();
+        const PlotRect p = g.Plot();
+        EXPECT_EQ(g.TopVK(), row.top);
+        const auto points = s.Points(VKCurveColour);
+        ASSERT_EQ(points.size(), static_cast<std::size_t>(LastCurveWidth(row.layout) - FirstCurveWidth + 1));
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const double vk = sheet.GetVK(FirstCurveWidth + static_cast<int>(i));
+            EXPECT_EQ(points[i].y1 + 2, vk > row.top ? p.top : g.YOfVK(vk)) << i;
+        }
+        EXPECT_EQ(s.All(Op::Polygon).size(), row.marks);
+        const auto optimum = s.Points(VKOptimumColour);
+        ASSERT_EQ(optimum.size(), 1u);
+        EXPECT_EQ(optimum[0].y1 + 5, std::max(g.YOfVK(row.inRange), p.top));
+        // Bands above the top are left out, not squeezed in over the plot.
+        const auto bands = s.Filter(Op::FillRect, [](const Primitive& q) { return q.brush != White && q.brush != VKSearchRangeColour; });
+        EXPECT_EQ(bands.size(), std::min(4u, static_cast<unsigned>(row.top / 5)));
+        for (const Primitive& b : bands) EXPECT_GE(b.y1, p.top);
+    }
 }
 
 TEST(VKCurve, SheetsWithNothingToShowDrawOnlyTheAxes) {
@@ -95,7 +137,7 @@ TEST(VKCurve, SheetsWithNothingToShowDrawOnlyTheAxes) {
         const RecordingSurface s = DrawCurve(r, sheet, 900, 200);
         EXPECT_TRUE(s.Lines(VKCurveColour).empty() && s.Points(VKCurveColour).empty() && s.Points(VKOptimumColour).empty());
         EXPECT_EQ(s.Lines(VKWidthLineColour).size(), sheet == &nothingComputed ? 1u : 0u);
-        EXPECT_EQ(r.Geometry().TopVK(), sheet ? 20.0 : 0.0);
+        EXPECT_EQ(r.Geometry().TopVK(), sheet ? 5.0 : 0.0);
     }
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TestFileFixtures.h"
+#include "files/Cp1252.h"
 #include "files/SheetFromTestFile.h"
 
 namespace kaldoventri {
@@ -57,6 +58,56 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"UndefinedByteKept", "SpridarModell,a\x81" "b", QStringLiteral(u"a\u0081b")},
                       TextCase{"LineFeedIsACharacter", "SpridarModell,a\nb", "a\nb"},
                       TextCase{"TabIsNoSeparator", "SpridarModell,\tx", "\tx"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A file another editor re-saved as UTF-8 is read as UTF-8, its Körmönster
+// line too; a file whose keys are code page 1252 stays code page 1252
+// whatever its texts look like, and a file valid in neither is refused.
+struct EncodingCase {
+    const char* name;
+    QByteArray file;
+    bool utf8;                      // the UTF-8 Körmönster line counts
+    std::optional<QString> modell;  // none: refused as no test file
+    QString installning;
+};
+
+QByteArray Utf8(const QByteArray& cp1252) { return DecodeCp1252(cp1252).toUtf8(); }
+
+const QByteArray Swedish = Replaced(KnownFile, "ZA-M 1500 Profis", "V\xE4" "derstad \xC5ker");
+
+class EncodingTest : public ::testing::TestWithParam<EncodingCase> {};
+
+TEST_P(EncodingTest, Utf8ReadWhereTheKeysAreUtf8) {
+    const EncodingCase& c = GetParam();
+    EXPECT_EQ(testing::IsTestFileBytes(c.file), c.modell.has_value());
+    const TestFileReadResult read = ReadBytes(c.file + Utf8("K\xF6rm\xF6nster,Varv\r\n"));
+    if (!c.modell) {
+        ASSERT_TRUE(std::holds_alternative<TestFileError>(read));
+        EXPECT_EQ(std::get<TestFileError>(read).kind, TestFileError::Kind::NotATestFile);
+        return;
+    }
+    const TestFileContents contents = ContentsOf(read);
+    EXPECT_EQ(std::tuple(contents.SpridarModell, contents.SpridarInstallning, contents.Produktionsplats),
+              std::tuple(*c.modell, c.installning, QStringLiteral(u"K\u00F6ping ")));
+    EXPECT_EQ(contents.Pattern == DrivingPattern::Racetrack, c.utf8);
+}
+
+const QString SwedishModell = QStringLiteral(u"V\u00E4derstad \u00C5ker");
+const QString KnownInstallning = QStringLiteral(u"18, v\u00E4nster skiva");
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EncodingTest,
+    ::testing::Values(
+        EncodingCase{"Utf8WithMark", "\xEF\xBB\xBF" + Utf8(Swedish), true, SwedishModell, KnownInstallning},
+        EncodingCase{"Utf8WithoutMark", Utf8(Swedish), true, SwedishModell, KnownInstallning},
+        EncodingCase{"Utf8BeyondTheCodePage", Utf8(KnownFile).replace("18, v\xC3\xA4nster", "\xC5\x81\xC3\xB3" "d\xC5\xBA \xE2\x9C\x93"),
+                     true, QStringLiteral(u"ZA-M 1500 Profis"), QStringLiteral(u"\u0141\u00F3d\u017A \u2713 skiva")},
+        EncodingCase{"Cp1252TextThatIsValidUtf8", Replaced(Swedish, "18, v\xE4nster", "\xC3\xA5r"), false, SwedishModell,
+                     QStringLiteral(u"\u00C3\u00A5r skiva")},
+        EncodingCase{"Utf8KeysWithACp1252Text", Utf8(KnownFile).replace("ZA-M 1500", "\xC5ker"), true, std::nullopt, {}},
+        EncodingCase{"MarkBeforeCp1252Keys", "\xEF\xBB\xBF" + KnownFile, false, std::nullopt, {}},
+        EncodingCase{"Utf8KeyInLowerCase", Utf8(KnownFile).replace("G\xC3\xB6" "dselMedel", "g\xC3\xB6" "dselMedel"), true,
+                     std::nullopt, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct NumberCase {

@@ -1,0 +1,88 @@
+// The VK curve's legend: a swatch and a name for each tolerance band and for
+// the bar of the optimum search range, in one line at the top right. It is
+// left out where one line of the surface cannot hold it, rather than taking
+// the plot's height.
+#include <array>
+#include <string_view>
+
+#include "drawing/VKCurveRenderer.h"
+#include "evaluation/DisplayText.h"
+
+namespace kaldoventri {
+
+namespace {
+
+constexpr std::string_view SearchRangeName = "Sökområde för optimum";
+
+struct LegendEntry {
+    Colour colour;
+    std::string_view name;
+    bool bar;  // drawn as the search range's bar, not as a band's square
+};
+
+const std::array<LegendEntry, 5>& LegendEntries() {
+    static const std::array<LegendEntry, 5> entries = {{
+        {VKBandColours[0], ToleranceClassName(ToleranceClass::MycketBra), false},
+        {VKBandColours[1], ToleranceClassName(ToleranceClass::Bra), false},
+        {VKBandColours[2], ToleranceClassName(ToleranceClass::Godtagbar), false},
+        {VKBandColours[3], ToleranceClassName(ToleranceClass::Otillracklig), false},
+        {VKSearchRangeColour, SearchRangeName, true},
+    }};
+    return entries;
+}
+
+int SwatchSize(int textHeight) { return textHeight * 3 / 5; }
+
+int EntryGap(const VKCurveStyle& style) { return 3 * style.labelGap; }
+
+}  // namespace
+
+int VKCurveRenderer::LegendWidth() {
+    int width = -EntryGap(Style);
+    for (const LegendEntry& entry : LegendEntries())
+        width += EntryGap(Style) + SwatchSize(TextHeight) + Style.labelGap + Target->TextWidth(entry.name);
+    return width;
+}
+
+// Gives the number of text lines above the plot. `figuresEnd` is where the
+// figures line ends, or -1 without one.
+int VKCurveRenderer::PlaceTheLegend(int figuresEnd) {
+    const int right = Target->Width() - Style.padding;
+    const int width = LegendWidth();
+    const bool figures = figuresEnd >= 0;
+    LegendLeft = right - width;
+    LegendTop = Style.padding;
+    if (figures && figuresEnd + EntryGap(Style) <= LegendLeft) return 1;
+    if (LegendLeft >= Style.padding) {
+        if (!figures) return 1;
+        LegendTop += TextHeight + Style.labelGap;
+        return 2;
+    }
+    LegendLeft = -1;
+    return figures ? 1 : 0;
+}
+
+void VKCurveRenderer::DrawLegend() {
+    if (LegendLeft < 0) return;
+    DrawingSurface& s = *Target;
+    const int side = SwatchSize(TextHeight);
+    const int middle = LegendTop + TextHeight / 2;
+    int x = LegendLeft;
+    for (const LegendEntry& entry : LegendEntries()) {
+        s.SetBrushColour(entry.colour);
+        if (entry.bar) {
+            s.SetPenColour(entry.colour);
+            s.SetPenWidth(1);
+            s.Rectangle(x, middle - Style.searchBar / 2, x + side, middle - Style.searchBar / 2 + Style.searchBar);
+        } else {
+            s.SetPenColour(VKSwatchOutlineColour);
+            s.SetPenWidth(Style.axisPen);
+            s.Rectangle(x, middle - side / 2, x + side, middle - side / 2 + side);
+        }
+        x += side + Style.labelGap;
+        Label(x, LegendTop, std::string(entry.name));
+        x += s.TextWidth(entry.name) + EntryGap(Style);
+    }
+}
+
+}  // namespace kaldoventri
