@@ -53,10 +53,4 @@ std::string_view ToleranceClassName(ToleranceClass tolerance) {
     return {};
 }
 
-std::string ToleranceClassRange(ToleranceClass tolerance, std::string_view decimalSeparator) {
-    const auto index = static_cast<std::size_t>(tolerance);
-    if (index < ToleranceClassLimits.size()) return "under " + PercentText(ToleranceClassLimits[index], decimalSeparator);
-    return PercentText(ToleranceClassLimits.back(), decimalSeparator) + " och mer";
-}
-
 }  // namespace kaldoventri

@@ -40,7 +40,5 @@ std::string_view DrivingPatternName(DrivingPattern pattern);
 
 // "Mycket bra", "Bra", "Godtagbar", "Otillräcklig".
 std::string_view ToleranceClassName(ToleranceClass tolerance);
-// The VKs of a class: "under 5 %" ... "15 % och mer".
-std::string ToleranceClassRange(ToleranceClass tolerance, std::string_view decimalSeparator);
 
 }  // namespace kaldoventri
