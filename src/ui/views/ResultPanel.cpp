@@ -100,15 +100,15 @@ void ResultPanel::AlignResultLabels() {
 }
 
 void ResultPanel::Show(const TNewTabSheet* sheet) {
-    using Text = const std::string& (TNewTabSheet::*)() const;
-    const Text texts[] = {&TNewTabSheet::GetSpridarFabrikat, &TNewTabSheet::GetSpridarModell,
-                          &TNewTabSheet::GetSpridarInstallning, &TNewTabSheet::GetGodselMedel,
-                          &TNewTabSheet::GetGodselFabrikat, &TNewTabSheet::GetProduktionsplats};
-    for (int i = 0; i < 6; ++i) texts_[i]->setText(sheet == nullptr ? QString() : FromUtf8((sheet->*texts[i])()));
     if (sheet == nullptr) {
+        for (QLabel* label : texts_) label->clear();
         for (QLabel* label : results_) label->clear();
         return;
     }
+    const std::string* texts[] = {&sheet->GetSpridarFabrikat(), &sheet->GetSpridarModell(),
+                                  &sheet->GetSpridarInstallning(), &sheet->GetGodselMedel(),
+                                  &sheet->GetGodselFabrikat(), &sheet->GetProduktionsplats()};
+    for (int i = 0; i < 6; ++i) texts_[i]->setText(FromUtf8(*texts[i]));
     // A VK that could not be computed, and a search range without any, read "–": never a perfect 0 %.
     const QLocale locale;
     const QString missing = FromUtf8(MissingFigure);
