@@ -1,10 +1,14 @@
 // The full evaluation of the peaked example pattern, with the merged overlap
-// walk and with the plain full search side by side.
+// walk and with the plain full search side by side, and of an own kit of 100
+// trays over the span 10..100.
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cmath>
+#include <vector>
 
 #include "evaluation/CalculateSheet.h"
+#include "evaluation/TrayKit.h"
 
 namespace {
 
@@ -32,6 +36,28 @@ void FullEvaluation(benchmark::State& state, int layout, OverlapScan scan) {
     }
 }
 
+// 100 trays 0.485 m apart (±24.0 m), a peaked pattern, at 24 m.
+TNewTabSheet HundredTrays() {
+    TNewTabSheet sheet;
+    sheet.SetDescription("", "", "", "", LayoutOwn, 48, "", "");
+    const std::vector<double> places = EvenlySpaced(100, 0.485);
+    ApplyKit(TrayKit{LayoutOwn, "100", places, DefaultSearchRange(LastCurveWidthOf(places))}, sheet);
+    for (int i = 1; i <= 100; ++i) sheet.SetTrayAmount(100 - static_cast<int>(3 * std::abs(places[i - 1])), i);
+    sheet.ToggleLeftPassReversed();
+    sheet.ToggleRightPassReversed();
+    return sheet;
+}
+
+void HundredTrayEvaluation(benchmark::State& state, OverlapScan scan) {
+    TNewTabSheet sheet = HundredTrays();
+    for (auto _ : state) {
+        CalculateSheet(sheet, YScaleValue, scan);
+        benchmark::DoNotOptimize(sheet.GetOptimalVK());
+    }
+}
+
+BENCHMARK_CAPTURE(HundredTrayEvaluation, merged, OverlapScan::Merged);
+BENCHMARK_CAPTURE(HundredTrayEvaluation, fullscan, OverlapScan::FullScan);
 BENCHMARK_CAPTURE(FullEvaluation, layout12m_merged, Layout12m, OverlapScan::Merged);
 BENCHMARK_CAPTURE(FullEvaluation, layout12m_fullscan, Layout12m, OverlapScan::FullScan);
 BENCHMARK_CAPTURE(FullEvaluation, layout24m_merged, Layout24m, OverlapScan::Merged);

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "evaluation/CalculateSheet.h"
+#include "evaluation/TrayKit.h"
 #include "files/Cp1252.h"
 #include "files/SheetFromTestFile.h"
 #include "files/SplitFields.h"
@@ -43,10 +44,14 @@ bool TextFitsALine(const QString& text) { return !text.contains(u'\r') && !text.
 // the code page from a UTF-8 file) is written as "?".
 QString AsWritten(const QString& text) { return DecodeCp1252(EncodeCp1252(text)); }
 
+int TraysOf(const TestFileContents& c) { return c.Kit ? static_cast<int>(c.Kit->positions.size()) : TrayCount; }
+
 void CheckContents(const TestFileContents& c) {
-    Require(c.TrayValues.size() <= TrayCount);
+    Require(c.TrayValues.size() <= TraysOf(c));
     Require(c.ABredd >= 10 && c.ABredd <= 100);
-    Require(c.Backuppstallning == Layout12m || c.Backuppstallning == Layout24m);
+    // An own kit read is one the program can use, with a value for every tray.
+    if (c.Kit) Require(c.Backuppstallning == LayoutOwn && !KitProblem(*c.Kit) && c.TrayValues.size() == TraysOf(c));
+    else Require(c.Backuppstallning == Layout12m || c.Backuppstallning == Layout24m);
     for (const QString* text : {&c.SpridarFabrikat, &c.SpridarModell, &c.SpridarInstallning, &c.GodselFabrikat,
                                 &c.GodselMedel, &c.Produktionsplats})
         Require(TextFitsALine(*text) && !text->startsWith(u' ') && !text->startsWith(u','));
@@ -55,9 +60,9 @@ void CheckContents(const TestFileContents& c) {
 // Writes what was read and reads it again: the same values come back.
 void CheckRewrite(const TestFileContents& c) {
     TestFileValues values;
-    for (qsizetype i = 0; i < TrayCount; ++i)
-        values.TrayTexts[static_cast<std::size_t>(i)] = i < c.TrayValues.size() ? QString::number(c.TrayValues[i])
-                                                                               : QStringLiteral("0");
+    for (qsizetype i = 0; i < TraysOf(c); ++i)
+        values.TrayTexts.push_back(i < c.TrayValues.size() ? QString::number(c.TrayValues[i]) : QStringLiteral("0"));
+    values.Kit = c.Kit;
     values.SpridarFabrikat = c.SpridarFabrikat;
     values.SpridarModell = c.SpridarModell;
     values.SpridarInstallning = c.SpridarInstallning;
@@ -69,7 +74,7 @@ void CheckRewrite(const TestFileContents& c) {
     values.Backuppstallning = c.Backuppstallning;
     values.Pattern = c.Pattern;
     const QByteArray file = WriteTestFile(values);
-    const qsizetype lines = testfile::LineCount + (c.Pattern == DrivingPattern::Racetrack ? 1 : 0);
+    const qsizetype lines = testfile::LineCount + (c.Pattern == DrivingPattern::Racetrack ? 1 : 0) + (c.Kit ? 3 : 0);
     Require(file.count("\r\n") == lines && file.count('\r') == lines);
     Require(file.count('\n') == lines && !file.contains('\x1A'));
 
@@ -78,7 +83,8 @@ void CheckRewrite(const TestFileContents& c) {
     Require(isTestFile);
     const auto* d = std::get_if<TestFileContents>(&again);
     Require(d != nullptr);
-    Require(d->TrayValues.size() == TrayCount);
+    Require(d->TrayValues.size() == TraysOf(c) && d->Kit.has_value() == c.Kit.has_value());
+    if (c.Kit) Require(d->Kit->positions == c.Kit->positions && d->Kit->search == c.Kit->search);
     for (qsizetype i = 0; i < c.TrayValues.size(); ++i) Require(d->TrayValues[i] == c.TrayValues[i]);
     Require(d->SpridarFabrikat == AsWritten(c.SpridarFabrikat) && d->SpridarModell == AsWritten(c.SpridarModell));
     Require(d->SpridarInstallning == AsWritten(c.SpridarInstallning));
@@ -90,11 +96,12 @@ void CheckRewrite(const TestFileContents& c) {
 // The sheet the window would make of it can be evaluated whatever the file held.
 void CheckEvaluation(const TestFileContents& c) {
     const auto refused = CompleteTrayAmounts(c, std::nullopt);
-    Require(std::holds_alternative<TestFileError>(refused) == (c.TrayValues.size() < TrayCount));
-    const auto amounts = CompleteTrayAmounts(c, TrayAmounts{});
-    Require(std::holds_alternative<std::array<qint32, TrayCount>>(amounts));
+    Require(std::holds_alternative<TestFileError>(refused) == (c.TrayValues.size() < TraysOf(c)));
+    const auto amounts = CompleteTrayAmounts(c, TrayAmounts(MostTrays));
+    Require(std::holds_alternative<TrayAmounts>(amounts));
     TNewTabSheet sheet;
-    FillSheetFromTestFile(sheet, c, std::get<std::array<qint32, TrayCount>>(amounts));
+    FillSheetFromTestFile(sheet, c, std::get<TrayAmounts>(amounts));
+    Require(sheet.GetTrayCount() == TraysOf(c));
     CalculateSheet(sheet, c.ABredd % 2 ? YScalePercent : YScaleValue);
     Require(sheet.GetCalcWidth() == c.ABredd);
 }

@@ -29,6 +29,8 @@ int LastCurveWidth(int layout);
 struct WidthRange {
     int first;
     int last;
+
+    friend constexpr bool operator==(WidthRange, WidthRange) = default;
 };
 WidthRange OptimumSearchRange(int layout);
 

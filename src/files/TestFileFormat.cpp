@@ -36,7 +36,8 @@ bool TestFileShape::Take(int lineNumber, QByteArrayView line) {
             decided = TextEncoding::Utf8;
             line = line.sliced(ByteOrderMark.size());
         }
-        return line == MagicLine;
+        ownKit = line == MagicLineOwnKit;
+        return line == MagicLine || ownKit;
     }
     if (lineNumber < 2 || lineNumber > LineCount) return false;
     if (decided != TextEncoding::Cp1252) {

@@ -67,7 +67,7 @@ inline constexpr QByteArrayView ByteOrderMark = "\xEF\xBB\xBF";
 enum class TextEncoding { Cp1252, Utf8 };
 
 // The shape check of lines 1..12, which learns the file's encoding on the way:
-// the magic text as the whole first line (after a byte-order mark, which
+// the magic text (or that of an own kit's test) as the whole first line (after a byte-order mark, which
 // makes the file UTF-8), the expected key as the first field of the others.
 // The keys with Swedish letters decide: their code page 1252 bytes are never
 // valid UTF-8, so a file is UTF-8 only when those keys are in UTF-8 and every
@@ -79,8 +79,11 @@ public:
 
     // Code page 1252 until a line shows the file is UTF-8.
     TextEncoding Encoding() const { return decided.value_or(TextEncoding::Cp1252); }
+    // The first line was "Kaldoventri,2": a test of an own tray kit.
+    bool OwnKit() const { return ownKit; }
 
 private:
+    bool ownKit = false;
     std::optional<TextEncoding> decided;
     bool validUtf8SoFar = true;
 };

@@ -62,6 +62,7 @@ struct TestFileError {
         NotATestFile,  // fails the shape check, or holds an over-long line
         NotAnInteger,  // a value that must be a whole number is not one; `text` holds it
         ReadFailed,    // the device reported an error
+        BadKit,        // the lines of an own kit are missing or do not fit; `message` says which, in Swedish
     };
     Kind kind;
     QString text;

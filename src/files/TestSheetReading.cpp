@@ -42,6 +42,9 @@ std::variant<TNewTabSheet, OpenFailure> ReadTestSheet(const QString& path, int y
     if (const auto* failure = std::get_if<TestFileError>(&read)) {
         if (failure->kind == TestFileError::Kind::NotATestFile) return notATestFile;
         if (failure->kind == TestFileError::Kind::ReadFailed) return fileError(errno);
+        if (failure->kind == TestFileError::Kind::BadKit)
+            return OpenFailure{OpenFailure::Kind::Error, QFileInfo(path).fileName() + QStringLiteral(": ") + failure->message,
+                               failure->message};
         return valueError(*failure);
     }
     const auto& contents = std::get<TestFileContents>(read);

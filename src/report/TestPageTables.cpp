@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "display/LocaleText.h"
@@ -79,28 +80,58 @@ int DrawFacts(const ReportPageFrame& frame, QRect area, const QString& heading, 
 int TrayTableHeight(const ReportPageFrame& frame) { return (2 + TrayCount / 2) * LineHeight(frame); }
 
 int DrawTrayTable(const ReportPageFrame& frame, QRect area, const TNewTabSheet& sheet) {
-    int top = DrawHeading(frame, area, QStringLiteral("Backar"));
+    const int top = DrawHeading(frame, area, QStringLiteral("Backar"));
     QPainter& p = frame.Painter();
     const QLocale& locale = frame.Settings().locale;
-    const int line = LineHeight(frame);
-    const int gap = ReportPageFrame::Mm(6);
-    const int blockWidth = (area.width() - gap) / 2;
-    constexpr int perBlock = TrayCount / 2;
+    const int trays = sheet.GetTrayCount();
+    // Two blocks side by side hold the 26 trays of a built-in layout; a larger
+    // kit takes up to four, and a smaller text where even they cannot hold it
+    // in the room left.
+    int blocks = 2;
+    int points = PagePoints;
+    const auto lineAt = [&frame](int pt) {
+        return QFontMetrics(ReportPageFrame::Font(pt), &frame.Writer()).height() + ReportPageFrame::Mm(0.6);
+    };
     const QStringList headers{QStringLiteral("Back"), QStringLiteral("Läge (m)"), QStringLiteral("Mängd")};
-    // Right edges of the three columns: the amounts get the most room.
-    const int rightEdge[] = {blockWidth * 22 / 100, blockWidth * 58 / 100, blockWidth};
+    const int gapFor[] = {0, 0, ReportPageFrame::Mm(6), ReportPageFrame::Mm(3), ReportPageFrame::Mm(3)};
+    // The tray and position columns take what their widest texts need, the amounts the rest.
+    const auto columns = [&](int pt) {
+        const QFontMetrics bold(ReportPageFrame::Font(pt, true), &frame.Writer());
+        const QFontMetrics plain(ReportPageFrame::Font(pt), &frame.Writer());
+        const int space = plain.horizontalAdvance(QStringLiteral("  "));
+        const int number = std::max(bold.horizontalAdvance(headers[0]), plain.horizontalAdvance(QString::number(trays)));
+        int position = bold.horizontalAdvance(headers[1]);
+        for (int tray = 1; tray <= trays; ++tray)
+            position = std::max(position, plain.horizontalAdvance(FormatNumber(sheet.GetTrayPosition(tray), locale)));
+        return std::array<int, 3>{number, number + space + position, number + space + position + space +
+                                                                         bold.horizontalAdvance(headers[2])};
+    };
+    const auto fits = [&](int b, int pt) {
+        const int blockWidth = (area.width() - (b - 1) * gapFor[b]) / b;
+        return (1 + (trays + b - 1) / b) * lineAt(pt) <= area.bottom() - top && columns(pt)[2] <= blockWidth;
+    };
+    while (blocks < 4 && !fits(blocks, points)) ++blocks;
+    while (points > 5 && !fits(blocks, points)) --points;
+    const int perBlock = (trays + blocks - 1) / blocks;
+    const int line = lineAt(points);
+    const int gap = gapFor[blocks];
+    const int blockWidth = (area.width() - (blocks - 1) * gap) / blocks;
+    // A block of the 26 trays keeps its proportions; the amounts get the most room.
+    const std::array<int, 3> needed = columns(points);
+    const int rightEdge[] = {std::max(blockWidth * 22 / 100, needed[0]), std::max(blockWidth * 58 / 100, needed[1]),
+                             blockWidth};
     int bottom = top;
-    for (int block = 0; block < 2; ++block) {
+    for (int block = 0; block < blocks; ++block) {
         const int left = area.left() + block * (blockWidth + gap);
         int y = top;
-        p.setFont(PageFont(true));
+        p.setFont(ReportPageFrame::Font(points, true));
         for (int c = 0; c < headers.size(); ++c)
             p.drawText(QRect(left, y, rightEdge[c], line), Qt::AlignRight | Qt::AlignVCenter, headers[c]);
         y += line;
         p.setPen(QPen(Qt::black, ReportPageFrame::Mm(0.15)));
         p.drawLine(left, y, left + blockWidth, y);
-        p.setFont(PageFont());
-        for (int tray = block * perBlock + 1; tray <= (block + 1) * perBlock; ++tray, y += line) {
+        p.setFont(ReportPageFrame::Font(points));
+        for (int tray = block * perBlock + 1; tray <= std::min(trays, (block + 1) * perBlock); ++tray, y += line) {
             const QStringList cells{QString::number(tray), FormatNumber(sheet.GetTrayPosition(tray), locale),
                                     FormatNumber(sheet.GetTrayAmount(tray), locale)};
             for (int c = 0; c < cells.size(); ++c)

@@ -50,6 +50,7 @@ mime)
     [ "$type" = "$expected" ] || fail "$sample as '$name' is $type, not $expected"
   done <<'TABLE'
 valid.vkf renamed-test application/x-kaldoventri
+valid-own-kit.vkf renamed-own-kit application/x-kaldoventri
 refused-magic-trailing-blank.vkf near-miss text/plain
 refused-magic-lower-case.vkf by-name.vkf application/x-kaldoventri
 TABLE
