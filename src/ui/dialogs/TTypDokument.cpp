@@ -12,6 +12,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <variant>
 
 #include "display/LocaleText.h"
 #include "ui/controls/ArrowControl.h"
@@ -20,6 +21,9 @@
 #include "ui/controls/RadioGroup.h"
 #include "ui/controls/TrayKeyFilter.h"
 #include "ui/controls/TrayText.h"
+#include "ui/dialogs/KitPanel.h"
+#include "ui/dialogs/TrayEntryRow.h"
+#include "ui/support/CommandError.h"
 #include "ui_TTypDokument.h"
 
 namespace kaldoventri {
@@ -52,17 +56,31 @@ TTypDokument::TTypDokument(QWidget* parent)
     auto* descriptions = new DescriptionGuard(this);
     for (QLineEdit* edit : {SFabrikat_Edit, SModell_Edit, SInstallning_Edit, GMedel_Edit, GFabrikat_Edit, GPLats_Edit})
         descriptions->Guard(edit);
-    for (int tray = 1; tray <= TrayCount; ++tray) {
-        auto* edit = findChild<QLineEdit*>(QStringLiteral("Box_Edit%1").arg(tray));
-        Q_ASSERT(edit);
-        trayKeyFilter_->Guard(edit);
-        boxEdits_[static_cast<std::size_t>(tray - 1)] = edit;
-    }
+    for (int tray = 1; tray <= TrayCount; ++tray) trayKeyFilter_->Guard(Box_Edit(tray));
     FitTexts();
+    trayRow_ = new TrayEntryRow(ui_->Backar_Panel, Box_Edit(2)->x() - Box_Edit(1)->x(), Box_Edit(1)->width(),
+                                trayKeyFilter_);
+    baseTrayPanelHeight_ = ui_->Backar_Panel->height();
+    baseHeight_ = height();
+    baseButton1Top_ = ui_->Button1->y();
+    baseButton2Top_ = ui_->Button2->y();
+    kitPanel_ = new KitPanel(*trayRow_, this);
+    kitPanel_->hide();
+    connect(kitPanel_, &KitPanel::countChanged, this, [this](int count) {
+        trayRow_->SetCount(count, true);
+        SetTabOrder();
+    });
 
     // The layout is chosen before the handler is connected, so creating the
     // dialog changes no working width.
-    SpridarTyp_RadioGroup->SetItems({FromUtf8(LayoutName(Layout12m)), FromUtf8(LayoutName(Layout24m))});
+    SpridarTyp_RadioGroup->SetItems(
+        {FromUtf8(LayoutName(Layout12m)), FromUtf8(LayoutName(Layout24m)), QStringLiteral("Egen uppställning")});
+    // The third item takes room from the working-width panel below, which
+    // has more than its one field needs.
+    constexpr int ThirdItem = 22;
+    SpridarTyp_RadioGroup->resize(SpridarTyp_RadioGroup->width(), SpridarTyp_RadioGroup->height() + ThirdItem);
+    ui_->Uppstallning_Panel->resize(ui_->Uppstallning_Panel->width(), ui_->Uppstallning_Panel->height() + ThirdItem);
+    ui_->Arbetsbredd_Panel->setGeometry(ui_->Arbetsbredd_Panel->geometry().adjusted(0, ThirdItem, 0, 0));
     SpridarTyp_RadioGroup->SetItemIndex(0);
     connect(SpridarTyp_RadioGroup, &RadioGroup::Click, this,
             &TTypDokument::SpridarTyp_RadioGroupClick);
@@ -100,11 +118,12 @@ void TTypDokument::FitTexts() {
     WidenTrayRow();
     // A tray field shows five digits whole; its text room is the field less
     // its frame and the line edit's own margin of 2 pixels a side.
-    QLineEdit* first = boxEdits_.front();
+    QLineEdit* first = Box_Edit(1);
     const int frame = first->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, first);
     const QFont trayFont =
         CondensedToFit(first->font(), QStringLiteral("99999"), first->width() - 2 * frame - 4);
-    for (QLineEdit* edit : boxEdits_) {
+    for (int tray = 1; tray <= TrayCount; ++tray) {
+        QLineEdit* edit = Box_Edit(tray);
         edit->setFont(trayFont);
         edit->setAlignment(Qt::AlignCenter);
     }
@@ -118,11 +137,11 @@ void TTypDokument::WidenTrayRow() {
     // screen the fields are as wide as it allows, and no narrower than before.
     constexpr int WidestPitch = 48;  // neighbouring frames overlap by 2, as in the stored layout
     QWidget* panel = ui_->Backar_Panel;
-    const int left = boxEdits_.front()->x();
+    const int left = Box_Edit(1)->x();
     const int outside = width() - panel->width();  // the dialog beside the tray panel
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     const int room = screen ? screen->availableGeometry().width() - 20 : 1600;
-    const int pitch = std::clamp((room - outside - left - 2 - 14) / TrayCount, boxEdits_[1]->x() - left, WidestPitch);
+    const int pitch = std::clamp((room - outside - left - 2 - 14) / TrayCount, Box_Edit(2)->x() - left, WidestPitch);
     const int fieldWidth = pitch + 2;
     for (int tray = 1; tray <= TrayCount; ++tray) {
         const int x = left + pitch * (tray - 1);
@@ -148,17 +167,18 @@ void TTypDokument::SetTabOrder() {
     QList<QWidget*> order{ui_->Button1,    ui_->Button2,   SFabrikat_Edit,
                           SModell_Edit,    SInstallning_Edit, GMedel_Edit,
                           GFabrikat_Edit,  GPLats_Edit};
-    for (QLineEdit* edit : boxEdits_) order.append(edit);
+    for (QWidget* field : trayRow_->TabOrder()) order.append(field);
     for (int i = 0; i < SpridarTyp_RadioGroup->Count(); ++i)
         order.append(SpridarTyp_RadioGroup->Button(i));
     order.append(Edit1);
+    order.append(kitPanel_->TabOrder());
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order.at(i - 1), order.at(i));
 }
 
 bool TTypDokument::Execute() {
     ShowWorkingWidth();
-    // The dialog opens on a layout it offers: any code but "24 m" is "12 m".
-    if (layout_ != Layout24m) layout_ = Layout12m;
+    // The dialog opens on a layout it offers: any code but "24 m" and an own kit is "12 m".
+    if (layout_ != Layout24m && layout_ != LayoutOwn) layout_ = Layout12m;
     // The first showing starts in the first description field; later ones
     // return to wherever the user (or a caller) left the focus.
     if (!focusWidget()) SFabrikat_Edit->setFocus();
@@ -170,10 +190,11 @@ void TTypDokument::ClearEntries() {
     UpDown2->SetPosition(Width12mLayout);
     ShowWorkingWidth();
     SpridarTyp_RadioGroup->SetItemIndex(0);
+    ShowKitControls(false);
     for (QLineEdit* edit : {SFabrikat_Edit, SModell_Edit, SInstallning_Edit, GMedel_Edit,
                             GFabrikat_Edit, GPLats_Edit})
         edit->clear();
-    for (QLineEdit* edit : boxEdits_) edit->clear();
+    for (int tray = 1; tray <= trayRow_->Count(); ++tray) Box_Edit(tray)->clear();
     // A blank test is typed from the top, not from wherever the last one ended.
     SFabrikat_Edit->setFocus();
 }
@@ -185,16 +206,23 @@ void TTypDokument::ShowSettings(const SheetSettings& settings) {
     GMedel_Edit->setText(settings.fertiliserName);
     GFabrikat_Edit->setText(settings.fertiliserMaker);
     GPLats_Edit->setText(settings.productionSite);
-    SpridarTyp_RadioGroup->SetItemIndex(settings.kit.layout);
+    const bool own = settings.kit.layout == LayoutOwn;
+    SpridarTyp_RadioGroup->SetItemIndex(own ? 2 : settings.kit.layout == Layout12m ? 0 : 1);
     SetLayout(settings.kit.layout);
-    for (int tray = 1; tray <= TrayCount && tray <= static_cast<int>(settings.amounts.size()); ++tray)
+    if (own) {
+        kitPanel_->ShowKit(settings.kit);
+        kitShown_ = true;
+    }
+    ShowKitControls(own);
+    for (int tray = 1; tray <= trayRow_->Count() && tray <= static_cast<int>(settings.amounts.size()); ++tray)
         SetTrayValue(settings.amounts[static_cast<std::size_t>(tray - 1)], tray);
     UpDown2->SetPosition(settings.workingWidth);
 }
 
 SheetSettings TTypDokument::Settings() const {
     SheetSettings settings;
-    for (int tray = 1; tray <= TrayCount; ++tray)
+    settings.amounts.assign(static_cast<std::size_t>(trayRow_->Count()), 0);
+    for (int tray = 1; tray <= trayRow_->Count(); ++tray)
         settings.amounts[static_cast<std::size_t>(tray - 1)] = TrayAmountOrError(GetTrayText(tray));
     settings.spreaderMaker = GetSpreaderMaker();
     settings.spreaderModel = GetSpreaderModel();
@@ -202,7 +230,13 @@ SheetSettings TTypDokument::Settings() const {
     settings.fertiliserName = GetFertiliserName();
     settings.fertiliserMaker = GetFertiliserMaker();
     settings.productionSite = GetProductionSite();
-    settings.kit = BuiltInKit(GetLayout());
+    if (GetLayout() == LayoutOwn) {
+        auto kit = kitPanel_->ReadKit();
+        if (const QString* problem = std::get_if<QString>(&kit)) throw CommandError(*problem);
+        settings.kit = std::get<TrayKit>(std::move(kit));
+    } else {
+        settings.kit = BuiltInKit(GetLayout());
+    }
     settings.workingWidth = GetWorkingWidth();
     return settings;
 }
@@ -217,8 +251,10 @@ QString TTypDokument::GetFertiliserMaker() const { return GFabrikat_Edit->text()
 QString TTypDokument::GetProductionSite() const { return GPLats_Edit->text(); }
 
 QLineEdit* TTypDokument::Box_Edit(int tray) const {
+    // Until the tray row has taken them over, the stored fields are the dialog's.
+    if (trayRow_ != nullptr) return trayRow_->Amount(tray);
     if (tray < 1 || tray > TrayCount) return nullptr;
-    return boxEdits_[static_cast<std::size_t>(tray - 1)];
+    return findChild<QLineEdit*>(QStringLiteral("Box_Edit%1").arg(tray));
 }
 
 void TTypDokument::SetTrayValue(qint64 value, int tray) {
@@ -232,7 +268,7 @@ QString TTypDokument::GetTrayText(int tray) const {
 
 int TTypDokument::LastEmptyTray() const {
     int last = 0;
-    for (int tray = 1; tray <= TrayCount; ++tray)
+    for (int tray = 1; tray <= trayRow_->Count(); ++tray)
         if (Box_Edit(tray)->text().isEmpty()) last = tray;
     return last;
 }
@@ -247,15 +283,57 @@ void TTypDokument::SpridarTyp_RadioGroupClick() {
             UpDown2->SetPosition(Width12mLayout);
             ShowWorkingWidth();
             layout_ = Layout12m;
+            ShowKitControls(false);
             break;
         case 1:
             UpDown2->SetPosition(Width24mLayout);
             ShowWorkingWidth();
             layout_ = Layout24m;
+            ShowKitControls(false);
+            break;
+        case 2:
+            // A first own kit starts from the places of the layout left, which
+            // the user then edits; later ones from the kit typed last.
+            if (!kitShown_) {
+                TrayKit start = BuiltInKit(layout_ == Layout24m ? Layout24m : Layout12m);
+                start.layout = LayoutOwn;
+                start.name.clear();
+                kitPanel_->ShowKit(start);
+                kitShown_ = true;
+            }
+            layout_ = LayoutOwn;
+            ShowKitControls(true);
             break;
         default:
             break;
     }
+}
+
+void TTypDokument::ShowKitControls(bool own) {
+    trayRow_->SetCount(own ? kitPanel_->Count() : TrayCount, own);
+    QWidget* panel = ui_->Backar_Panel;
+    panel->resize(panel->width(), baseTrayPanelHeight_ + (own ? trayRow_->PlacesHeight() : 0));
+    if (own) kitPanel_->setGeometry(panel->x(), panel->y() + panel->height() + 6, panel->width(),
+                                    kitPanel_->sizeHint().height());
+    kitPanel_->setVisible(own);
+    const int grow = (own ? kitPanel_->height() + 6 : 0) + (panel->height() - baseTrayPanelHeight_);
+    ui_->Button1->move(ui_->Button1->x(), baseButton1Top_ + grow);
+    ui_->Button2->move(ui_->Button2->x(), baseButton2Top_ + grow);
+    resize(width(), baseHeight_ + grow);
+    SetTabOrder();
+}
+
+std::optional<QString> TTypDokument::KitProblemText() const {
+    if (GetLayout() != LayoutOwn) return std::nullopt;
+    const auto kit = kitPanel_->ReadKit();
+    if (const QString* problem = std::get_if<QString>(&kit)) return *problem;
+    return std::nullopt;
+}
+
+void TTypDokument::KeepKit() {
+    if (GetLayout() != LayoutOwn) return;
+    const auto kit = kitPanel_->ReadKit();
+    if (const TrayKit* usable = std::get_if<TrayKit>(&kit)) kitPanel_->Keep(*usable);
 }
 
 void TTypDokument::UpDown2Click() { ShowWorkingWidth(); }

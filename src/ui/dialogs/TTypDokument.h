@@ -1,5 +1,6 @@
 // The test entry dialog "Inställningar": the description of one spreader test,
-// its 26 tray amounts, the tray layout and the working width. It is created
+// its tray amounts, the tray kit (a built-in layout or an own kit with its
+// places) and the working width. It is created
 // once and reused; callers fill it, show it with Execute, and read it after OK.
 // It checks nothing itself: the callers ask LastEmptyTray and convert the
 // amounts. Its controls are its own; they carry their component names
@@ -8,8 +9,8 @@
 
 #include <QDialog>
 
-#include <array>
 #include <memory>
+#include <optional>
 
 #include "evaluation/TrayLayout.h"
 #include "workbook/SheetSettings.h"
@@ -24,6 +25,8 @@ namespace kaldoventri {
 
 class RadioGroup;
 class ArrowControl;
+class KitPanel;
+class TrayEntryRow;
 class TrayKeyFilter;
 
 class TTypDokument : public QDialog {
@@ -37,7 +40,8 @@ public:
     // "Avbryt" or the close box.
     bool Execute();
 
-    // Back to a blank test: layout "12 m", working width 12 m, all fields empty.
+    // Back to a blank test: layout "12 m", working width 12 m, all fields
+    // empty. The own kit last typed stays ready for the next own-kit test.
     void ClearEntries();
 
     // Fills every field from a sheet's settings, the layout before the width
@@ -61,8 +65,8 @@ public:
     QString GetFertiliserMaker() const;
     QString GetProductionSite() const;
 
-    // Tray numbers run from 1 to 26; any other number is ignored (empty text,
-    // position 0, no field).
+    // Tray numbers run from 1 to the kit's tray count; any other number is
+    // ignored (empty text, no field).
     void SetTrayValue(qint64 value, int tray);
     QString GetTrayText(int tray) const;
     // The highest-numbered tray whose field is empty, 0 when all are filled.
@@ -71,6 +75,12 @@ public:
     // Puts the focus into the tray's field, so that the dialog comes back
     // ready for a missing amount.
     void FocusTray(int tray);
+
+    // Why the own kit as typed cannot be used, in Swedish; nothing for a
+    // usable kit and for the built-in layouts.
+    std::optional<QString> KitProblemText() const;
+    // Keeps an own kit under its name for later runs (after a checked OK).
+    void KeepKit();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -84,6 +94,8 @@ private:
     void SetTabOrder();
     void FitTexts();
     void WidenTrayRow();
+    // Shows or hides what only an own kit has: the places row and the kit panel.
+    void ShowKitControls(bool own);
 
     std::unique_ptr<Ui::TTypDokument> ui_;
     QLineEdit* SFabrikat_Edit;
@@ -95,8 +107,15 @@ private:
     RadioGroup* SpridarTyp_RadioGroup;
     ArrowControl* UpDown2;
     QLineEdit* Edit1;  // read-only: the working width in metres
-    std::array<QLineEdit*, TrayCount> boxEdits_{};
     TrayKeyFilter* trayKeyFilter_;
+    TrayEntryRow* trayRow_ = nullptr;
+    KitPanel* kitPanel_ = nullptr;
+    bool kitShown_ = false;  // the own-kit panel has been filled once
+    // The stored layout's heights, which the own-kit controls add to.
+    int baseTrayPanelHeight_ = 0;
+    int baseHeight_ = 0;
+    int baseButton1Top_ = 0;
+    int baseButton2Top_ = 0;
     int layout_ = Layout12m;
 };
 

@@ -33,9 +33,12 @@ QFont TrayFont() { return ProgramPointFont(QStringLiteral("MS Sans Serif"), 12, 
 TrayStrip::TrayStrip(QWidget* panel, QScrollBar* scrollBar, QWidget* window)
     : QObject(window), panel_(panel), scrollBar_(scrollBar), window_(window), keyFilter_(new TrayKeyFilter(this)) {
     connect(keyFilter_, &TrayKeyFilter::KeyRefused, this, &TrayStrip::keyRefused);
+    for (int tray = 1; tray <= TrayCount; ++tray) Make(tray);
+}
+
+void TrayStrip::Make(int tray) {
     const int width = panel_->width();
-    QWidget* previous = nullptr;
-    for (int tray = 1; tray <= TrayCount; ++tray) {
+    {
         auto* field = new QLineEdit(panel_);
         field->setObjectName(QStringLiteral("FBox%1").arg(tray));
         // Five digits must fit the field, frame and margins aside.
@@ -52,23 +55,33 @@ TrayStrip::TrayStrip(QWidget* panel, QScrollBar* scrollBar, QWidget* window)
         label->setVisible(SlotFits(tray, width));
         keyFilter_->Guard(field);
         field->installEventFilter(this);
-        if (previous != nullptr) QWidget::setTabOrder(previous, field);
-        previous = field;
-        fields_[static_cast<std::size_t>(tray - 1)] = field;
-        labels_[static_cast<std::size_t>(tray - 1)] = label;
+        if (!fields_.empty()) QWidget::setTabOrder(fields_.back(), field);
+        fields_.push_back(field);
+        labels_.push_back(label);
     }
 }
 
+void TrayStrip::SetCount(int count) {
+    while (static_cast<int>(fields_.size()) < count) Make(static_cast<int>(fields_.size()) + 1);
+    for (std::size_t i = static_cast<std::size_t>(count); i < fields_.size(); ++i) {
+        fields_[i]->hide();
+        fields_[i]->clear();
+        labels_[i]->hide();
+    }
+    count_ = count;
+    Arrange();
+}
+
 QLineEdit* TrayStrip::Field(int tray) const {
-    return tray >= 1 && tray <= TrayCount ? fields_[static_cast<std::size_t>(tray - 1)] : nullptr;
+    return tray >= 1 && tray <= count_ ? fields_[static_cast<std::size_t>(tray - 1)] : nullptr;
 }
 
 QLabel* TrayStrip::Label(int tray) const {
-    return tray >= 1 && tray <= TrayCount ? labels_[static_cast<std::size_t>(tray - 1)] : nullptr;
+    return tray >= 1 && tray <= count_ ? labels_[static_cast<std::size_t>(tray - 1)] : nullptr;
 }
 
 int TrayStrip::TrayOf(const QObject* object) const {
-    for (int tray = 1; tray <= TrayCount; ++tray)
+    for (int tray = 1; tray <= count_; ++tray)
         if (fields_[static_cast<std::size_t>(tray - 1)] == object) return tray;
     return 0;
 }
@@ -88,7 +101,7 @@ void TrayStrip::Arrange() {
     const int width = panel_->width();
     scrollBar_->setValue(0);
     int shownCount = 0;
-    for (int tray = 1; tray <= TrayCount; ++tray) {
+    for (int tray = 1; tray <= count_; ++tray) {
         const bool fits = SlotFits(tray, width);
         Place(tray, tray, fits);
         if (fits) {
@@ -96,15 +109,15 @@ void TrayStrip::Arrange() {
             ++shownCount;
         }
     }
-    scrolls_ = shownCount < TrayCount;
-    scrollBar_->setMaximum(TrayCount - shownCount);
-    scrollBar_->setPageStep(TrayCount);
+    scrolls_ = shownCount < count_;
+    scrollBar_->setMaximum(count_ - shownCount);
+    scrollBar_->setPageStep(count_);
 }
 
 void TrayStrip::Scroll() {
     const int width = panel_->width();
     const int first = scrollBar_->value();
-    for (int tray = 1; tray <= TrayCount; ++tray) {
+    for (int tray = 1; tray <= count_; ++tray) {
         const int slot = tray - first;
         Place(tray, slot, slot >= 1 && SlotFits(slot, width));
     }
@@ -112,8 +125,9 @@ void TrayStrip::Scroll() {
 }
 
 void TrayStrip::Show(const TNewTabSheet& sheet) {
+    if (sheet.GetTrayCount() != count_) SetCount(sheet.GetTrayCount());
     Scroll();
-    for (int tray = 1; tray <= TrayCount; ++tray) {
+    for (int tray = 1; tray <= count_; ++tray) {
         const QString text = QString::number(sheet.GetTrayAmount(tray));
         // Rewriting an unchanged text would move the caret of the field being typed in.
         if (Field(tray)->text() != text) Field(tray)->setText(text);
@@ -122,10 +136,10 @@ void TrayStrip::Show(const TNewTabSheet& sheet) {
 }
 
 void TrayStrip::Hide() {
-    for (int tray = 1; tray <= TrayCount; ++tray) {
-        Field(tray)->hide();
-        Field(tray)->clear();
-        Label(tray)->hide();
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        fields_[i]->hide();
+        fields_[i]->clear();
+        labels_[i]->hide();
     }
     // The strip's scroll bar belongs to the strip and goes with it.
     scrollBar_->hide();
@@ -133,19 +147,19 @@ void TrayStrip::Hide() {
 
 TrayReading TrayStrip::Read() const {
     QStringList texts;
-    for (const QLineEdit* field : fields_) texts << field->text();
+    for (int tray = 1; tray <= count_; ++tray) texts << Field(tray)->text();
     return ReadTrayTexts(texts);
 }
 
 TrayEntries TrayStrip::WholeNumbers() const {
     TrayEntries amounts;
-    for (int tray = 1; tray <= TrayCount; ++tray) amounts.push_back(TrayAmountOf(Field(tray)->text()));
+    for (int tray = 1; tray <= count_; ++tray) amounts.push_back(TrayAmountOf(Field(tray)->text()));
     return amounts;
 }
 
 int TrayStrip::LastEmptyTray() const {
     int last = 0;
-    for (int tray = 1; tray <= TrayCount; ++tray)
+    for (int tray = 1; tray <= count_; ++tray)
         if (Field(tray)->text().isEmpty()) last = tray;
     return last;
 }
@@ -225,7 +239,7 @@ bool TrayStrip::MoveFocus(int tray, int step) {
 
 int TrayStrip::ShownSlots() const {
     int slotCount = 0;
-    while (slotCount < TrayCount && SlotFits(slotCount + 1, panel_->width())) ++slotCount;
+    while (slotCount < count_ && SlotFits(slotCount + 1, panel_->width())) ++slotCount;
     return slotCount;
 }
 

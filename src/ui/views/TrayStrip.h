@@ -1,6 +1,7 @@
-// The strip of 26 tray fields on the main window's bottom panel, named
-// "FBox1".."FBox26" with their number labels "FBoxLabel1".., placed for the
-// panel's width and the scroll bar's position. It reads what the fields hold
+// The strip of tray fields on the main window's bottom panel, one for each
+// tray of the shown sheet's kit, named "FBox1".."FBox26".. with their number
+// labels "FBoxLabel1".., placed for the panel's width and the scroll bar's
+// position. It reads what the fields hold
 // and tells the window when a key is released or refused in a field and when
 // the focus leaves an empty field for another control of the window.
 #pragma once
@@ -8,9 +9,9 @@
 #include <QObject>
 #include <QString>
 
-#include <array>
 #include <optional>
 #include <set>
+#include <vector>
 
 #include <QEvent>
 
@@ -34,17 +35,20 @@ class TrayStrip : public QObject {
 public:
     TrayStrip(QWidget* panel, QScrollBar* scrollBar, QWidget* window);
 
-    // Tray 1..26; nullptr otherwise.
+    // Tray 1..Count(); nullptr otherwise.
     QLineEdit* Field(int tray) const;
     QLabel* Label(int tray) const;
     int TrayOf(const QObject* object) const;
+    // The shown sheet's tray count (26 before any sheet).
+    int Count() const { return count_; }
 
     // Slot k lies at x = 180 + 35 k on the panel; trays that do not fit are
     // hidden and the scroll bar is offered (ArrangeTrayEdits).
     void Arrange();
     // Trays after the scroll bar's position take the slots from the first on (ScrollTrayEdits).
     void Scroll();
-    // Lays the fields out for the scroll bar's position and writes the sheet's amounts.
+    // Lays the fields out for the scroll bar's position and writes the
+    // sheet's amounts; a sheet of another tray count arranges the strip anew.
     void Show(const TNewTabSheet& sheet);
     // No sheet: fields, labels and scroll bar hidden, texts emptied.
     void Hide();
@@ -72,6 +76,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Make(int tray);
+    void SetCount(int count);
     void Place(int tray, int slot, bool shown);
     void QueueExit(QLineEdit* field);
     // Scrolls the strip so that the tray's field is shown.
@@ -84,8 +90,10 @@ private:
     QScrollBar* scrollBar_;
     QWidget* window_;
     TrayKeyFilter* keyFilter_;
-    std::array<QLineEdit*, TrayCount> fields_{};
-    std::array<QLabel*, TrayCount> labels_{};
+    // Fields are made as kits need them and kept; those beyond count_ are hidden.
+    std::vector<QLineEdit*> fields_;
+    std::vector<QLabel*> labels_;
+    int count_ = TrayCount;
     // The last arrangement left trays out, so the strip needs its scroll bar.
     bool scrolls_ = false;
     // Guards of the exit message, so that no chain of "Saknas värde!"

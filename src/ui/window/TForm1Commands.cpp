@@ -29,8 +29,16 @@ namespace kaldoventri {
 bool TForm1::RunDialogLoop() {
     for (;;) {
         if (!TypDokument->Execute()) return false;
+        // An own kit that cannot be evaluated sends the user back to it.
+        if (const std::optional<QString> problem = TypDokument->KitProblemText()) {
+            ShowPlainMessage(this, *problem);
+            continue;
+        }
         const int empty = TypDokument->LastEmptyTray();
-        if (empty == 0) return true;
+        if (empty == 0) {
+            TypDokument->KeepKit();
+            return true;
+        }
         ShowPlainMessage(this, MissingTrayMessage(empty));
         // The dialog comes back ready for the missing amount.
         TypDokument->FocusTray(empty);

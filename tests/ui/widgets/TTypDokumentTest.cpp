@@ -389,15 +389,19 @@ private slots:
         TTypDokument d;
         QStringList order;
         QWidget* w = d.findChild<QPushButton*>("Button1");
-        for (int i = 0; i < 37; ++i) {
+        // Tab passes the own kit's fields by while they are hidden.
+        const auto reached = [&d](const QWidget* widget) {
+            return widget->focusPolicy() != Qt::NoFocus && widget->isVisibleTo(&d);
+        };
+        for (int i = 0; i < 38; ++i) {
             order << (w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName());
             w = w->nextInFocusChain();
-            while (w->focusPolicy() == Qt::NoFocus) w = w->nextInFocusChain();
+            while (!reached(w)) w = w->nextInFocusChain();
         }
         QStringList expected{"Button1",     "Button2",        "SFabrikat_Edit", "SModell_Edit",
                              "SInstallning_Edit", "GMedel_Edit", "GFabrikat_Edit", "GPLats_Edit"};
         for (int tray = 1; tray <= TrayCount; ++tray) expected << QStringLiteral("Box_Edit%1").arg(tray);
-        expected << "QRadioButton" << "QRadioButton" << "Edit1";
+        expected << "QRadioButton" << "QRadioButton" << "QRadioButton" << "Edit1";
         QCOMPARE(order, expected);
     }
 
@@ -447,8 +451,9 @@ private slots:
         QCOMPARE(d.font().pixelSize(), 16);
         // The captions fit before their fields, whatever face the fallback is.
         for (auto* label : d.findChildren<QLabel*>())
-            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
-                     qPrintable(label->objectName()));
+            if (label->isVisibleTo(&d))
+                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                         qPrintable(label->objectName()));
     }
 };
 
