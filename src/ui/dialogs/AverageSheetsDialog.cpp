@@ -10,15 +10,10 @@
 #include <algorithm>
 
 #include "display/LocaleText.h"
+#include "evaluation/TrayKit.h"
 #include "workbook/Workbook.h"
 
 namespace kaldoventri {
-
-namespace {
-
-int LayoutOf(const TNewTabSheet& sheet) { return sheet.GetBackuppstallning() == Layout12m ? Layout12m : Layout24m; }
-
-}  // namespace
 
 AverageSheetsDialog::AverageSheetsDialog(const Workbook& workbook, QWidget* parent)
     : QDialog(parent), workbook_(workbook), list_(new QListWidget(this)),
@@ -40,7 +35,7 @@ AverageSheetsDialog::AverageSheetsDialog(const Workbook& workbook, QWidget* pare
     for (int i = 0; i < workbook.SheetCount(); ++i) {
         const TNewTabSheet& sheet = *workbook.Sheet(i);
         auto* item = new QListWidgetItem(
-            QStringLiteral("%1 (%2)").arg(FromUtf8(sheet.GetTitle()), FromUtf8(LayoutName(LayoutOf(sheet)))), list_);
+            QStringLiteral("%1 (%2)").arg(FromUtf8(sheet.GetTitle()), FromUtf8(KitNameOf(sheet))), list_);
         item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
         item->setCheckState(Qt::Unchecked);
     }
@@ -60,10 +55,11 @@ void AverageSheetsDialog::ItemChanged(QListWidgetItem* item) {
 
 void AverageSheetsDialog::Refresh() {
     refreshing_ = true;
-    const int layout = chosen_.empty() ? -1 : LayoutOf(*workbook_.Sheet(chosen_.front()));
+    // Amounts are averaged tray by tray, so only sheets whose trays lie alike go together.
+    const TNewTabSheet* first = chosen_.empty() ? nullptr : workbook_.Sheet(chosen_.front());
     for (int i = 0; i < list_->count(); ++i) {
         QListWidgetItem* item = list_->item(i);
-        const bool allowed = layout < 0 || LayoutOf(*workbook_.Sheet(i)) == layout;
+        const bool allowed = first == nullptr || SameKit(*workbook_.Sheet(i), *first);
         item->setFlags(allowed ? item->flags() | Qt::ItemIsEnabled : item->flags() & ~Qt::ItemIsEnabled);
     }
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(chosen_.size() >= 2);

@@ -35,8 +35,14 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // The whole field, not only its text cursor (which is all ensureWidgetVisible looks at for
+        // a line edit), comes into sight.
         if (event->type() == QEvent::FocusIn)
-            if (auto* widget = qobject_cast<QWidget*>(watched)) scroller_->ensureWidgetVisible(widget, 0, 0);
+            if (auto* widget = qobject_cast<QWidget*>(watched)) {
+                const QRect field = widget->geometry();
+                scroller_->ensureVisible(field.center().x(), field.center().y(), field.width() / 2 + 2,
+                                         field.height() / 2);
+            }
         return false;
     }
 
