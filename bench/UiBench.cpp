@@ -3,11 +3,14 @@
 // evaluation of the key-up, the labels and the screen diagram.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "evaluation/TrayKit.h"
 #include "evaluation/TrayLayout.h"
 #include "ui/views/DiagramView.h"
 #include "ui/window/TForm1.h"
@@ -39,9 +42,19 @@ void KeyReleaseToRepaint(benchmark::State& state, int layout, bool withCurve) {
     QApplication::processEvents();
 
     SheetSettings test;
-    test.amounts = {6, 13, 21, 29, 37, 44, 52, 60, 67, 75, 83, 87, 98, 98, 87, 83, 75, 67, 60, 52, 44, 37, 29, 21, 13, 6};
-    test.kit = BuiltInKit(layout);
-    test.workingWidth = layout == Layout12m ? 24 : 48;
+    if (layout == LayoutOwn) {
+        // 100 trays 0,485 m apart across the whole track, a triangular pattern.
+        test.kit.layout = LayoutOwn;
+        test.kit.name = "Halvmetersbackar";
+        test.kit.positions = EvenlySpaced(MostTrays, 0.485);
+        test.kit.search = DefaultSearchRange(LastCurveWidthOf(test.kit.positions));
+        for (int tray = 0; tray < MostTrays; ++tray) test.amounts.push_back(100 - std::abs(2 * tray - 99));
+        test.workingWidth = 48;
+    } else {
+        test.amounts = {6, 13, 21, 29, 37, 44, 52, 60, 67, 75, 83, 87, 98, 98, 87, 83, 75, 67, 60, 52, 44, 37, 29, 21, 13, 6};
+        test.kit = BuiltInKit(layout);
+        test.workingWidth = layout == Layout12m ? 24 : 48;
+    }
     workbook.AddSheet(test);
     QApplication::processEvents();
 
@@ -89,3 +102,7 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     return 0;
 }
+BENCHMARK_CAPTURE(KeyReleaseToRepaint, own_kit_100_trays, LayoutOwn, false)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK_CAPTURE(KeyReleaseToRepaint, own_kit_100_trays_with_curve, LayoutOwn, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);

@@ -44,6 +44,7 @@ PainterSurface::PainterSurface(QPainter& painter, int width, int height)
       Metrics(Font, painter.device()) {
     Painter.save();
     Painter.setRenderHint(QPainter::Antialiasing, false);
+    StampsUsable = EllipseStamps::Usable(Painter);
 }
 
 PainterSurface::~PainterSurface() { Painter.restore(); }
@@ -108,6 +109,10 @@ void PainterSurface::Ellipse(int left, int top, int right, int bottom) {
     const std::int64_t h = std::int64_t{bottom} - top;
     if (w <= 0 || h <= 0 || w > LargestFigure || h > LargestFigure) return;
     if (!BoxVisible(left, top, right, bottom)) return;
+    if (StampsUsable) {
+        Stamps.Draw(Painter, left, top, static_cast<int>(w), static_cast<int>(h), Pen, BrushColour);
+        return;
+    }
     UsePenAndBrush();
     Painter.drawEllipse(QRectF(left + Centre, top + Centre, static_cast<double>(w - 1), static_cast<double>(h - 1)));
 }

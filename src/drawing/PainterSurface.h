@@ -11,6 +11,7 @@
 #include <QPen>
 
 #include "drawing/DrawingSurface.h"
+#include "drawing/EllipseStamps.h"
 
 namespace kaldoventri {
 
@@ -58,6 +59,8 @@ private:
     QColor FontColour;
     QFont Font;
     QFontMetrics Metrics;
+    bool StampsUsable;
+    EllipseStamps Stamps;
     int CurrentX = 0;
     int CurrentY = 0;
 };

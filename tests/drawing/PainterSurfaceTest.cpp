@@ -112,6 +112,36 @@ private slots:
         QCOMPARE(fast, stroked);
     }
 
+    // Curve points are copied from a drawn stamp; the copies must cover the
+    // pixels the stroker would, wherever they fall, edges of the image included.
+    void copiedPointsMatchTheStroker_data() {
+        QTest::addColumn<int>("penWidth");
+        QTest::addColumn<int>("size");
+        for (const int w : {1, 2, 3, 5})
+            for (const int size : {3, 5, 6, 13, 21}) QTest::addRow("pen %d, %d pixels", w, size) << w << size;
+    }
+
+    void copiedPointsMatchTheStroker() {
+        QFETCH(int, penWidth);
+        QFETCH(int, size);
+        const QSize area(203, 157);
+        const QImage copied = Paint(
+            [&](DrawingSurface& s) {
+                for (int y = -size; y < area.height(); y += 7)
+                    for (int x = -size; x < area.width(); x += 5) s.Ellipse(x, y, x + size, y + size);
+            },
+            penWidth, area);
+        QImage stroked(area, QImage::Format_RGB32);
+        stroked.fill(Qt::white);
+        QPainter painter(&stroked);
+        painter.setPen(QPen(Qt::black, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(QColor(0, 0, 255));
+        for (int y = -size; y < area.height(); y += 7)
+            for (int x = -size; x < area.width(); x += 5) painter.drawEllipse(QRectF(x + 0.5, y + 0.5, size - 1, size - 1));
+        painter.end();
+        QCOMPARE(copied, stroked);
+    }
+
     void figuresAreSymmetricAboutTheirCentre() {
         const QImage image = Paint([](DrawingSurface& s) { s.Ellipse(18, 18, 23, 23); }, 3);
         for (int dy = -4; dy <= 4; ++dy)

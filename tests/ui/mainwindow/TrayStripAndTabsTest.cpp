@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
+#include "evaluation/TrayKit.h"
 #include "ui/views/SheetTabBar.h"
 #include "ui/controls/TabButton.h"
 
@@ -140,23 +141,43 @@ private slots:
         QVERIFY(!pages.Tab(0)->isChecked() && pages.Tab(1)->isChecked());
     }
 
-    // Tab reaches every tray of a strip too narrow for all 26, scrolling each
-    // field into view; Shift+Tab walks back the same way.
+    // Tab reaches every tray of a strip too narrow for all its trays, scrolling
+    // each field into view; Shift+Tab walks back the same way.
+    void tabReachesEveryTrayOfANarrowStrip_data() {
+        QTest::addColumn<int>("trays");
+        QTest::addColumn<int>("windowWidth");
+        QTest::newRow("26 trays, narrowest window") << TrayCount << 860;
+        QTest::newRow("an own kit of 100 trays") << MostTrays << 1600;
+    }
     void tabReachesEveryTrayOfANarrowStrip() {
+        QFETCH(int, trays);
+        QFETCH(int, windowWidth);
         MainWindow w;
         TForm1& f = *w.form;
-        w.NewSheet();
-        f.resize(860, 900);
-        QTRY_COMPARE(w.c.Bottom_Panel->width(), 860);
+        if (trays == TrayCount) {
+            w.NewSheet();
+        } else {
+            SheetSettings test;
+            test.kit.layout = LayoutOwn;
+            test.kit.name = "Halvmetersbackar";
+            test.kit.positions = EvenlySpaced(trays, 0.485);
+            test.kit.search = DefaultSearchRange(LastCurveWidthOf(test.kit.positions));
+            test.amounts.assign(static_cast<std::size_t>(trays), 10);
+            test.workingWidth = 24;
+            w.workbook->AddSheet(test);
+        }
+        f.resize(windowWidth, 900);
+        QTRY_COMPARE(w.c.Bottom_Panel->width(), windowWidth);
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         w.c.TrayEdit(1)->setFocus();
-        for (int tray = 2; tray <= TrayCount; ++tray) {
+        for (int tray = 2; tray <= trays; ++tray) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), w.c.TrayEdit(tray));
             QVERIFY(w.c.TrayEdit(tray)->isVisible());
+            QVERIFY(w.c.TrayEdit(tray)->geometry().right() < w.c.Bottom_Panel->width());
         }
-        for (int tray = TrayCount - 1; tray >= 1; --tray) {
+        for (int tray = trays - 1; tray >= 1; --tray) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
             QCOMPARE(QApplication::focusWidget(), w.c.TrayEdit(tray));
             QVERIFY(w.c.TrayEdit(tray)->isVisible());
