@@ -20,7 +20,9 @@ QString FileErrorText(const QFileDevice& file, int error) {
         case EPERM:
         case EROFS: return QStringLiteral("File access denied");
         case ENOSPC:
+#ifdef EDQUOT  // not in MinGW's C library
         case EDQUOT:
+#endif
         case EFBIG: return QStringLiteral("Disk full");
         case 0: break;
         default: return QStringLiteral("I/O error %1").arg(error);
