@@ -6,41 +6,46 @@
 
 #include <benchmark/benchmark.h>
 
+#include "evaluation/CalculateSheet.h"
+#include "evaluation/TrayLayout.h"
 #include "report/CsvTable.h"
 #include "report/PdfReport.h"
-#include "report/SummaryRow.h"
-#include "report/WorkbookSheets.h"
 
 namespace {
 
 using namespace kaldoventri;
 
-void AddSheets(Workbook& workbook, int count) {
-    SheetSettings settings{"Bogballe", "M2W", "34", "NS 27-4", "Yara", "Köping"};
-    settings.amounts = {6, 13, 21, 29, 37, 44, 52, 60, 67, 75, 83, 87, 98, 98, 87, 83, 75, 67, 60, 52, 44, 37, 29, 21, 13, 6};
-    for (int i = 0; i < count; ++i) workbook.AddSheet(settings);
+std::vector<ReportTest> Tests(int count, const QLocale& locale) {
+    constexpr int amounts[] = {6,  13, 21, 29, 37, 44, 52, 60, 67, 75, 83, 87, 98,
+                               98, 87, 83, 75, 67, 60, 52, 44, 37, 29, 21, 13, 6};
+    TNewTabSheet sheet;
+    sheet.SetDescription("Yara", "Bogballe", "NS 27-4", "M2W", Layout12m, 24, "34", "Köping");
+    for (int tray = 1; tray <= TrayCount; ++tray) {
+        sheet.SetTrayAmount(amounts[tray - 1], tray);
+        sheet.SetTrayPosition(tray, TrayPlacementFor(Layout12m, tray));
+    }
+    sheet.ToggleLeftPassReversed();
+    sheet.ToggleRightPassReversed();
+    CalculateSheet(sheet, YScaleValue);
+    std::vector<ReportTest> tests;
+    for (int i = 0; i < count; ++i) tests.push_back(MakeReportTest(QStringLiteral("Blad%1").arg(i + 1), sheet, locale));
+    return tests;
 }
 
 void BM_CsvLine(benchmark::State& state) {
-    Workbook workbook;
-    AddSheets(workbook, 1);
-    WorkbookSheets tests(workbook);
-    const ReportTest& test = *std::get<const ReportTest*>(tests.At(0));
     const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    const ReportTest test = Tests(1, swedish).front();
     for (auto _ : state) benchmark::DoNotOptimize(CsvLine(test, swedish));
 }
 BENCHMARK(BM_CsvLine);
 
 void BM_ReportOfTenTests(benchmark::State& state) {
-    Workbook workbook;
-    AddSheets(workbook, 10);
-    WorkbookSheets tests(workbook);
     const ReportSettings settings{QLocale(QLocale::Swedish, QLocale::Sweden), QStringLiteral("2026-12-09")};
-    const std::vector<QStringList> rows = SummaryRowsOf(tests, settings.locale);
+    const std::vector<ReportTest> tests = Tests(10, settings.locale);
     for (auto _ : state) {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        WritePdfReport(buffer, rows, tests, settings);
+        WritePdfReport(buffer, tests, settings);
         benchmark::DoNotOptimize(buffer.size());
     }
 }

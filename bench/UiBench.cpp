@@ -9,9 +9,9 @@
 #include <QLineEdit>
 
 #include "evaluation/TrayLayout.h"
-#include "ui/mainwindow/DiagramView.h"
-#include "ui/mainwindow/TForm1.h"
-#include "ui/widgets/TTypDokument.h"
+#include "ui/views/DiagramView.h"
+#include "ui/window/TForm1.h"
+#include "ui/dialogs/TTypDokument.h"
 #include "workbook/Workbook.h"
 
 namespace {

@@ -1,7 +1,8 @@
-// The batch run behind --report and --csv. The files are read once for the
-// table (and the CSV lines, which go out as they come); the report then reads
-// each file again for its page, so that no more than one sheet is held.
-// Ctrl+C ends the run without leaving a partial output behind.
+// The batch run behind --report and --csv. The outputs are checked first; the
+// files are read in order; the CSV lines go out as the files are read, and
+// the tests that went in are kept (a few kilobytes each) for the report,
+// which is written after the last. An output is written whole or not at all,
+// and not at all when no test went in.
 #include "app/BatchRun.h"
 
 #include <QDate>
@@ -13,13 +14,12 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/OutputSafety.h"
 #include "app/TerminalProgress.h"
 #include "files/FileAccess.h"
 #include "report/CsvTable.h"
 #include "report/PdfReport.h"
 #include "report/SavedOutput.h"
-#include "report/SummaryRow.h"
-#include "report/TestFileSheets.h"
 
 namespace kaldoventri {
 
@@ -29,6 +29,7 @@ volatile std::sig_atomic_t interrupted = 0;
 
 extern "C" void Interrupt(int) { interrupted = 1; }
 
+constexpr int UsageStatus = 2;
 constexpr int InterruptedStatus = 130;
 
 // Standard error carries the refused files and the progress line; Qt's notes
@@ -38,75 +39,112 @@ void KeepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QStrin
     std::fputs((message + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
 }
 
-struct FirstReading {
-    QStringList accepted;
-    std::vector<QStringList> rows;  // for the report's table
+struct Reading {
+    std::vector<ReportTest> tests;  // kept for the report
+    int accepted = 0;
     bool refused = false;
     bool done = false;
 };
 
-// Reads every file in order; refused ones are named on standard error.
-// False when the run was interrupted.
-bool ReadTests(const QStringList& files, const QLocale& locale, QIODevice* csv, bool tableRows,
-               TerminalProgress& progress, FirstReading& reading) {
-    reading.done = true;
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        if (interrupted) return false;
-        progress.Show(QStringLiteral("Läser provfiler: %1 av %2").arg(i + 1).arg(files.size()));
-        const auto read = ReadReportTest(files[i]);
-        if (const auto* failure = std::get_if<OpenFailure>(&read)) {
-            progress.PrintLine(RefusalText(files[i], *failure));
-            reading.refused = true;
-            continue;
+const QString NoTestRead = QStringLiteral("Inget prov kunde läsas; ingen utfil har skrivits.");
+
+class Batch {
+public:
+    Batch(const CommandLine& line, const QLocale& locale, const TestReader& read)
+        : line_(line), locale_(locale), read_(read), progress_(stderr) {}
+
+    int Run() {
+        if (const auto refused = RefusedOutput(line_)) {
+            progress_.PrintLine(*refused);
+            return UsageStatus;
         }
-        const ReportTest& test = std::get<ReportTest>(read);
-        reading.accepted << files[i];
-        if (tableRows) reading.rows.push_back(SummaryCells(test, locale));
-        if (csv != nullptr) csv->write(CsvLine(test, locale));
+        bool written = true;
+        if (!line_.csvPath.isEmpty()) written = WriteTable();
+        // Without a table, or when its file could not even be opened.
+        if (!reading_.done && !interrupted) ReadTests(nullptr);
+        if (!line_.reportPath.isEmpty() && !interrupted && reading_.accepted > 0) written = WriteReport() && written;
+        if (interrupted) return InterruptedStatus;
+        if (reading_.accepted == 0) progress_.PrintLine(NoTestRead);
+        return reading_.refused || !written ? 1 : 0;
     }
-    return true;
-}
 
-// The CSV table, written as the files are read; false when it could not be written.
-bool WriteTable(const CommandLine& line, const QLocale& locale, TerminalProgress& progress, FirstReading& reading) {
-    const bool tableRows = !line.reportPath.isEmpty();
-    const auto write = [&](QIODevice& out) {
-        out.write(CsvStart(locale));
-        return ReadTests(line.files, locale, &out, tableRows, progress, reading);
-    };
-    if (line.csvPath == QStringLiteral("-")) {
-        QFile out;
-        errno = 0;
-        bool written = out.open(stdout, QIODevice::WriteOnly) && write(out);
-        written = written && out.flush() && out.error() == QFileDevice::NoError;
-        if (!written && !interrupted) progress.PrintLine(QStringLiteral("-: ") + FileErrorText(out, errno));
-        return written;
+private:
+    // Reads every file once, in order; refused ones are named on standard
+    // error. False when the run was interrupted.
+    bool ReadTests(QIODevice* csv) {
+        reading_.done = true;
+        const bool keep = !line_.reportPath.isEmpty();
+        for (qsizetype i = 0; i < line_.files.size(); ++i) {
+            if (interrupted) return false;
+            const QString& path = line_.files[i];
+            progress_.Show(QStringLiteral("Läser provfiler: %1 av %2").arg(i + 1).arg(line_.files.size()));
+            auto read = read_(path, locale_);
+            if (const auto* failure = std::get_if<OpenFailure>(&read)) {
+                progress_.PrintLine(RefusalText(path, *failure));
+                reading_.refused = true;
+                continue;
+            }
+            ReportTest& test = std::get<ReportTest>(read);
+            // The header goes out with the first line, so that a table of no test is never begun.
+            if (csv != nullptr && reading_.accepted == 0) csv->write(CsvStart(locale_));
+            if (csv != nullptr) csv->write(CsvLine(test, locale_));
+            ++reading_.accepted;
+            if (keep) reading_.tests.push_back(std::move(test));
+        }
+        return true;
     }
-    const SaveOutcome saved = SaveThrough(line.csvPath, write);
-    if (saved.kind == SaveOutcome::Kind::Failed) progress.PrintLine(line.csvPath + QStringLiteral(": ") + saved.error);
-    return saved.kind == SaveOutcome::Kind::Saved;
-}
 
-bool WriteReport(const CommandLine& line, const QLocale& locale, TerminalProgress& progress,
-                 const FirstReading& reading, bool& refused) {
-    TestFileSheets tests(reading.accepted);
-    const ReportSettings settings{locale, QDate::currentDate().toString(Qt::ISODate)};
-    const ReportProgress shown = [&progress](int done, int total) {
-        progress.Show(QStringLiteral("Skriver rapporten: sida %1 av %2").arg(done).arg(total));
-        return !interrupted;
-    };
-    const SaveOutcome saved = SaveThrough(
-        line.reportPath, [&](QIODevice& out) { return WritePdfReport(out, reading.rows, tests, settings, shown); });
-    for (const QString& refusal : tests.LateRefusals()) progress.PrintLine(refusal);
-    refused = refused || !tests.LateRefusals().isEmpty();
-    if (saved.kind == SaveOutcome::Kind::Failed)
-        progress.PrintLine(line.reportPath + QStringLiteral(": ") + saved.error);
-    return saved.kind == SaveOutcome::Kind::Saved;
-}
+    // The CSV table, written as the files are read; false when it could not be written.
+    bool WriteTable() {
+        // Answers false, which throws the output away, when no test went in.
+        const auto write = [this](QIODevice& out) { return ReadTests(&out) && reading_.accepted > 0; };
+        if (line_.csvPath == QStringLiteral("-")) {
+            QFile out;
+            errno = 0;
+            bool written = out.open(stdout, QIODevice::WriteOnly) && write(out);
+            written = written && out.flush() && out.error() == QFileDevice::NoError;
+            if (!written && !interrupted && reading_.accepted > 0)
+                progress_.PrintLine(QStringLiteral("-: ") + SwedishWording(FileErrorOf(out, errno)));
+            return written || reading_.accepted == 0;
+        }
+        const SaveOutcome saved = SaveThrough(line_.csvPath, write);
+        if (saved.kind == SaveOutcome::Kind::Failed)
+            progress_.PrintLine(line_.csvPath + QStringLiteral(": ") + saved.swedish);
+        return saved.kind == SaveOutcome::Kind::Saved || reading_.accepted == 0;
+    }
+
+    bool WriteReport() {
+        const ReportSettings settings{locale_, QDate::currentDate().toString(Qt::ISODate)};
+        const ReportProgress shown = [this](int done, int total) {
+            progress_.Show(QStringLiteral("Skriver rapporten: sida %1 av %2").arg(done).arg(total));
+            return !interrupted;
+        };
+        const SaveOutcome saved = SaveThrough(
+            line_.reportPath, [&](QIODevice& out) { return WritePdfReport(out, reading_.tests, settings, shown); });
+        if (saved.kind == SaveOutcome::Kind::Failed)
+            progress_.PrintLine(line_.reportPath + QStringLiteral(": ") + saved.swedish);
+        return saved.kind == SaveOutcome::Kind::Saved;
+    }
+
+    const CommandLine& line_;
+    const QLocale& locale_;
+    const TestReader& read_;
+    TerminalProgress progress_;
+    Reading reading_;
+};
 
 }  // namespace
 
-int RunBatch(int argc, char** argv, const CommandLine& line) {
+QString RefusalText(const QString& path, const OpenFailure& failure) {
+    if (failure.kind == OpenFailure::Kind::NotATestFile) return path + QStringLiteral(" är ingen Kaldoventrifil!");
+    return path + QStringLiteral(": ") + failure.swedish;
+}
+
+int RunBatch(const CommandLine& line, const QLocale& locale, const TestReader& read) {
+    return Batch(line, locale, read).Run();
+}
+
+int RunBatchProgram(int argc, char** argv, const CommandLine& line) {
     // No window and no display: the PDF's fonts come through the offscreen platform.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(KeepSeriousMessages);
@@ -114,19 +152,7 @@ int RunBatch(int argc, char** argv, const CommandLine& line) {
     QCoreApplication::setApplicationName(QStringLiteral("Kaldoventri"));
     std::signal(SIGINT, Interrupt);
     std::signal(SIGTERM, Interrupt);
-
-    const QLocale locale;
-    TerminalProgress progress(stderr);
-    FirstReading reading;
-    bool written = true;
-    if (!line.csvPath.isEmpty()) written = WriteTable(line, locale, progress, reading);
-    // Without a table, or when its file could not even be opened.
-    if (!reading.done && !interrupted)
-        ReadTests(line.files, locale, nullptr, !line.reportPath.isEmpty(), progress, reading);
-    bool refused = reading.refused;
-    if (!line.reportPath.isEmpty() && !interrupted) written = WriteReport(line, locale, progress, reading, refused) && written;
-    if (interrupted) return InterruptedStatus;
-    return refused || !written ? 1 : 0;
+    return RunBatch(line, QLocale());
 }
 
 }  // namespace kaldoventri

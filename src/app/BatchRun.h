@@ -1,14 +1,35 @@
 // The command line's batch run: --report and --csv evaluate the test files
-// and write the outputs without a window and without a display.
+// and write the outputs without a window and without a display. Each file is
+// read and evaluated once, whatever outputs are asked for.
 #pragma once
 
+#include <QLocale>
+#include <QString>
+
+#include <functional>
+#include <variant>
+
 #include "app/CommandLine.h"
+#include "report/ReportTest.h"
 
 namespace kaldoventri {
 
+// How the batch run reads one test file; ReadReportTest but in tests.
+using TestReader = std::function<std::variant<ReportTest, OpenFailure>(const QString& path, const QLocale& locale)>;
+
+// One line naming the file and why it was refused: "<path> är ingen
+// Kaldoventrifil!" or "<path>: filen finns inte".
+QString RefusalText(const QString& path, const OpenFailure& failure);
+
 // Reads every file, reports each refused one on standard error, writes the
 // outputs and gives the exit status: 0 when every file went in, 1 when some
-// file was refused or an output could not be written.
-int RunBatch(int argc, char** argv, const CommandLine& line);
+// file was refused or an output could not be written, 2 when an output would
+// replace a test file, 130 when interrupted. Needs a QGuiApplication (the
+// PDF's fonts).
+int RunBatch(const CommandLine& line, const QLocale& locale, const TestReader& read = ReadReportTest);
+
+// The whole program for a batch command line: the offscreen platform, an
+// application object of its own, Ctrl+C ending the run without a partial output.
+int RunBatchProgram(int argc, char** argv, const CommandLine& line);
 
 }  // namespace kaldoventri

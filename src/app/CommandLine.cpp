@@ -2,10 +2,22 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 
 namespace kaldoventri {
 
 namespace {
+
+// QCommandLineParser words its errors in English; the program speaks Swedish.
+QString SwedishParseError(const QString& error) {
+    static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
+    static const QRegularExpression unexpected(QStringLiteral("^Unexpected value after '(.*)'\\.$"));
+    if (const auto found = missing.match(error); found.hasMatch())
+        return QStringLiteral("värdet saknas efter %1.").arg(found.captured(1));
+    if (const auto found = unexpected.match(error); found.hasMatch())
+        return QStringLiteral("oväntat värde efter %1.").arg(found.captured(1));
+    return error;
+}
 
 CommandLine UsageError(QString error) {
     CommandLine line;
@@ -28,7 +40,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) return UsageError(QStringLiteral("Okänd flagga: %1").arg(unknown.first()));
-        return UsageError(QStringLiteral("Felaktigt anrop: ") + parser.errorText());
+        return UsageError(QStringLiteral("Felaktigt anrop: ") + SwedishParseError(parser.errorText()));
     }
 
     CommandLine line;
@@ -65,9 +77,11 @@ QString UsageText() {
         "  --help           visar den här texten\n"
         "  --version        visar programmets version\n"
         "\n"
-        "Med --report eller --csv visas inget fönster. Slutstatus: 0 när alla filer\n"
-        "lästes, 1 när någon fil inte kunde läsas eller en utfil inte kunde skrivas,\n"
-        "2 vid felaktigt anrop.\n");
+        "Med --report eller --csv visas inget fönster. En utfil skrivs hel eller inte\n"
+        "alls, aldrig över en provfil och inte när inget prov kunde läsas.\n"
+        "Slutstatus: 0 när alla filer lästes, 1 när någon fil inte kunde läsas eller\n"
+        "en utfil inte kunde skrivas, 2 vid felaktigt anrop eller en utfil som är en\n"
+        "provfil.\n");
 }
 
 QString VersionText() { return QStringLiteral("Kaldoventri " KALDOVENTRI_VERSION); }

@@ -3,8 +3,8 @@
 
 #include <thread>
 
-#include "ui/widgets/TSplashScreen.h"
-#include "ui/widgets/TTypDokument.h"
+#include "ui/dialogs/TSplashScreen.h"
+#include "ui/dialogs/TTypDokument.h"
 
 namespace kaldoventri {
 

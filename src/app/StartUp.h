@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "ui/mainwindow/TForm1.h"
+#include "ui/window/TForm1.h"
 #include "workbook/Workbook.h"
 
 namespace kaldoventri {

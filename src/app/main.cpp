@@ -11,8 +11,8 @@
 #include "app/CommandLine.h"
 #include "app/StartUp.h"
 #include "app/SwedishTranslation.h"
+#include "app/ErrorReportingApplication.h"
 #include "app/WindowsConsole.h"
-#include "ui/mainwindow/ErrorReportingApplication.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
             Print(stderr, line.error + QStringLiteral("\n\n") + kaldoventri::UsageText());
             return 2;
         case CommandLine::Mode::Batch:
-            return kaldoventri::RunBatch(argc, argv, line);
+            return kaldoventri::RunBatchProgram(argc, argv, line);
         case CommandLine::Mode::Window:
             break;
     }

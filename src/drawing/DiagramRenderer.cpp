@@ -14,7 +14,7 @@ namespace kaldoventri {
 
 int ToPixel(double v) { return RoundToInt<int>(v, -DiagramRenderer::PixelLimit, -DiagramRenderer::PixelLimit, DiagramRenderer::PixelLimit); }
 
-void DiagramRenderer::DrawDiagram(TNewTabSheet* sheet, DrawingSurface& surface) {
+void DiagramRenderer::DrawDiagram(const TNewTabSheet* sheet, DrawingSurface& surface) {
     Target = &surface;
     W = surface.Width();
     H = surface.Height();
@@ -71,9 +71,9 @@ void DiagramRenderer::PrepareScale(const TNewTabSheet& sheet) {
     YScale = sheet.GetYScaleFactor();
 }
 
-void DiagramRenderer::ChooseYAxis(TNewTabSheet& sheet) {
-    if (sheet.GetYAxisMax() <= 0) sheet.SetYAxisMax(100);
-    const std::int32_t m = sheet.GetYAxisMax();
+void DiagramRenderer::ChooseYAxis(const TNewTabSheet& sheet) {
+    constexpr std::int32_t NeverEvaluatedAxisTop = 100;
+    const std::int32_t m = sheet.GetYAxisMax() > 0 ? sheet.GetYAxisMax() : NeverEvaluatedAxisTop;
     const std::int64_t step = m > 160 ? 20 : 10;
     YMax = std::max(m, std::int32_t{10});
     MinorYTicks = step == 10;

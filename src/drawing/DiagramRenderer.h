@@ -16,8 +16,8 @@ namespace kaldoventri {
 class DiagramRenderer {
 public:
     // Draws the whole diagram of the sheet; with no sheet, clears the surface.
-    // The only value written back to the sheet is `YAxisMax` 100 when it holds 0 or less.
-    void DrawDiagram(TNewTabSheet* sheet, DrawingSurface& surface);
+    // A sheet never evaluated (`YAxisMax` 0 or less) is drawn with an axis to 100.
+    void DrawDiagram(const TNewTabSheet* sheet, DrawingSurface& surface);
 
     // 0 = trays not marked, 1 = tray squares, 2 = squares and tray numbers.
     void SetTrayMarking(int mode) { TrayMarking = mode; }
@@ -26,6 +26,8 @@ public:
     // The geometry of the last drawing.
     std::int32_t GetMarginX() const { return MarginX; }
     std::int32_t GetMarginY() const { return MarginY; }
+    // The axis top of the last drawing: the sheet's `YAxisMax`, 100 for a
+    // sheet never evaluated, at least 10.
     std::int32_t GetYMax() const { return YMax; }
     std::int32_t GetHalfSpan() const { return HalfSpan; }
     double GetCentreX() const { return CentreX; }
@@ -60,7 +62,7 @@ protected:
 
 private:
     void PrepareScale(const TNewTabSheet& sheet);
-    void ChooseYAxis(TNewTabSheet& sheet);
+    void ChooseYAxis(const TNewTabSheet& sheet);
     void ComputeScale();
     void ClearPlotSurface();
     void DrawAxes(const TNewTabSheet& sheet);

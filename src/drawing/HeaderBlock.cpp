@@ -11,7 +11,7 @@
 
 #include "drawing/DiagramRenderer.h"
 #include "evaluation/DrivingPattern.h"
-#include "evaluation/NumberText.h"
+#include "evaluation/DisplayText.h"
 
 namespace kaldoventri {
 
@@ -37,9 +37,11 @@ void DiagramRenderer::DrawHeader(const TNewTabSheet& sheet) {
                                      s.TextWidth(fertiliserLabel + sheet.GetGodselFabrikat()));
     const std::string separator = s.DecimalSeparator();
     const std::int32_t aBredd = sheet.GetABredd();
-    const char* pattern = DrivingPatternOf(sheet) == DrivingPattern::Racetrack ? ", varvkörning" : "";
-    Text(resultsLeft, h.secondTop, "Arbetsbredd: " + FormatGeneral(aBredd / 2.0, separator) + " m" + pattern);
-    Text(resultsLeft, h.firstTop, "VK: " + FormatGeneral(sheet.GetVK(aBredd), separator) + "%");
+    Text(resultsLeft, h.secondTop, "Arbetsbredd: " + WorkingWidthText(aBredd, DrivingPatternOf(sheet), separator));
+    // A VK that could not be computed reads 0 and must not look like a perfect spread.
+    const std::string vk = sheet.GetVKComputed(aBredd) ? FormatGeneral(sheet.GetVK(aBredd), separator) + "%"
+                                                       : std::string(MissingFigure);
+    Text(resultsLeft, h.firstTop, "VK: " + vk);
 }
 
 }  // namespace kaldoventri

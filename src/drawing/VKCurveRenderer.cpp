@@ -69,7 +69,8 @@ void VKCurveRenderer::PlaceThePlot(const TNewTabSheet& sheet) {
 void VKCurveRenderer::DrawBands() {
     DrawingSurface& s = *Target;
     const PlotRect p = Layout.Plot();
-    const double limits[] = {0.0, 5.0, 10.0, UsableVKLimit, Layout.TopVK()};
+    const double limits[] = {0.0, ToleranceClassLimits[0], ToleranceClassLimits[1], ToleranceClassLimits[2],
+                             Layout.TopVK()};
     for (int band = 0; band < 4; ++band) {
         s.SetBrushColour(VKBandColours[band]);
         s.FillRect(p.left, Layout.YOfVK(limits[band + 1]), p.right + 1, Layout.YOfVK(limits[band]) + 1);
@@ -124,6 +125,7 @@ void VKCurveRenderer::DrawCurve(const TNewTabSheet& sheet) {
 // Only an optimum whose VK was computed is one; a VK not computed reads 0 and
 // would look like a perfect width.
 void VKCurveRenderer::DrawOptimum(const TNewTabSheet& sheet) {
+    if (!sheet.HasOptimum()) return;
     const double twice = sheet.GetOptimalWidth() * 2;
     if (!(twice >= Layout.FirstWidth() && twice <= Layout.LastWidth()) || twice != std::floor(twice)) return;
     const int w = static_cast<int>(twice);

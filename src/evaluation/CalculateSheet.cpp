@@ -2,6 +2,7 @@
 #include "CalculateSheet.h"
 
 #include <array>
+#include <optional>
 
 #include "SpanVK.h"
 
@@ -44,17 +45,18 @@ void CalculateSheet(TNewTabSheet& sheet, int yScaleMode, OverlapScan scan) {
     sheet.SetCalcWidth(ownWidth);
     sheet.EvaluateWidth(scan);
 
-    // Strictly lower wins, so ties keep the narrowest width.
+    // Strictly lower wins, so ties keep the narrowest width. A width whose VK
+    // could not be computed reads 0 and is passed over: it is no even spread.
     const WidthRange range = OptimumSearchRange(layout);
-    double best = sheet.GetVK(range.first);
-    double width = range.first / 2.0;
+    std::optional<int> best;
     for (int w = range.first; w <= range.last; ++w) {
-        if (sheet.GetVK(w) < best) {
-            best = sheet.GetVK(w);
-            width = w / 2.0;
-        }
+        if (!sheet.GetVKComputed(w)) continue;
+        if (!best || sheet.GetVK(w) < sheet.GetVK(*best)) best = w;
     }
-    sheet.SetOptimum(width, best);
+    if (best)
+        sheet.SetOptimum(*best / 2.0, sheet.GetVK(*best));
+    else
+        sheet.ClearOptimum();
 }
 
 }  // namespace kaldoventri

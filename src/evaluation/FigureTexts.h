@@ -1,18 +1,15 @@
 // The analysis figures as people read them, in the views, above the VK curve
-// and in reports. Plain text over plain values, so every layer that shows a
-// figure can use it. Texts are UTF-8; numbers are written by FormatGeneral
-// with the decimal separator handed in; a figure that does not exist reads
-// "–".
+// and in reports, written with the display texts (DisplayText.h); a figure
+// that does not exist reads "–".
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "DisplayText.h"
 #include "SheetFigures.h"
 
 namespace kaldoventri {
-
-inline constexpr std::string_view MissingFigure = "–";
 
 // "2,2 %"
 std::string VKText(const SheetFigures& figures, std::string_view decimalSeparator);

@@ -16,20 +16,9 @@ bool UsableAt(const TNewTabSheet& sheet, int w) { return sheet.GetVKComputed(w) 
 
 std::optional<ToleranceClass> ToleranceClassOf(double vk, bool computed) {
     if (!computed || std::isnan(vk)) return std::nullopt;
-    if (vk < 5.0) return ToleranceClass::MycketBra;
-    if (vk < 10.0) return ToleranceClass::Bra;
-    if (vk < UsableVKLimit) return ToleranceClass::Godtagbar;
+    for (std::size_t i = 0; i < ToleranceClassLimits.size(); ++i)
+        if (vk < ToleranceClassLimits[i]) return static_cast<ToleranceClass>(i);
     return ToleranceClass::Otillracklig;
-}
-
-std::string_view ToleranceClassName(ToleranceClass tolerance) {
-    switch (tolerance) {
-        case ToleranceClass::MycketBra: return "Mycket bra";
-        case ToleranceClass::Bra: return "Bra";
-        case ToleranceClass::Godtagbar: return "Godtagbar";
-        case ToleranceClass::Otillracklig: return "Otillräcklig";
-    }
-    return {};
 }
 
 std::optional<double> DrivingErrorVK(const TNewTabSheet& evaluated) {
@@ -47,6 +36,7 @@ std::optional<double> DrivingErrorVK(const TNewTabSheet& evaluated) {
 }
 
 std::optional<WidthRangeMetres> UsableWidthRange(const TNewTabSheet& evaluated) {
+    if (!evaluated.HasOptimum()) return std::nullopt;
     const double twice = evaluated.GetOptimalWidth() * 2;
     const int last = LastCurveWidth(evaluated.GetBackuppstallning());
     // Only a width of the span can be the optimum; anything else is a sheet never evaluated.

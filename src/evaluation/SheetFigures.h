@@ -4,8 +4,8 @@
 // around the optimum, and how the catch splits between left and right.
 #pragma once
 
+#include <array>
 #include <optional>
-#include <string_view>
 
 #include "TNewTabSheet.h"
 
@@ -13,12 +13,14 @@ namespace kaldoventri {
 
 enum class ToleranceClass { MycketBra, Bra, Godtagbar, Otillracklig };
 
-// Under 5 %, under 10 %, under 15 %, and 15 % or more. A VK that was not
-// computed (or is not a number) has no class.
-std::optional<ToleranceClass> ToleranceClassOf(double vk, bool computed);
+// The upper limits of the first three classes, in percent: a VK under 5 % is
+// "Mycket bra", under 10 % "Bra", under 15 % "Godtagbar", the rest
+// "Otillräcklig". The figures, the VK curve's bands and the report's legend
+// all take them from here.
+inline constexpr std::array<double, 3> ToleranceClassLimits{5.0, 10.0, 15.0};
 
-// "Mycket bra", "Bra", "Godtagbar", "Otillräcklig" (UTF-8).
-std::string_view ToleranceClassName(ToleranceClass tolerance);
+// A VK that was not computed (or is not a number) has no class.
+std::optional<ToleranceClass> ToleranceClassOf(double vk, bool computed);
 
 struct WidthRangeMetres {
     double narrowest;
@@ -33,7 +35,7 @@ struct SideBalance {
 
 // Widths are in half-metres: ±1 m of driving error is ±2.
 inline constexpr int DrivingErrorReach = 2;
-inline constexpr double UsableVKLimit = 15.0;
+inline constexpr double UsableVKLimit = ToleranceClassLimits.back();
 
 struct SheetFigures {
     std::optional<double> vk;  // at ABredd, when computed

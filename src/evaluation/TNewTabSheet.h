@@ -59,9 +59,20 @@ public:
     }
     std::int32_t GetPercentScale() const { return PercentScale; }
 
-    void SetOptimum(double widthMetres, double vk) { OptimalWidth = widthMetres; OptimalVK = vk; }
+    void SetOptimum(double widthMetres, double vk) {
+        OptimalWidth = widthMetres;
+        OptimalVK = vk;
+        OptimumFound = true;
+    }
+    // No width of the search range has a VK: width and VK read 0 and are no optimum.
+    void ClearOptimum() {
+        OptimalWidth = 0.0;
+        OptimalVK = 0.0;
+        OptimumFound = false;
+    }
     double GetOptimalWidth() const { return OptimalWidth; }
     double GetOptimalVK() const { return OptimalVK; }
+    bool HasOptimum() const { return OptimumFound; }
 
     void SetTitle(std::string title) { Title = std::move(title); }
     const std::string& GetTitle() const { return Title; }
@@ -95,6 +106,10 @@ public:
     const std::string& GetSpridarFabrikat() const { return SpridarFabrikat; }
     const std::string& GetSpridarModell() const { return SpridarModell; }
     const std::string& GetSpridarInstallning() const { return SpridarInstallning; }
+    // Where a sheet came from when it was not typed in: "Medelvärde av Blad1,
+    // Blad2" for the mean of replicates; empty otherwise.
+    void SetOrigin(std::string origin) { Origin = std::move(origin); }
+    const std::string& GetOrigin() const { return Origin; }
 
     void SetABredd(std::int32_t halfMetres) { ABredd = halfMetres; }
     std::int32_t GetABredd() const { return ABredd; }
@@ -130,6 +145,7 @@ private:
     std::int32_t PercentScale = 0;
     double OptimalWidth = 0.0;
     double OptimalVK = 0.0;
+    bool OptimumFound = false;
     std::string Title;
     std::array<double, MaxCurveWidth> VKCurve{};  // entry i-1 holds the VK at i half-metres
     std::array<bool, MaxCurveWidth> VKComputed{};
@@ -149,6 +165,7 @@ private:
     std::int32_t ABredd = 0;
     std::int32_t Backuppstallning = 0;
     std::string SpridarInstallning;
+    std::string Origin;
 };
 
 }  // namespace kaldoventri

@@ -15,16 +15,28 @@ constexpr std::array<char16_t, 32> HighControlRange = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98..9F
 };
 
-constexpr char Unrepresentable = '?';
+constexpr char Replacement = '?';
 
 bool BreaksTheText(char16_t c) { return c == u'\r' || c == u'\n' || c == 0x1A; }
 
 char EncodeOne(char16_t c) {
-    if (BreaksTheText(c)) return Unrepresentable;
+    if (BreaksTheText(c)) return Replacement;
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
     for (std::size_t i = 0; i < HighControlRange.size(); ++i)
         if (HighControlRange[i] == c) return static_cast<char>(0x80 + i);
-    return Unrepresentable;
+    return Replacement;
+}
+
+// Calls `each` with every character of the text (a surrogate pair as one)
+// and whether a test file can hold it.
+template <typename Each>
+void ForEachCharacter(QStringView text, Each each) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QStringView one = text.mid(i, pair ? 2 : 1);
+        if (pair) ++i;
+        each(one, !pair && (one[0] == u'?' || EncodeOne(one[0].unicode()) != Replacement));
+    }
 }
 
 }  // namespace
@@ -39,13 +51,29 @@ QString DecodeCp1252(QByteArrayView bytes) {
     return text;
 }
 
+QStringList Unrepresentable(QStringView text) {
+    QStringList lost;
+    ForEachCharacter(text, [&lost](QStringView one, bool held) {
+        if (!held && !lost.contains(one)) lost << one.toString();
+    });
+    return lost;
+}
+
+QString Representable(QStringView text) {
+    QString kept;
+    ForEachCharacter(text, [&kept](QStringView one, bool held) {
+        if (held) kept += one;
+    });
+    return kept;
+}
+
 QByteArray EncodeCp1252(QStringView text) {
     QByteArray bytes;
     bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            bytes.append(Unrepresentable);
+            bytes.append(Replacement);
             ++i;
             continue;
         }

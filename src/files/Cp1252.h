@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace kaldoventri {
@@ -17,5 +18,13 @@ QString DecodeCp1252(QByteArrayView bytes);
 // pair counts as one character) becomes "?", and so do CR, LF and 1A, which
 // would end a line or the readable text of a file.
 QByteArray EncodeCp1252(QStringView text);
+
+// The characters of `text` that a test file cannot hold (those EncodeCp1252
+// would turn into "?"), each once, in the order they first occur; a
+// character beyond 16 bits is one entry.
+QStringList Unrepresentable(QStringView text);
+
+// `text` without those characters.
+QString Representable(QStringView text);
 
 }  // namespace kaldoventri

@@ -1,6 +1,7 @@
 // Whole-file reading and writing with the standard error wording.
 #include "FileAccess.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -9,8 +10,18 @@
 
 namespace kaldoventri {
 
-QString FileErrorText(const QFileDevice& file, int error) {
-    switch (error) {
+FileError FileErrorOf(const QFileDevice& file, int number) {
+    FileError error{number, file.error()};
+    if (!file.fileName().isEmpty()) {
+        const QFileInfo info(file.fileName());
+        error.folder = info.isDir();
+        error.folderMissing = !info.exists() && !info.absoluteDir().exists();
+    }
+    return error;
+}
+
+QString StandardWording(const FileError& error) {
+    switch (error.number) {
         case ENOENT: return QStringLiteral("File not found");
         case ENOTDIR:
         case ENAMETOOLONG: return QStringLiteral("Invalid filename");
@@ -25,19 +36,48 @@ QString FileErrorText(const QFileDevice& file, int error) {
 #endif
         case EFBIG: return QStringLiteral("Disk full");
         case 0: break;
-        default: return QStringLiteral("I/O error %1").arg(error);
+        default: return QStringLiteral("I/O error %1").arg(error.number);
     }
-    switch (file.error()) {
+    switch (error.device) {
         case QFileDevice::ResourceError: return QStringLiteral("Disk full");
         case QFileDevice::PermissionsError: return QStringLiteral("File access denied");
-        default: return QStringLiteral("I/O error %1").arg(static_cast<int>(file.error()));
+        default: return QStringLiteral("I/O error %1").arg(static_cast<int>(error.device));
     }
 }
 
-std::optional<QString> OpenForReading(QFile& file) {
+QString SwedishWording(const FileError& error) {
+    if (error.folder) return QStringLiteral("är en mapp, ingen fil");
+    if (error.folderMissing) return QStringLiteral("mappen finns inte");
+    switch (error.number) {
+        case ENOENT: return QStringLiteral("filen finns inte");
+        case ENOTDIR:
+        case ENAMETOOLONG: return QStringLiteral("ogiltigt filnamn");
+        case EMFILE:
+        case ENFILE: return QStringLiteral("för många öppna filer");
+        case EACCES:
+        case EPERM:
+        case EROFS: return QStringLiteral("åtkomst nekad");
+        case ENOSPC:
+#ifdef EDQUOT
+        case EDQUOT:
+#endif
+        case EFBIG: return QStringLiteral("disken är full");
+        case 0: break;
+        default: return QStringLiteral("in- eller utmatningsfel %1").arg(error.number);
+    }
+    switch (error.device) {
+        case QFileDevice::ResourceError: return QStringLiteral("disken är full");
+        case QFileDevice::PermissionsError: return QStringLiteral("åtkomst nekad");
+        default: return QStringLiteral("in- eller utmatningsfel %1").arg(static_cast<int>(error.device));
+    }
+}
+
+QString FileErrorText(const QFileDevice& file, int error) { return StandardWording(FileError{error, file.error()}); }
+
+std::optional<FileError> OpenForReading(QFile& file) {
     errno = 0;
     if (file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return FileErrorText(file, errno);
+    return FileErrorOf(file, errno);
 }
 
 std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes) {

@@ -30,6 +30,7 @@ void FillSheetFromTestFile(TNewTabSheet& sheet, const TestFileContents& contents
         sheet.SetTrayPosition(tray, TrayPlacementFor(contents.Backuppstallning, tray));
     }
     SetDrivingPattern(sheet, contents.Pattern);
+    sheet.SetOrigin(contents.Origin.toStdString());
 }
 
 }  // namespace kaldoventri

@@ -13,4 +13,11 @@ bool LineHasShape(int lineNumber, QByteArrayView line) {
     return key && *key == LineKeys[static_cast<std::size_t>(lineNumber - 2)];
 }
 
+bool StartsLikeTestFile(QByteArrayView bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
+    if (!bytes.startsWith(MagicLine)) return false;
+    const QByteArrayView rest = bytes.sliced(MagicLine.size());
+    return rest.isEmpty() || rest.front() == '\r' || rest.front() == '\n' || rest.front() == ',';
+}
+
 }  // namespace kaldoventri::testfile

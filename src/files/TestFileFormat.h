@@ -27,6 +27,10 @@ inline constexpr QByteArrayView KeyBackuppstallning = "Backuppst\xE4llning";
 inline constexpr QByteArrayView KeyKormonster = "K\xF6rm\xF6nster";
 inline constexpr QByteArrayView RacetrackValue = "Varv";
 
+// An optional line after them for a sheet that was not typed in, such as the
+// mean of replicates: "Ursprung,Medelvärde av Blad1, Blad2".
+inline constexpr QByteArrayView KeyUrsprung = "Ursprung";
+
 inline constexpr int LineCount = 12;
 
 // The first field each of lines 2..12 must have, line 2 first.
@@ -50,5 +54,10 @@ inline constexpr qsizetype MaxLineBytes = qsizetype{1} << 20;
 // text as the whole first line, the expected key as the first field of the
 // others. Values are not looked at.
 bool LineHasShape(int lineNumber, QByteArrayView line);
+
+// True when the first bytes of a file begin the way a test file's first line
+// does ("Kaldoventri", also with a version after a comma, or after a UTF-8
+// byte-order mark): a file an output must never replace.
+bool StartsLikeTestFile(QByteArrayView firstBytes);
 
 }  // namespace kaldoventri::testfile

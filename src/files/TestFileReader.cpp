@@ -98,6 +98,7 @@ private:
         if (key == KeyGodselFabrikat) return &contents.GodselFabrikat;
         if (key == KeyGodselMedel) return &contents.GodselMedel;
         if (key == KeyProduktionsplats) return &contents.Produktionsplats;
+        if (key == KeyUrsprung) return &contents.Origin;
         return nullptr;
     }
 

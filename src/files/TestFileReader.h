@@ -47,6 +47,7 @@ struct TestFileContents {
     qint32 Backuppstallning = Layout24m;
     // Racetrack only when the last "Körmönster" line's value is "Varv".
     DrivingPattern Pattern = DrivingPattern::BackAndForth;
+    QString Origin;  // "Ursprung": where an averaged sheet came from
 };
 
 struct TestFileError {

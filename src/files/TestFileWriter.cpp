@@ -2,8 +2,8 @@
 #include "TestFileWriter.h"
 
 #include "Cp1252.h"
-#include "LocaleNumber.h"
 #include "TestFileFormat.h"
+#include "display/LocaleText.h"
 
 namespace kaldoventri {
 
@@ -25,13 +25,14 @@ TestFileValues MakeTestFileValues(const TNewTabSheet& sheet, const QLocale& loca
     values.SpridarFabrikat = QString::fromStdString(sheet.GetSpridarFabrikat());
     values.SpridarModell = QString::fromStdString(sheet.GetSpridarModell());
     values.SpridarInstallning = QString::fromStdString(sheet.GetSpridarInstallning());
-    values.ArbetsbreddText = FormatNumber(sheet.GetABredd() / 2.0, locale) + QStringLiteral(" m");
+    values.ArbetsbreddText = WidthText(sheet.GetABredd(), locale);
     values.GodselFabrikat = QString::fromStdString(sheet.GetGodselFabrikat());
     values.GodselMedel = QString::fromStdString(sheet.GetGodselMedel());
     values.Produktionsplats = QString::fromStdString(sheet.GetProduktionsplats());
     values.ABredd = sheet.GetABredd();
     values.Backuppstallning = sheet.GetBackuppstallning();
     values.Pattern = DrivingPatternOf(sheet);
+    values.Origin = QString::fromStdString(sheet.GetOrigin());
     return values;
 }
 
@@ -66,6 +67,7 @@ QByteArray WriteTestFile(const TestFileValues& values) {
         out.append(RacetrackValue);
         out.append(LineEnd);
     }
+    if (!values.Origin.isEmpty()) AppendLine(out, KeyUrsprung, values.Origin);
     return out;
 }
 

@@ -27,6 +27,7 @@ struct TestFileValues {
     qint32 ABredd = DefaultWorkingWidth;  // half-metres
     qint32 Backuppstallning = Layout12m;
     DrivingPattern Pattern = DrivingPattern::BackAndForth;
+    QString Origin;  // written only when there is one
 };
 
 // The values of `sheet` as the main window shows them: its stored amounts, its

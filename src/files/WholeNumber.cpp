@@ -34,4 +34,6 @@ QString NotAValidIntegerMessage(QStringView text) {
     return u'\'' + text.toString() + QStringLiteral("' is not a valid integer value");
 }
 
+QString NotAWholeNumberInSwedish(QStringView text) { return u'\'' + text.toString() + QStringLiteral("' är inget heltal"); }
+
 }  // namespace kaldoventri

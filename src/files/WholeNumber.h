@@ -17,5 +17,7 @@ std::optional<qint32> ParseWholeNumber(QStringView text);
 // The error shown when a text that should be a whole number is not one:
 // "'<text>' is not a valid integer value".
 QString NotAValidIntegerMessage(QStringView text);
+// The same in Swedish: "'x46' är inget heltal".
+QString NotAWholeNumberInSwedish(QStringView text);
 
 }  // namespace kaldoventri

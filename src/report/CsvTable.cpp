@@ -1,8 +1,8 @@
 // CSV lines.
 #include "report/CsvTable.h"
 
+#include "display/LocaleText.h"
 #include "evaluation/WorkingWidth.h"
-#include "files/LocaleNumber.h"
 #include "report/SummaryRow.h"
 
 namespace kaldoventri {
@@ -30,24 +30,21 @@ QByteArray CsvRecord(const QStringList& fields) {
 QByteArray CsvStart(const QLocale& locale) {
     QStringList headers = SummaryHeaders();
     for (int w = FirstCurveWidth; w <= WidestWorkingWidth; ++w)
-        headers << QStringLiteral("VK ") + MetresText(w, locale);
+        headers << QStringLiteral("VK ") + WidthText(w, locale);
     return "\xEF\xBB\xBF" + CsvRecord(headers);
 }
 
 QByteArray CsvLine(const ReportTest& test, const QLocale& locale) {
-    QStringList fields = SummaryCells(test, locale);
+    QStringList fields = test.row;
     const int last = LastCurveWidth(test.sheet.GetBackuppstallning());
     for (int w = FirstCurveWidth; w <= WidestWorkingWidth; ++w)
         fields << (w <= last && test.sheet.GetVKComputed(w) ? FormatNumber(test.sheet.GetVK(w), locale) : QString());
     return CsvRecord(fields);
 }
 
-QByteArray CsvTableOf(ReportSheets& tests, const QLocale& locale) {
+QByteArray CsvTableOf(const std::vector<ReportTest>& tests, const QLocale& locale) {
     QByteArray table = CsvStart(locale);
-    for (int i = 0; i < tests.Count(); ++i) {
-        const auto test = tests.At(i);
-        if (const auto* const* read = std::get_if<const ReportTest*>(&test)) table += CsvLine(**read, locale);
-    }
+    for (const ReportTest& test : tests) table += CsvLine(test, locale);
     return table;
 }
 

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 #include "report/ReportTest.h"
 
 namespace kaldoventri {
@@ -16,12 +18,12 @@ namespace kaldoventri {
 // The byte-order mark and the header line: "Fil;Spridare;...;VK 5 m;VK 5,5 m;...;VK 50 m".
 QByteArray CsvStart(const QLocale& locale);
 
-// The line of one test. A width outside the layout's span, or where the VK
-// could not be computed, has an empty field.
+// The line of one test: its row, then its VKs. A width outside the layout's
+// span, or where the VK could not be computed, has an empty field.
 QByteArray CsvLine(const ReportTest& test, const QLocale& locale);
 
-// The whole table of the tests that can be had.
-QByteArray CsvTableOf(ReportSheets& tests, const QLocale& locale);
+// The whole table.
+QByteArray CsvTableOf(const std::vector<ReportTest>& tests, const QLocale& locale);
 
 // Fields joined by semicolons; a field holding a semicolon, a quote or a line
 // break is quoted, its quotes doubled.

@@ -1,11 +1,10 @@
 // The PDF report: first the table of all tests over as many pages as it
 // needs, then one page per test, numbered "Sida 3 av 12". The page count is
 // known before the first page is drawn, and each page goes out when the next
-// begins, so only one test's page is ever held.
+// begins.
 #pragma once
 
 #include <QIODevice>
-#include <QStringList>
 
 #include <vector>
 
@@ -14,12 +13,11 @@
 
 namespace kaldoventri {
 
-// `rows` holds the table's cells of each test of `tests`, in the same order
-// (SummaryCells). Writes the whole document to `device`, calling `progress`
-// after each page; false when progress cancelled the run, and what was
-// written is then to be thrown away.
-bool WritePdfReport(QIODevice& device, const std::vector<QStringList>& rows, ReportSheets& tests,
-                    const ReportSettings& settings, const ReportProgress& progress = {});
+// Writes the whole document to `device`, each test's row in the table and its
+// page in the tests' order, calling `progress` after each page; false when
+// progress cancelled the run, and what was written is then to be thrown away.
+bool WritePdfReport(QIODevice& device, const std::vector<ReportTest>& tests, const ReportSettings& settings,
+                    const ReportProgress& progress = {});
 
 // The title of the table pages: "Kaldoventri – rapport över 12 prov".
 QString ReportTitle(int tests);

@@ -46,11 +46,15 @@ private:
 SaveOutcome SaveThrough(const QString& path, const std::function<bool(QIODevice&)>& write) {
     QSaveFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) return {SaveOutcome::Kind::Failed, FileErrorText(file, errno)};
+    const auto failed = [&file](int number) {
+        const FileError error = FileErrorOf(file, number);
+        return SaveOutcome{SaveOutcome::Kind::Failed, StandardWording(error), SwedishWording(error)};
+    };
+    if (!file.open(QIODevice::WriteOnly)) return failed(errno);
     FirstErrorDevice device(file);
     if (!write(device)) {
         file.cancelWriting();
-        return {SaveOutcome::Kind::Cancelled, {}};
+        return {SaveOutcome::Kind::Cancelled, {}, {}};
     }
     int error = device.FirstError();
     bool written = !device.Failed();
@@ -65,9 +69,9 @@ SaveOutcome SaveThrough(const QString& path, const std::function<bool(QIODevice&
         error = errno;
     }
     if (!written) {
-        const QString message = FileErrorText(file, error);
+        const SaveOutcome outcome = failed(error);
         file.cancelWriting();
-        return {SaveOutcome::Kind::Failed, message};
+        return outcome;
     }
     return {};
 }

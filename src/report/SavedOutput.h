@@ -14,7 +14,8 @@ namespace kaldoventri {
 struct SaveOutcome {
     enum class Kind { Saved, Cancelled, Failed };
     Kind kind = Kind::Saved;
-    QString error;  // for Failed: the standard wording ("Disk full", "File access denied" ...)
+    QString error;    // for Failed: the standard wording ("Disk full", "File access denied" ...)
+    QString swedish;  // the same in Swedish ("disken är full", "mappen finns inte" ...)
 };
 
 // Opens `path` for writing and hands the device to `write`, which answers

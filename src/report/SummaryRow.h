@@ -9,10 +9,8 @@
 #include <QStringList>
 
 #include <optional>
-#include <vector>
 
 #include "evaluation/TNewTabSheet.h"
-#include "report/ReportTest.h"
 
 namespace kaldoventri {
 
@@ -24,18 +22,8 @@ inline constexpr int FirstFigureColumn = 9;
 // "Fil", "Spridare", ... "Sidobalans V/H".
 QStringList SummaryHeaders();
 
-QStringList SummaryCells(const ReportTest& test, const QLocale& locale);
-
-// The cells of every test, in order; a test that cannot be had gives a row
-// with its reason in the first cell.
-std::vector<QStringList> SummaryRowsOf(ReportSheets& tests, const QLocale& locale);
-
-// "12 m" or "24 m".
-QString LayoutText(const TNewTabSheet& sheet);
-// A width in half-metres in metres: "12,5 m".
-QString MetresText(int halfMetres, const QLocale& locale);
-// "Fram och tillbaka" or "Varvkörning".
-QString DrivingPatternText(const TNewTabSheet& sheet);
+// The row of the test `name` whose sheet is evaluated.
+QStringList SummaryCells(const QString& name, const TNewTabSheet& evaluated, const QLocale& locale);
 
 // The optimal width (half-metres) and its VK, when the evaluation found one
 // whose VK was computed: a VK not computed reads 0 and is no optimum.

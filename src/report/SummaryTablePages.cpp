@@ -32,8 +32,8 @@ int WidestWord(const QFontMetrics& metrics, const QString& text) {
 
 }  // namespace
 
-SummaryTablePages::SummaryTablePages(const ReportPageFrame& frame, const std::vector<QStringList>& rows)
-    : rows_(rows), headers_(SummaryHeaders()) {
+SummaryTablePages::SummaryTablePages(const ReportPageFrame& frame, const std::vector<ReportTest>& tests)
+    : tests_(tests), headers_(SummaryHeaders()) {
     padding_ = ReportPageFrame::Mm(1);
     const QFontMetrics metrics(TableFont(), &frame.Writer());
     const QFontMetrics bold(TableFont(true), &frame.Writer());
@@ -61,7 +61,7 @@ void SummaryTablePages::ChooseWidths(const ReportPageFrame& frame) {
     for (int c = 0; c < SummaryColumnCount; ++c) {
         const auto i = static_cast<std::size_t>(c);
         int widest = 0;
-        for (const QStringList& row : rows_) widest = std::max(widest, metrics.horizontalAdvance(row.value(c)));
+        for (const ReportTest& test : tests_) widest = std::max(widest, metrics.horizontalAdvance(test.row.value(c)));
         least[i] = WidestWord(bold, headers_[c]) + 2 * padding_;
         // Eliding measures in fractions of a pixel: a text exactly as wide as its room would lose its end.
         wrapped[i] = std::max(least[i], widest + 2 * padding_ + 2);
@@ -108,7 +108,7 @@ void SummaryTablePages::ChooseWidths(const ReportPageFrame& frame) {
 }
 
 int SummaryTablePages::PageCount() const {
-    const int rows = static_cast<int>(rows_.size());
+    const int rows = static_cast<int>(tests_.size());
     return std::max(1, (rows + rowsPerPage_ - 1) / rowsPerPage_);
 }
 
@@ -131,11 +131,11 @@ void SummaryTablePages::DrawPage(const ReportPageFrame& frame, int page) const {
     p.setFont(TableFont());
     const QFontMetrics metrics(p.font(), &frame.Writer());
     const int first = page * rowsPerPage_;
-    const int end = std::min(static_cast<int>(rows_.size()), first + rowsPerPage_);
+    const int end = std::min(static_cast<int>(tests_.size()), first + rowsPerPage_);
     int y = content.top() + headerHeight_;
     for (int r = first; r < end; ++r, y += rowHeight_) {
         if ((r - first) % 2 == 1) p.fillRect(QRect(content.left(), y, tableWidth, rowHeight_), StripeColour);
-        const QStringList& row = rows_[static_cast<std::size_t>(r)];
+        const QStringList& row = tests_[static_cast<std::size_t>(r)].row;
         x = content.left();
         for (int c = 0; c < SummaryColumnCount; ++c) {
             const int w = widths_[static_cast<std::size_t>(c)];

@@ -9,14 +9,15 @@
 #include <vector>
 
 #include "report/ReportPageFrame.h"
+#include "report/ReportTest.h"
 
 namespace kaldoventri {
 
 class SummaryTablePages {
 public:
     // Measures the columns and rows on the frame's writer; draws nothing.
-    // `rows` must outlive this.
-    SummaryTablePages(const ReportPageFrame& frame, const std::vector<QStringList>& rows);
+    // `tests` must outlive this.
+    SummaryTablePages(const ReportPageFrame& frame, const std::vector<ReportTest>& tests);
 
     // At least one page, also for no rows.
     int PageCount() const;
@@ -28,7 +29,7 @@ public:
 private:
     void ChooseWidths(const ReportPageFrame& frame);
 
-    const std::vector<QStringList>& rows_;
+    const std::vector<ReportTest>& tests_;
     QStringList headers_;
     std::vector<int> widths_;
     int padding_ = 0;

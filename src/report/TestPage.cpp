@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "display/LocaleText.h"
 #include "drawing/PainterSurface.h"
 #include "drawing/TPrintDiagram.h"
 #include "drawing/VKCurveRenderer.h"
@@ -25,8 +26,6 @@ constexpr int DiagramPageHeight = 4961;
 constexpr double LeftShare = 0.36;
 constexpr double DiagramShare = 0.56;
 
-QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
-
 void DrawSpreadDiagram(const ReportPageFrame& frame, QRect box, const TNewTabSheet& evaluated) {
     QPainter& p = frame.Painter();
     const double scale = std::min(static_cast<double>(box.width()) / DiagramPageWidth,
@@ -40,10 +39,8 @@ void DrawSpreadDiagram(const ReportPageFrame& frame, QRect box, const TNewTabShe
     p.setClipRect(QRect(0, 0, DiagramPageWidth, DiagramPageHeight));
     p.setFont(ReportPageFrame::Font(PagePoints));
     {
-        // The drawing may set the sheet's Y axis; the page's copy takes it.
-        TNewTabSheet sheet = evaluated;
         PainterSurface surface(p, DiagramPageWidth, DiagramPageHeight);
-        TPrintDiagram().DrawDiagram(&sheet, surface);
+        TPrintDiagram().DrawDiagram(&evaluated, surface);
     }
     p.restore();
     p.setPen(QPen(Qt::gray, ReportPageFrame::Mm(0.15)));
@@ -96,10 +93,12 @@ void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test) {
                       content.height());
 
     const TNewTabSheet& s = test.sheet;
-    const QStringList cells = SummaryCells(test, frame.Settings().locale);
+    const QStringList& cells = test.row;
     left.setTop(DrawFacts(frame, left, QStringLiteral("Spridare"), DescriptionOfSpreader(s)) + section);
     left.setTop(DrawFacts(frame, left, QStringLiteral("Gödselmedel"), DescriptionOfFertiliser(s)) + section);
-    left.setTop(DrawFacts(frame, left, QStringLiteral("Provet"), Columns(cells, 6, FirstFigureColumn)) + section);
+    Facts trial = Columns(cells, 6, FirstFigureColumn);
+    if (!s.GetOrigin().empty()) trial.append({QStringLiteral("Ursprung:"), FromUtf8(s.GetOrigin())});
+    left.setTop(DrawFacts(frame, left, QStringLiteral("Provet"), trial) + section);
     left.setTop(DrawFacts(frame, left, QStringLiteral("Resultat"), Columns(cells, FirstFigureColumn, SummaryColumnCount)) +
                 section);
     DrawTrayTable(frame, left, s);
@@ -111,14 +110,6 @@ void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test) {
                       right.height() - diagramHeight - section - legendHeight);
     DrawVKCurve(frame, curve, s);
     DrawClassLegend(frame, QRect(curve.left(), curve.bottom() + 1, curve.width(), legendHeight));
-}
-
-void DrawUnreadableTestPage(const ReportPageFrame& frame, const QString& error) {
-    QPainter& p = frame.Painter();
-    p.setPen(Qt::black);
-    p.setFont(ReportPageFrame::Font(PagePoints + 2));
-    p.drawText(frame.Content(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QStringLiteral("Provet kunde inte läsas: ") + error);
 }
 
 }  // namespace kaldoventri

@@ -4,8 +4,6 @@
 // VK curve on the bands of the tolerance classes.
 #pragma once
 
-#include <QString>
-
 #include "report/ReportPageFrame.h"
 #include "report/ReportTest.h"
 
@@ -13,8 +11,5 @@ namespace kaldoventri {
 
 // Draws into the frame's content; the frame has started the page.
 void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test);
-
-// The page of a test that could no longer be read: its reason instead.
-void DrawUnreadableTestPage(const ReportPageFrame& frame, const QString& error);
 
 }  // namespace kaldoventri

@@ -7,10 +7,10 @@
 
 #include <algorithm>
 
+#include "display/LocaleText.h"
 #include "drawing/VKCurveStyle.h"
 #include "evaluation/SheetFigures.h"
 #include "evaluation/TNewTabSheet.h"
-#include "files/LocaleNumber.h"
 #include "report/ReportPageFrame.h"
 
 namespace kaldoventri {
@@ -92,8 +92,6 @@ void DrawClassLegend(const ReportPageFrame& frame, QRect area) {
     const QFontMetrics metrics(p.font(), &frame.Writer());
     const ToleranceClass classes[] = {ToleranceClass::MycketBra, ToleranceClass::Bra, ToleranceClass::Godtagbar,
                                       ToleranceClass::Otillracklig};
-    const QString limits[] = {QStringLiteral("under 5 %"), QStringLiteral("under 10 %"), QStringLiteral("under 15 %"),
-                              QStringLiteral("15 % och mer")};
     const int square = metrics.ascent();
     const int y = area.top() + (area.height() - square) / 2;
     int x = area.left();
@@ -103,9 +101,8 @@ void DrawClassLegend(const ReportPageFrame& frame, QRect area) {
         p.setBrush(QColor(c.red, c.green, c.blue));
         p.drawRect(x, y, square, square);
         x += square + ReportPageFrame::Mm(1.5);
-        const std::string_view name = ToleranceClassName(classes[i]);
-        const QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
-                             QStringLiteral(": ") + limits[i];
+        const QString text = FromUtf8(ToleranceClassName(classes[i])) + QStringLiteral(": ") +
+                             FromUtf8(ToleranceClassRange(classes[i], DecimalSeparatorOf(frame.Settings().locale)));
         p.setPen(Qt::black);
         p.drawText(QRect(x, area.top(), metrics.horizontalAdvance(text), area.height()), Qt::AlignLeft | Qt::AlignVCenter,
                    text);

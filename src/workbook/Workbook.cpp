@@ -1,15 +1,9 @@
 // The open sheets and the commands that change them.
 #include "workbook/Workbook.h"
 
-#include <QFile>
-
-#include <cerrno>
-
 #include "evaluation/AveragedAmounts.h"
 #include "evaluation/CalculateSheet.h"
 #include "files/FileAccess.h"
-#include "files/SheetFromTestFile.h"
-#include "files/TestFileReader.h"
 #include "files/TestFileWriter.h"
 
 namespace kaldoventri {
@@ -18,7 +12,9 @@ Workbook::Workbook(QObject* parent) : QObject(parent) {}
 
 Workbook::~Workbook() = default;
 
-TNewTabSheet* Workbook::Sheet(int index) const {
+std::string Workbook::NextSheetName() const { return "Blad" + std::to_string(nextSheetNumber_); }
+
+const TNewTabSheet* Workbook::Sheet(int index) const {
     return index >= 0 && index < SheetCount() ? sheets_[static_cast<std::size_t>(index)].get() : nullptr;
 }
 
@@ -28,26 +24,29 @@ int Workbook::IndexOf(const TNewTabSheet* sheet) const {
     return -1;
 }
 
-TNewTabSheet& Workbook::Append(std::unique_ptr<TNewTabSheet> sheet, const QString& title) {
-    sheet->SetName(QStringLiteral("Blad%1").arg(nextSheetNumber_).toStdString());
-    sheet->SetTitle(title.toStdString());
+TNewTabSheet& Workbook::Append(std::unique_ptr<TNewTabSheet> sheet, bool evaluated) {
+    sheet->SetName(NextSheetName());
     ++nextSheetNumber_;
     sheets_.push_back(std::move(sheet));
     current_ = SheetCount() - 1;
-    Evaluate();
+    if (evaluated)
+        ++evaluations_;
+    else
+        Evaluate();
     emit changed(Sheets | Current | Evaluated);
     return *sheets_.back();
 }
 
-TNewTabSheet& Workbook::AddSheet(const SheetSettings& settings) {
+const TNewTabSheet& Workbook::AddSheet(const SheetSettings& settings) {
     auto sheet = std::make_unique<TNewTabSheet>();
     kaldoventri::ApplySettings(settings, *sheet);
     sheet->ToggleLeftPassReversed();
     sheet->ToggleRightPassReversed();
-    return Append(std::move(sheet), QStringLiteral("Blad%1").arg(nextSheetNumber_));
+    sheet->SetTitle(NextSheetName());
+    return Append(std::move(sheet));
 }
 
-TNewTabSheet* Workbook::AddAveragedSheet(const std::vector<int>& indices) {
+const TNewTabSheet* Workbook::AddAveragedSheet(const std::vector<int>& indices) {
     std::vector<const TNewTabSheet*> chosen;
     for (const int index : indices)
         if (const TNewTabSheet* sheet = Sheet(index)) chosen.push_back(sheet);
@@ -58,43 +57,28 @@ TNewTabSheet* Workbook::AddAveragedSheet(const std::vector<int>& indices) {
     auto sheet = std::make_unique<TNewTabSheet>();
     kaldoventri::ApplySettings(settings, *sheet);
     kaldoventri::SetDrivingPattern(*sheet, DrivingPatternOf(*chosen.front()));
-    return &Append(std::move(sheet), QStringLiteral("Blad%1").arg(nextSheetNumber_));
+    std::string origin = "Medelvärde av ";
+    for (std::size_t i = 0; i < chosen.size(); ++i) origin += (i > 0 ? ", " : "") + chosen[i]->GetTitle();
+    sheet->SetOrigin(std::move(origin));
+    sheet->SetTitle(NextSheetName());
+    return &Append(std::move(sheet));
 }
 
 std::optional<OpenFailure> Workbook::OpenSheet(const QString& path) {
-    const auto error = [](QString message) { return OpenFailure{OpenFailure::Kind::Error, std::move(message)}; };
-    QFile file(path);
-    if (auto failed = OpenForReading(file)) return error(*failed);
-    // The shape check reads at most twelve lines, so a large file that is no
-    // test file is refused before the reader takes it all in.
-    const OpenFailure notATestFile{OpenFailure::Kind::NotATestFile, NotATestFileMessage(path)};
-    if (!IsTestFile(file)) return notATestFile;
-    if (!file.seek(0)) return error(FileErrorText(file, 0));
-
-    errno = 0;
-    const TestFileReadResult read = ReadTestFile(file);
-    if (const auto* failure = std::get_if<TestFileError>(&read)) {
-        if (failure->kind == TestFileError::Kind::NotATestFile) return notATestFile;
-        return error(failure->kind == TestFileError::Kind::ReadFailed ? FileErrorText(file, errno) : failure->message);
-    }
-    const auto& contents = std::get<TestFileContents>(read);
     std::optional<TrayAmounts> shown;
     if (const TNewTabSheet* current = CurrentSheet()) {
         shown.emplace();
         for (int tray = 1; tray <= TrayCount; ++tray)
             (*shown)[static_cast<std::size_t>(tray - 1)] = current->GetTrayAmount(tray);
     }
-    const auto amounts = CompleteTrayAmounts(contents, shown);
-    if (const auto* failure = std::get_if<TestFileError>(&amounts)) return error(failure->message);
-
-    auto sheet = std::make_unique<TNewTabSheet>();
-    FillSheetFromTestFile(*sheet, contents, std::get<TrayAmounts>(amounts));
-    Append(std::move(sheet), SheetTitleOf(path));
+    auto read = ReadTestSheet(path, yScaleMode_, shown);
+    if (auto* failure = std::get_if<OpenFailure>(&read)) return std::move(*failure);
+    Append(std::make_unique<TNewTabSheet>(std::move(std::get<TNewTabSheet>(read))), true);
     return std::nullopt;
 }
 
 std::optional<QString> Workbook::SaveCurrentSheet(const QString& path) {
-    TNewTabSheet* sheet = CurrentSheet();
+    TNewTabSheet* sheet = Editable();
     if (sheet == nullptr) return std::nullopt;
     if (auto failed = WriteFileAtomically(path, WriteTestFile(MakeTestFileValues(*sheet)))) return failed;
     sheet->SetTitle(SheetTitleOf(path).toStdString());
@@ -103,7 +87,7 @@ std::optional<QString> Workbook::SaveCurrentSheet(const QString& path) {
 }
 
 void Workbook::ApplySettings(const SheetSettings& settings) {
-    TNewTabSheet* sheet = CurrentSheet();
+    TNewTabSheet* sheet = Editable();
     if (sheet == nullptr) return;
     kaldoventri::ApplySettings(settings, *sheet);
     Evaluate();
@@ -111,15 +95,15 @@ void Workbook::ApplySettings(const SheetSettings& settings) {
 }
 
 void Workbook::SetWorkingWidth(int halfMetres) {
-    TNewTabSheet* sheet = CurrentSheet();
+    TNewTabSheet* sheet = Editable();
     if (sheet == nullptr) return;
-    sheet->SetABredd(halfMetres);
+    sheet->SetABredd(ClampWorkingWidth(halfMetres));
     Evaluate();
     emit changed(Evaluated);
 }
 
 void Workbook::SetDrivingPattern(DrivingPattern pattern) {
-    TNewTabSheet* sheet = CurrentSheet();
+    TNewTabSheet* sheet = Editable();
     if (sheet == nullptr) return;
     kaldoventri::SetDrivingPattern(*sheet, pattern);
     Evaluate();
@@ -127,7 +111,7 @@ void Workbook::SetDrivingPattern(DrivingPattern pattern) {
 }
 
 bool Workbook::Store(const TrayEntries& amounts) {
-    TNewTabSheet* sheet = CurrentSheet();
+    TNewTabSheet* sheet = Editable();
     if (sheet == nullptr) return false;
     for (int tray = 1; tray <= TrayCount; ++tray)
         if (const auto& amount = amounts[static_cast<std::size_t>(tray - 1)]) sheet->SetTrayAmount(*amount, tray);
@@ -181,8 +165,12 @@ void Workbook::SetYScaleMode(int mode) {
     emit changed(what);
 }
 
+void Workbook::SetPointer(int x, int y) {
+    if (TNewTabSheet* sheet = Editable()) sheet->SetMouse(x, y);
+}
+
 void Workbook::Evaluate() {
-    CalculateSheet(*CurrentSheet(), yScaleMode_);
+    CalculateSheet(*Editable(), yScaleMode_);
     ++evaluations_;
 }
 

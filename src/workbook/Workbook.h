@@ -3,7 +3,8 @@
 // of what a sheet's evaluation depends on is followed by exactly one
 // evaluation of the current sheet (CalculateSheet) and one `changed`
 // notification; the windows are views that draw what the workbook holds.
-// It never shows a window: a failure comes back as a value.
+// Views get the sheets read-only: every write is one of the named calls
+// below. It never shows a window: a failure comes back as a value.
 #pragma once
 
 #include <QObject>
@@ -16,22 +17,13 @@
 
 #include "evaluation/DrivingPattern.h"
 #include "evaluation/TNewTabSheet.h"
+#include "files/TestSheetReading.h"
 #include "workbook/SheetSettings.h"
 
 namespace kaldoventri {
 
 // Amounts typed into the window's tray fields, tray 1 first; an empty field has none.
 using TrayEntries = std::array<std::optional<qint32>, TrayCount>;
-
-// Why a test file could not be opened as a sheet.
-struct OpenFailure {
-    enum class Kind {
-        NotATestFile,  // the file is no test file: the window says so in its own words
-        Error,         // the standard wording of a file or conversion error
-    };
-    Kind kind;
-    QString message;  // for NotATestFile: "<name> är ingen Kaldoventrifil!"
-};
 
 class Workbook : public QObject {
     Q_OBJECT
@@ -51,11 +43,11 @@ public:
 
     int SheetCount() const { return static_cast<int>(sheets_.size()); }
     // nullptr outside 0..SheetCount()-1.
-    TNewTabSheet* Sheet(int index) const;
+    const TNewTabSheet* Sheet(int index) const;
     int IndexOf(const TNewTabSheet* sheet) const;
     // -1 when no sheet is open.
     int CurrentIndex() const { return current_; }
-    TNewTabSheet* CurrentSheet() const { return Sheet(current_); }
+    const TNewTabSheet* CurrentSheet() const { return Sheet(current_); }
     // Number of the next sheet's name "Blad" + number: 1 at start, never lowered.
     int NextSheetNumber() const { return nextSheetNumber_; }
     // 0 = "Y-Skala värde", 1 = "Y-Skala %".
@@ -65,12 +57,13 @@ public:
 
     // A new sheet "Blad" + number from the dialog's values, both neighbour
     // passes driven the opposite way; it becomes the current sheet.
-    TNewTabSheet& AddSheet(const SheetSettings& settings);
+    const TNewTabSheet& AddSheet(const SheetSettings& settings);
     // A new sheet "Blad" + number whose amounts are the tray-by-tray means of
     // the sheets at `indices` (rounded, halves to even), with the description,
-    // working width and driving pattern of the first of them. Nothing happens
+    // working width and driving pattern of the first of them and the titles
+    // of all as its origin ("Medelvärde av Blad1, Blad2"). Nothing happens
     // for fewer than two valid indices.
-    TNewTabSheet* AddAveragedSheet(const std::vector<int>& indices);
+    const TNewTabSheet* AddAveragedSheet(const std::vector<int>& indices);
     // Reads a test file into a new sheet titled after the file, which becomes
     // the current sheet. Trays the file has no value for keep the amounts the
     // current sheet shows. Nothing changes and no number is used on failure.
@@ -81,6 +74,7 @@ public:
 
     // The commands below do nothing without a current sheet.
     void ApplySettings(const SheetSettings& settings);
+    // Brought into 10..100 half-metres, the range of the arrows and the dialog.
     void SetWorkingWidth(int halfMetres);
     void SetDrivingPattern(DrivingPattern pattern);
     // Stores the given amounts and evaluates.
@@ -97,11 +91,20 @@ public:
 
     void SetYScaleMode(int mode);
 
+    // Where the pointer rests over the diagram (its pixels), kept with the
+    // current sheet for the pointer read-out. No evaluation and no
+    // notification: nothing but the read-out depends on it.
+    void SetPointer(int x, int y);
+
 signals:
     void changed(kaldoventri::Workbook::Changes what);
 
 private:
-    TNewTabSheet& Append(std::unique_ptr<TNewTabSheet> sheet, const QString& title);
+    // "Blad" + the next sheet number.
+    std::string NextSheetName() const;
+    // Names the sheet, makes it current and evaluates it unless `evaluated`.
+    TNewTabSheet& Append(std::unique_ptr<TNewTabSheet> sheet, bool evaluated = false);
+    TNewTabSheet* Editable() { return current_ >= 0 ? sheets_[static_cast<std::size_t>(current_)].get() : nullptr; }
     void Evaluate();
     bool Store(const TrayEntries& amounts);
 

@@ -18,6 +18,7 @@ struct BatchCase {
     QString standardError;  // exact, or its beginning when it ends in "…"
     int pdfPages;           // 0: no report may exist
     int csvLines;           // lines of out.csv or of standard output; 0: none
+    bool oldOutputs = false;  // out.pdf and out.csv exist before the run and must stay as they were
 };
 
 void PrintTo(const BatchCase& c, std::ostream* out) { *out << c.name; }
@@ -42,6 +43,13 @@ TEST_P(BatchRunTest, StatusMessagesAndOutputs) {
     write("notatest.txt", "Hej\r\n");
     // A tray line short of 26 values: refused as "Öppna" refuses it with no sheet open.
     write("short.vkf", Sample().replace(",13,6\r\n", "\r\n"));
+    write("copy.dat", Sample());
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    const QByteArray old = "gammal";
+    if (c.oldOutputs) {
+        write("out.pdf", old);
+        write("out.csv", old);
+    }
 
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -70,12 +78,25 @@ TEST_P(BatchRunTest, StatusMessagesAndOutputs) {
     const QByteArray csv = c.arguments.contains(QStringLiteral("-")) ? program.readAllStandardOutput()
                            : csvFile.open(QIODevice::ReadOnly)      ? csvFile.readAll()
                                                                     : QByteArray();
-    EXPECT_EQ(csv.count("\r\n"), c.csvLines);
+    // Test files are never written, and outputs not made stay as they were.
+    for (const char* name : {"good.vkf", "copy.dat"}) {
+        QFile input(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(input.open(QIODevice::ReadOnly));
+        EXPECT_EQ(input.readAll(), Sample()) << name;
+    }
+    if (c.oldOutputs) {
+        QFile report(dir.filePath(QStringLiteral("out.pdf")));
+        EXPECT_TRUE(report.open(QIODevice::ReadOnly) && report.readAll() == old);
+        EXPECT_EQ(csv, old);
+    }
+    if (!c.oldOutputs) {
+        EXPECT_EQ(csv.count("\r\n"), c.csvLines);
+    }
     if (c.csvLines > 0) {
         EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF" "Fil;")) << csv.left(40).toStdString();
         EXPECT_TRUE(csv.contains("\r\ngood.vkf;Amazone;ZA-M;18;NS27-4;Yara;12 m;12 m;Fram och tillbaka;2,2 %;Mycket bra;"));
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4 + (c.pdfPages > 0) + csvFile.exists());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 5 + (c.pdfPages > 0 || c.oldOutputs) + csvFile.exists());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -83,12 +104,21 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BatchCase{"refused_files_are_named_and_the_rest_reported",
                   {"--report", "out.pdf", "--csv", "out.csv", "missing.vkf", "notatest.txt", "good.vkf"},
-                  1, "missing.vkf: File not found\nnotatest.txt är ingen Kaldoventrifil!\n", 2, 2},
+                  1, "missing.vkf: filen finns inte\nnotatest.txt är ingen Kaldoventrifil!\n", 2, 2},
         BatchCase{"all_files_in", {"--csv", "-", "--report", "out.pdf", "good.vkf", "racetrack.vkf"}, 0, "", 3, 3},
         BatchCase{"short_tray_line", {"--csv", "out.csv", "short.vkf", "good.vkf"},
-                  1, "short.vkf: '' is not a valid integer value\n", 0, 2},
+                  1, "short.vkf: raden Normal har för få värden\n", 0, 2},
         BatchCase{"output_folder_missing", {"--report", "nowhere/out.pdf", "good.vkf"},
-                  1, "nowhere/out.pdf: File not found\n", 0, 0},
+                  1, "nowhere/out.pdf: mappen finns inte\n", 0, 0},
+        BatchCase{"folder_given", {"--csv", "out.csv", "folder", "good.vkf"}, 1, "folder: är en mapp, ingen fil\n", 0, 2},
+        BatchCase{"output_name_forgotten", {"--csv", "good.vkf", "racetrack.vkf"},
+                  2, "Utfilen good.vkf efter --csv har en provfils ändelse .vkf. Ingenting har skrivits.\n", 0, 0},
+        BatchCase{"output_is_an_input", {"--report", "copy.dat", "copy.dat", "good.vkf"},
+                  2, "Utfilen copy.dat efter --report är en av provfilerna (glömdes utfilens namn?). Ingenting har skrivits.\n", 0, 0},
+        BatchCase{"output_is_a_test_file", {"--report", "copy.dat", "good.vkf"},
+                  2, "Utfilen copy.dat efter --report är en provfil, som inte skrivs över. Ingenting har skrivits.\n", 0, 0},
+        BatchCase{"no_test_read_leaves_old_outputs", {"--report", "out.pdf", "--csv", "out.csv", "notatest.txt"},
+                  1, "notatest.txt är ingen Kaldoventrifil!\nInget prov kunde läsas; ingen utfil har skrivits.\n", 0, 0, true},
         BatchCase{"unknown_option", {"--rapport", "out.pdf", "good.vkf"}, 2, "Okänd flagga: rapport\n\nAnvändning…", 0, 0},
         BatchCase{"no_output_named", {"good.vkf", "--report"}, 2, "Felaktigt anrop: …", 0, 0},
         BatchCase{"no_input_file", {"--csv", "out.csv"}, 2, "Inga provfiler angivna.\n\nAnvändning…", 0, 0}),

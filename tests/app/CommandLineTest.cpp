@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"Both", {"a.vkf", "--csv=t.csv", "--report", "r.pdf"}, Mode::Batch, {"a.vkf"}, "r.pdf", "t.csv", {}},
         LineCase{"NoInputFile", {"--report", "out.pdf"}, Mode::UsageError, {}, {}, {}, "Inga provfiler angivna."},
         LineCase{"NoOutputNamed", {"--csv"}, Mode::UsageError, {}, {}, {},
-                 "Felaktigt anrop: Missing value after '--csv'."},
+                 "Felaktigt anrop: värdet saknas efter --csv."},
         LineCase{"EmptyOutputName", {"--report=", "a.vkf"}, Mode::UsageError, {}, {}, {}, "Ingen utfil angiven."},
         LineCase{"UnknownOption", {"--pdf", "x", "a.vkf"}, Mode::UsageError, {}, {}, {}, "Okänd flagga: pdf"},
         LineCase{"Help", {"a.vkf", "--help"}, Mode::Help, {}, {}, {}, {}},

@@ -49,6 +49,7 @@ struct HeaderCase {
     std::string separator;
     std::set<Placed> expected;
     DrivingPattern pattern = DrivingPattern::BackAndForth;
+    bool computed = true;  // whether the VK at the working width could be computed
 };
 
 class HeaderBlock : public ::testing::TestWithParam<HeaderCase> {};
@@ -56,7 +57,7 @@ class HeaderBlock : public ::testing::TestWithParam<HeaderCase> {};
 TEST_P(HeaderBlock, PositionsAndTexts) {
     const HeaderCase& c = GetParam();
     TNewTabSheet sheet = MakeSheet(Peaked, Layout12m, c.aBredd, YScaleValue, c.spreader, c.fertiliser);
-    sheet.SetVK(c.aBredd, c.vk);
+    sheet.SetVK(c.aBredd, c.vk, c.computed);
     SetDrivingPattern(sheet, c.pattern);
     const bool page = c.kind == Kind::Page;
     const RecordingSurface s = Draw(c.kind, sheet, page ? 6000 : 1600, page ? 4500 : 1000, c.separator);
@@ -98,7 +99,14 @@ INSTANTIATE_TEST_SUITE_P(
                     {906, 350, "Yara"}, {1272, 150, "VK: 0.333333333333333%"}, {1272, 350, "Arbetsbredd: 15 m"}}},
         HeaderCase{"PictureRacetrack", Kind::Picture, "Bogballe", "Yara", 25, 6.8, ",",
                    {{70, 10, "Spridarfabrikat: "}, {70, 30, "Gödselmedel: "}, {308, 10, "Bogballe"}, {308, 30, "Yara"},
-                    {470, 10, "VK: 6,8%"}, {470, 30, "Arbetsbredd: 12,5 m, varvkörning"}}, DrivingPattern::Racetrack}),
+                    {470, 10, "VK: 6,8%"}, {470, 30, "Arbetsbredd: 12,5 m, varvkörning"}}, DrivingPattern::Racetrack},
+        // A VK that could not be computed reads 0 and must not look perfect.
+        HeaderCase{"PictureVKNotComputed", Kind::Picture, "", "NPK", 24, 0.0, ",",
+                   {{70, 10, "Spridarfabrikat: "}, {70, 30, "Gödselmedel: "}, {308, 10, ""}, {308, 30, "NPK"},
+                    {358, 10, "VK: –"}, {358, 30, "Arbetsbredd: 12 m"}}, DrivingPattern::BackAndForth, false},
+        HeaderCase{"PageVKNotComputed", Kind::Page, "Amazone", "Yara", 30, 0.0, ".",
+                   {{600, 150, "Spridarfabrikat: "}, {600, 350, "Gödselmedel: "}, {906, 150, "Amazone"},
+                    {906, 350, "Yara"}, {1272, 150, "VK: –"}, {1272, 350, "Arbetsbredd: 15 m"}}, DrivingPattern::BackAndForth, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HeaderBlock, TheScreenHasNone) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "evaluation/NumberText.h"
+#include "evaluation/DisplayText.h"
 #include "drawing/SurfaceClipping.h"
 
 namespace kaldoventri {

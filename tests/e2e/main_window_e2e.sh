@@ -86,7 +86,32 @@ screenshot 5-popup-over-readout
 menu_open || fail "a right click over the read-out opened no pop-up menu"
 xdotool key Escape
 
-for shot in 1-splash 2-main-window 3-dialog 4-sheet 5-popup-over-readout; do
+# The keyboard alone: Alt+A and N (the menus' mnemonics) open the test entry
+# dialog, Shift+Tab from its first field reaches "Avbryt"; F10 and Return do
+# the same through the menu bar; Ctrl+W closes the sheet.
+gone() {
+  local tries=0
+  while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+    tries=$(( tries + 1 )); [ $tries -lt 100 ] || return 1
+    sleep 0.05
+  done
+}
+sleep 0.3
+for opening in "alt+a n" "F10 Return"; do
+  xdotool windowfocus --sync "$main"
+  # shellcheck disable=SC2086
+  xdotool key --delay 150 $opening
+  wait_for_window '^Inställningar$' >/dev/null || fail "$opening opened no test entry dialog"
+  sleep 0.3
+  [ "$opening" = "F10 Return" ] || screenshot 6-dialog-by-keyboard
+  xdotool key --delay 150 shift+Tab space
+  gone '^Inställningar$' || fail "Shift+Tab and Space did not cancel the dialog"
+done
+xdotool windowfocus --sync "$main"
+xdotool key ctrl+w
+wait_for_window '^Kaldoventri$' >/dev/null || fail "Ctrl+W did not close the sheet"
+
+for shot in 1-splash 2-main-window 3-dialog 4-sheet 5-popup-over-readout 6-dialog-by-keyboard; do
   [ -s "$out/$shot.png" ] || fail "screenshot $shot is missing"
 done
 echo "PASS: screenshots in $out"

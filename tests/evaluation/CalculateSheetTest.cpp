@@ -68,9 +68,10 @@ TEST(CalculateSheet, OptimumIsTheNarrowestLowestVKOfTheSearchRange) {
         TNewTabSheet s = MakeSheet(r.amounts, r.layout, r.layout == Layout12m ? 24 : 48);
         CalculateSheet(s, YScaleValue);
         const WidthRange range = OptimumSearchRange(r.layout);
-        int expected = range.first;
+        int expected = 0;  // widths whose VK could not be computed are no optimum
         for (int w = range.first; w <= range.last; ++w)
-            if (s.GetVK(w) < s.GetVK(expected)) expected = w;
+            if (s.GetVKComputed(w) && (expected == 0 || s.GetVK(w) < s.GetVK(expected))) expected = w;
+        EXPECT_EQ(s.HasOptimum(), expected != 0);
         EXPECT_EQ(s.GetOptimalWidth(), expected / 2.0);
         EXPECT_EQ(s.GetOptimalVK(), s.GetVK(expected));
     }

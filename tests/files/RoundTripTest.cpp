@@ -125,5 +125,19 @@ TEST(RoundTripTest, DrivingPatternLineAfterTheTwelfth) {
     }
 }
 
+// An averaged sheet keeps its origin in a line of its own; other sheets write none.
+TEST(RoundTripTest, OriginLineOnlyWhenThereIsOne) {
+    TNewTabSheet sheet;
+    sheet.SetDescription("", "", "", "", Layout12m, 24, "", "");
+    SetDrivingPattern(sheet, DrivingPattern::BackAndForth);
+    EXPECT_FALSE(WriteTestFile(MakeTestFileValues(sheet)).contains("Ursprung"));
+    sheet.SetOrigin("Medelvärde av Blad2, Blad1");
+    const QByteArray bytes = WriteTestFile(MakeTestFileValues(sheet));
+    EXPECT_TRUE(bytes.endsWith("Backuppst\xE4llning,0\r\nUrsprung,Medelv\xE4rde av Blad2, Blad1\r\n"));
+    TNewTabSheet reread;
+    FillSheetFromTestFile(reread, testing::ContentsOf(testing::ReadBytes(bytes)), {});
+    EXPECT_EQ(reread.GetOrigin(), sheet.GetOrigin());
+}
+
 }  // namespace
 }  // namespace kaldoventri

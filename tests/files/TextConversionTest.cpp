@@ -10,7 +10,7 @@
 
 #include "TestFileFixtures.h"
 #include "files/Cp1252.h"
-#include "files/LocaleNumber.h"
+#include "display/LocaleText.h"
 #include "files/SplitFields.h"
 #include "files/WholeNumber.h"
 

@@ -16,7 +16,7 @@ build)
   dpkg-deb -x "$work"/kaldoventri_*.deb "$root" ;;
 contents)
   listing=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
-  for path in bin/kaldoventri share/doc/kaldoventri/{copyright,changelog.gz} share/man/man1/kaldoventri.1.gz \
+  for path in bin/kaldoventri share/doc/kaldoventri/{copyright,changelog.gz} share/man/man1/kaldoventri.1.gz share/man/sv/man1/kaldoventri.1.gz \
       share/{applications/kaldoventri.desktop,mime/packages/kaldoventri.xml,metainfo/io.github.kaldoventri.Kaldoventri.metainfo.xml} \
       share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/{apps/kaldoventri,mimetypes/application-x-kaldoventri}.png \
       share/icons/hicolor/scalable/{apps/kaldoventri,mimetypes/application-x-kaldoventri}.svg; do

@@ -22,7 +22,7 @@ struct CsvCase {
 // 12 m layout at 12 m, back and forth; texts that need quoting. 23 and 27 are
 // not computed, 60 lies outside the span; 1 kg left, 3 kg right.
 ReportTest Quoted() {
-    ReportTest test{QStringLiteral("a;b.vkf"), {}};
+    ReportTest test{QStringLiteral("a;b.vkf"), {}, {}};
     TNewTabSheet& s = test.sheet;
     s.SetDescription("Yara", "Bogballe \"M2W\"", "NS 27-4", "Line\nbreak", Layout12m, 24, "34; vänster", "Köping");
     s.ToggleLeftPassReversed();
@@ -39,7 +39,7 @@ ReportTest Quoted() {
 
 // 24 m layout at 50 m, racetrack; an optimum whose VK was not computed and no catch.
 ReportTest Sparse() {
-    ReportTest test{QStringLiteral("b.vkf"), {}};
+    ReportTest test{QStringLiteral("b.vkf"), {}, {}};
     TNewTabSheet& s = test.sheet;
     s.SetDescription("", "Amazone", "", "ZA-TS", Layout24m, 100, "", "");
     s.SetVK(10, 4.0);
@@ -59,7 +59,9 @@ TEST_P(CsvTableTest, LineHoldsTheFiguresAndOneFieldPerWidth) {
     const CsvCase& c = GetParam();
     QByteArray expected = c.cells;
     for (int w = 10; w <= 100; ++w) expected += ';' + (c.vks.count(w) ? c.vks.at(w) : QByteArray());
-    EXPECT_EQ(CsvLine(c.make(), c.locale).toStdString(), (expected + "\r\n").toStdString());
+    const ReportTest made = c.make();
+    const ReportTest test = MakeReportTest(made.name, made.sheet, c.locale);
+    EXPECT_EQ(CsvLine(test, c.locale).toStdString(), (expected + "\r\n").toStdString());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -10,17 +10,18 @@
 
 #include "evaluation/SheetFixtures.h"
 #include "report/PdfReport.h"
-#include "report/SummaryRow.h"
-#include "report/WorkbookSheets.h"
 
 namespace kaldoventri {
 namespace {
 
-// Open sheets "Blad1", "Blad2" ... of peaked trays at 12 m: VK 2.2 %, optimum 0 % at 12.5 m.
-void AddSheets(Workbook& workbook, int count) {
-    SheetSettings settings{"Bogballe", "M2W", "34", "NS27", "Yara", "Köping"};
-    std::copy(testing::Peaked.begin(), testing::Peaked.end(), settings.amounts.begin());
-    for (int i = 0; i < count; ++i) workbook.AddSheet(settings);
+// Tests "Blad1", "Blad2" ... of peaked trays at 12 m: VK 2.2 %, optimum 0 % at 12.5 m.
+std::vector<ReportTest> Tests(int count, const QLocale& locale) {
+    TNewTabSheet sheet = testing::MakeSheet(testing::Peaked, Layout12m, 24);
+    sheet.SetDescription("Yara", "Bogballe", "NS27", "M2W", Layout12m, 24, "34", "Köping");
+    CalculateSheet(sheet, YScaleValue);
+    std::vector<ReportTest> tests;
+    for (int i = 0; i < count; ++i) tests.push_back(MakeReportTest(QStringLiteral("Blad%1").arg(i + 1), sheet, locale));
+    return tests;
 }
 
 QString OutputOf(const QString& program, const QStringList& arguments) {
@@ -34,18 +35,15 @@ class PdfReportTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(PdfReportTest, TablePagesThenOnePagePerTestAllNumbered) {
     const int count = GetParam();
-    Workbook workbook;
-    AddSheets(workbook, count);
-    WorkbookSheets tests(workbook);
     const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
-    const std::vector<QStringList> rows = SummaryRowsOf(tests, swedish);
+    const std::vector<ReportTest> tests = Tests(count, swedish);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("rapport.pdf"));
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         int lastDone = -1, lastTotal = 0;
-        ASSERT_TRUE(WritePdfReport(file, rows, tests, {swedish, QStringLiteral("2026-12-09")}, [&](int done, int total) {
+        ASSERT_TRUE(WritePdfReport(file, tests, {swedish, QStringLiteral("2026-12-09")}, [&](int done, int total) {
             lastDone = done;
             lastTotal = total;
             return true;

@@ -135,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WorkbookTest, StoredAmountsWaitForTheNextEvaluation) {
     Workbook workbook;
-    TNewTabSheet& sheet = workbook.AddSheet(Peaked());
+    const TNewTabSheet& sheet = workbook.AddSheet(Peaked());
     const std::int64_t sum = sheet.GetTraySum(1);
     workbook.StoreTrayAmounts(Tray(1, 60));
     EXPECT_EQ(sheet.GetTrayAmount(1), 60);

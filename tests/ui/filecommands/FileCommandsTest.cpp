@@ -15,9 +15,10 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "../OrdinaryUser.h"
 #include "../mainwindow/MainWindowFixture.h"
 #include "app/SwedishTranslation.h"
-#include "ui/widgets/TTypDokument.h"
+#include "ui/dialogs/TTypDokument.h"
 
 namespace kaldoventri::testing {
 namespace {
@@ -109,10 +110,18 @@ private slots:
 
     void savedSheetOpensAsAFurtherTabWithTheSameValues() {
         MainWindow w;
-        TNewTabSheet* saved = w.NewSheet();
+        const TNewTabSheet* saved = w.NewSheet();
         QVERIFY(saved != nullptr);
-        saved->SetDescription("Yara", "Bogballe", "NS 27-4", "M2W Plus", 0, 25, "34, vänster", "Glomfjord");
-        w.form->ShowActiveSheet();
+        SheetSettings settings = SettingsOf(*saved);
+        settings.fertiliserMaker = QStringLiteral("Yara");
+        settings.spreaderMaker = QStringLiteral("Bogballe");
+        settings.fertiliserName = QStringLiteral("NS 27-4");
+        settings.spreaderModel = QStringLiteral("M2W Plus");
+        settings.layout = 0;
+        settings.workingWidth = 25;
+        settings.spreaderSetting = QStringLiteral("34, vänster");
+        settings.productionSite = QStringLiteral("Glomfjord");
+        w.workbook->ApplySettings(settings);
         ModalAnswerer answerer;
         DialogSeen seen;
         answerer.Queue(ChooseFile(Path("field 3.2"), &seen));  // a dot, but no suffix
@@ -123,7 +132,7 @@ private slots:
         QVERIFY(ReadAll(Path("field 3.2.vkf")).startsWith("Kaldoventri\r\nNormal,6,13,21,"));
 
         Open(w, answerer, Path("field 3.2.vkf"));
-        TNewTabSheet* opened = w.workbook->CurrentSheet();
+        const TNewTabSheet* opened = w.workbook->CurrentSheet();
         QVERIFY(opened != saved);
         QCOMPARE(QString::fromStdString(opened->GetName()), QStringLiteral("Blad2"));
         QCOMPARE(w.workbook->NextSheetNumber(), 3);
@@ -144,7 +153,7 @@ private slots:
         WriteAll(Path("old.vkf"), TestFile(Amounts(10)) + "ABredd,40\r\n");
         ModalAnswerer answerer;
         Open(w, answerer, Path("old.vkf"));
-        TNewTabSheet* sheet = w.workbook->CurrentSheet();
+        const TNewTabSheet* sheet = w.workbook->CurrentSheet();
         QVERIFY(sheet != nullptr);
         QCOMPARE(sheet->GetABredd(), 40);  // the last "ABredd" line wins; "99 m" is never read
         QCOMPARE(sheet->GetTrayAmount(26), 35);
@@ -156,36 +165,66 @@ private slots:
         QCOMPARE(w.c.UpDown1->Position(), 40);
     }
 
+    // "Öppna" keeps the standard wording; a file given at start is named, in Swedish.
     void refusedFilesCreateNoSheet_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not a test file") << "notes.txt" << QByteArray("kaldoventri\r\n") << "notes.txt är ingen Kaldoventrifil!";
+        QTest::addColumn<QString>("given");  // after the file's path
+        QTest::newRow("not a test file") << "notes.txt" << QByteArray("kaldoventri\r\n") << "notes.txt är ingen Kaldoventrifil!"
+                                         << "";
         QTest::newRow("LF line ends") << "unix.vkf" << TestFile(Amounts(1)).replace("\r\n", "\n")
-                                      << "unix.vkf är ingen Kaldoventrifil!";
+                                      << "unix.vkf är ingen Kaldoventrifil!" << "";
         QTest::newRow("tray value not a number") << "bad.vkf" << TestFile(Amounts(1, 12) + ",1x," + Amounts(1, 13))
-                                                 << "'1x' is not a valid integer value";
+                                                 << "'1x' is not a valid integer value" << ": '1x' är inget heltal";
         QTest::newRow("working width not a number") << "width.vkf" << TestFile(Amounts(1), "12.5")
-                                                    << "'12.5' is not a valid integer value";
+                                                    << "'12.5' is not a valid integer value" << ": '12.5' är inget heltal";
         QTest::newRow("tray beyond the 32-bit range") << "big.vkf" << TestFile(Amounts(1, 25) + ",2147483648")
-                                                      << "'2147483648' is not a valid integer value";
-        QTest::newRow("missing file") << "nowhere.vkf" << QByteArray() << "File not found";
+                                                      << "'2147483648' is not a valid integer value"
+                                                      << ": '2147483648' är inget heltal";
+        QTest::newRow("missing file") << "nowhere.vkf" << QByteArray() << "File not found" << ": filen finns inte";
     }
 
     void refusedFilesCreateNoSheet() {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
+        QFETCH(QString, given);
         MainWindow w;
         if (!bytes.isEmpty()) WriteAll(Path(name), bytes);
         ModalAnswerer answerer;
         Open(w, answerer, Path(name));
-        QCOMPARE(answerer.messages, QStringList{message});
+        w.form->OpenFiles({Path(name)});
+        QCOMPARE(answerer.messages, QStringList({message, given.isEmpty() ? message : Path(name) + given}));
         QCOMPARE(answerer.messageTitles.value(0), QCoreApplication::applicationName());
-        QCOMPARE(answerer.messageButtons, QStringList{QStringLiteral("OK")});
+        QCOMPARE(answerer.messageButtons, QStringList({QStringLiteral("OK"), QStringLiteral("OK")}));
         QVERIFY(w.workbook->CurrentSheet() == nullptr);
         QCOMPARE(w.workbook->NextSheetNumber(), 1);
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri"));
+    }
+
+    // Several files chosen at once open in order; a refused one has its message.
+    void openChoosesSeveralFiles() {
+        MainWindow w;
+        WriteAll(Path("first.vkf"), TestFile(Amounts(1)));
+        WriteAll(Path("second.vkf"), TestFile(Amounts(2)));
+        ModalAnswerer answerer;
+        answerer.Queue([this](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog != nullptr);
+            dialog->setDirectory(dir_.path());
+            // As typed by a user (typing here would meet the dialog's completer).
+            auto* names = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            const QString typed = QStringLiteral("\"first.vkf\" \"absent.vkf\" \"second.vkf\"");
+            names->setText(typed);
+            emit names->textEdited(typed);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        w.c.ppna1->trigger();
+        QCOMPARE(w.c.PageControl1->PageCount(), 2);
+        QCOMPARE(w.c.PageControl1->PageCaption(0), QStringLiteral("first"));
+        QCOMPARE(w.c.PageControl1->PageCaption(1), QStringLiteral("second"));
+        QCOMPARE(answerer.messages, QStringList{QStringLiteral("File not found")});
     }
 
     // A file with fewer than 26 values leaves the rest to the tray fields: an
@@ -350,10 +389,8 @@ private slots:
 
 }  // namespace kaldoventri::testing
 
-// Permission faults can only be shown to an ordinary user: run as root, the
-// test gives up the superuser's rights before anything else happens.
 int main(int argc, char** argv) {
-    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 1;
+    if (!kaldoventri::testing::BecomeOrdinaryUser()) return 1;
     qputenv("HOME", QFile::encodeName(QDir::tempPath()));  // the dialogs start there; root's is closed now
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));

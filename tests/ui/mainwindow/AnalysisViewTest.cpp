@@ -6,10 +6,10 @@
 
 #include "MainWindowFixture.h"
 #include "evaluation/DrivingPattern.h"
-#include "ui/mainwindow/VKCurveView.h"
-#include "ui/widgets/AverageSheetsDialog.h"
-#include "ui/widgets/RadioGroup.h"
-#include "ui/widgets/TabButton.h"
+#include "ui/views/VKCurveView.h"
+#include "ui/dialogs/AverageSheetsDialog.h"
+#include "ui/controls/RadioGroup.h"
+#include "ui/controls/TabButton.h"
 
 using namespace kaldoventri;
 using namespace kaldoventri::testing;
@@ -24,7 +24,7 @@ private slots:
     // of the diagram's height; a click sets the width the arrows would set.
     void curveViewFollowsAndSetsTheWidth() {
         MainWindow w;
-        TNewTabSheet* sheet = w.NewSheet();
+        const TNewTabSheet* sheet = w.NewSheet();
         auto* view = w.c.Find<VKCurveView>(QStringLiteral("VKCurveView"));
         auto* item = w.c.Find<QAction>(QStringLiteral("VisaVKkurva1"));
         QVERIFY(!view->isVisible() && !item->isChecked());
@@ -55,7 +55,7 @@ private slots:
         MainWindow w;
         std::vector<int> lopsided(TrayCount);
         for (int tray = 1; tray <= TrayCount; ++tray) lopsided[tray - 1] = 20 + 3 * tray;
-        TNewTabSheet* first = w.NewSheet(FillAndAccept(lopsided));
+        const TNewTabSheet* first = w.NewSheet(FillAndAccept(lopsided));
         auto* racetrack = w.c.Find<QAction>(QStringLiteral("Varvkorning1"));
         auto* backAndForth = w.c.Find<QAction>(QStringLiteral("FramOchTillbaka1"));
         QVERIFY(backAndForth->isChecked());
@@ -79,7 +79,7 @@ private slots:
         w.NewSheet(FillAndAccept(a, 30));
         w.NewSheet(FillAndAccept(b));
         w.NewSheet([](QWidget* modal) {
-            qobject_cast<TTypDokument*>(modal)->SpridarTyp_RadioGroup->SetItemIndex(1);
+            DialogControl<RadioGroup>(modal, QStringLiteral("SpridarTyp_RadioGroup"))->SetItemIndex(1);
             FillAndAccept(std::vector<int>(TrayCount, 5), 48)(modal);
         });
         w.NewSheet(FillAndAccept(c));
@@ -102,6 +102,8 @@ private slots:
         QCOMPARE(mean->GetTrayAmount(2), 3);
         QCOMPARE(mean->GetTrayAmount(3), 12);  // (10 + 11 + 14) / 3 = 11.67
         QCOMPARE(mean->GetABredd(), 24);       // of Blad2, chosen first
+        QCOMPARE(mean->GetOrigin(), std::string("Medelvärde av Blad2, Blad1, Blad4"));
+        QCOMPARE(w.c.PageControl1->Tab(4)->toolTip(), QStringLiteral("Medelvärde av Blad2, Blad1, Blad4"));
         QCOMPARE(w.c.VK_Label->text(), QLocale().toString(mean->GetVK(24), 'g', 15) + QStringLiteral(" %"));
     }
 };

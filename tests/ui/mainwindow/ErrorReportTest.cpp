@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 #include "MainWindowFixture.h"
-#include "workbook/CommandError.h"
-#include "ui/mainwindow/ErrorReportingApplication.h"
+#include "ui/support/CommandError.h"
+#include "app/ErrorReportingApplication.h"
 
 using namespace kaldoventri;
 using namespace kaldoventri::testing;

@@ -23,15 +23,15 @@
 #include "drawing/TCopyDiagram.h"
 #include "drawing/TDiagram.h"
 #include "drawing/TPrintDiagram.h"
-#include "ui/mainwindow/ClipboardPictureView.h"
-#include "ui/mainwindow/DiagramOutput.h"
-#include "ui/mainwindow/PointerReadout.h"
-#include "ui/mainwindow/ReadoutTracker.h"
-#include "ui/mainwindow/DiagramView.h"
-#include "ui/mainwindow/SheetTabBar.h"
-#include "ui/mainwindow/TForm1.h"
-#include "ui/widgets/ArrowControl.h"
-#include "ui/widgets/TTypDokument.h"
+#include "ui/views/ClipboardPictureView.h"
+#include "ui/commands/DiagramOutput.h"
+#include "ui/views/PointerReadout.h"
+#include "ui/views/DiagramView.h"
+#include "ui/views/ReadoutTracker.h"
+#include "ui/views/SheetTabBar.h"
+#include "ui/window/TForm1.h"
+#include "ui/controls/ArrowControl.h"
+#include "ui/dialogs/TTypDokument.h"
 #include "workbook/Workbook.h"
 
 namespace kaldoventri::testing {
@@ -98,23 +98,29 @@ private:
     static inline ModalAnswerer* newest_ = nullptr;
 };
 
+// A control of the test entry dialog, found by its component name.
+template <class T = QLineEdit>
+T* DialogControl(QWidget* dialog, const QString& name) {
+    T* found = dialog->findChild<T*>(name);
+    if (found == nullptr) qFatal("no dialog control %s", qPrintable(name));
+    return found;
+}
+
 // Fills the test entry dialog (layout "12 m", width 12 m unless changed) and presses OK.
 inline ModalAnswerer::Answer FillAndAccept(std::vector<int> amounts = PeakedAmounts, int workingWidth = 24,
                                            QList<int> emptyTrays = {}) {
     return [amounts, workingWidth, emptyTrays](QWidget* modal) {
         auto* dialog = qobject_cast<TTypDokument*>(modal);
         QVERIFY(dialog != nullptr);
-        dialog->SFabrikat_Edit->setText(QStringLiteral("Bogballe"));
-        dialog->SModell_Edit->setText(QStringLiteral("M2W"));
-        dialog->SInstallning_Edit->setText(QStringLiteral("34"));
-        dialog->GMedel_Edit->setText(QStringLiteral("NS27"));
-        dialog->GFabrikat_Edit->setText(QStringLiteral("Yara"));
-        dialog->GPLats_Edit->setText(QStringLiteral("Glomfjord"));
+        const std::pair<const char*, const char*> texts[] = {
+            {"SFabrikat_Edit", "Bogballe"}, {"SModell_Edit", "M2W"}, {"SInstallning_Edit", "34"},
+            {"GMedel_Edit", "NS27"},        {"GFabrikat_Edit", "Yara"}, {"GPLats_Edit", "Glomfjord"}};
+        for (const auto& [name, text] : texts) DialogControl(dialog, QLatin1String(name))->setText(QString::fromUtf8(text));
         for (int tray = 1; tray <= TrayCount; ++tray)
-            dialog->Box_Edit(tray)->setText(emptyTrays.contains(tray)
-                                                ? QString()
-                                                : QString::number(amounts[static_cast<std::size_t>(tray - 1)]));
-        dialog->UpDown2->SetPosition(workingWidth);
+            DialogControl(dialog, QStringLiteral("Box_Edit%1").arg(tray))
+                ->setText(emptyTrays.contains(tray) ? QString()
+                                                    : QString::number(amounts[static_cast<std::size_t>(tray - 1)]));
+        DialogControl<ArrowControl>(dialog, QStringLiteral("UpDown2"))->SetPosition(workingWidth);
         dialog->accept();
     };
 }
@@ -189,7 +195,7 @@ struct MainWindow {
     }
 
     // Creates a sheet through "Nytt" with the given answer.
-    TNewTabSheet* NewSheet(const ModalAnswerer::Answer& answer = FillAndAccept()) {
+    const TNewTabSheet* NewSheet(const ModalAnswerer::Answer& answer = FillAndAccept()) {
         ModalAnswerer answerer;
         answerer.Queue(answer);
         c.Nytt1->trigger();

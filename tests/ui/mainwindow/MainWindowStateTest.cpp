@@ -2,10 +2,12 @@
 // display options, Y scale, working-width arrows, the pop-up menu's sources,
 // silence of sheet commands without a sheet, the about box and the command
 // boundary.
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QScrollBar>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
 
@@ -15,11 +17,11 @@
 #include "drawing/TDiagram.h"
 #include "drawing/TPrintDiagram.h"
 #include "MainWindowFixture.h"
-#include "ui/mainwindow/CommandBoundary.h"
-#include "workbook/CommandError.h"
-#include "ui/mainwindow/PointerReadout.h"
+#include "ui/support/CommandBoundary.h"
+#include "ui/support/CommandError.h"
+#include "ui/views/PointerReadout.h"
 #include "files/WholeNumber.h"
-#include "ui/widgets/TAboutBox.h"
+#include "ui/dialogs/TAboutBox.h"
 
 using namespace kaldoventri;
 using namespace kaldoventri::testing;
@@ -80,7 +82,79 @@ private slots:
         auto* action = w.form->findChild<QAction*>(item);
         QVERIFY(action != nullptr);
         // A menu shows "&&" as one ampersand and "&x" as an accelerator.
-        QCOMPARE(QString(action->text()).replace(QStringLiteral("&&"), QStringLiteral("&")), shown);
+        QCOMPARE(QString(action->text()).replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1")), shown);
+    }
+
+    // A VK that could not be computed, and a range without an optimum, read
+    // "–"; a racetrack sheet says so beside its width.
+    void resultLabels_data() {
+        QTest::addColumn<std::vector<int>>("amounts");
+        QTest::addColumn<bool>("racetrack");
+        QTest::addColumn<QStringList>("shown");  // VK, width, optimal VK, optimal width; empty: not looked at
+        QTest::newRow("peaked") << PeakedAmounts << false << QStringList{"2,2 %", "12 m", "0 %", "12,5 m"};
+        QTest::newRow("nothing caught") << std::vector<int>(TrayCount, 0) << false << QStringList{"–", "12 m", "–", "–"};
+        QTest::newRow("racetrack") << PeakedAmounts << true << QStringList{"", "12 m, varvkörning", "", ""};
+    }
+    void resultLabels() {
+        QFETCH(std::vector<int>, amounts);
+        QFETCH(bool, racetrack);
+        QFETCH(QStringList, shown);
+        MainWindow w;
+        w.NewSheet(FillAndAccept(amounts));
+        if (racetrack) w.form->findChild<QAction*>(QStringLiteral("Varvkorning1"))->trigger();
+        const QLabel* labels[] = {w.c.VK_Label, w.c.ABredd_Label, w.c.OVK_Label, w.c.OptimalAbredd_Label};
+        for (int i = 0; i < 4; ++i)
+            if (!shown[i].isEmpty()) QCOMPARE(labels[i]->text(), shown[i]);
+    }
+
+    // Every command can be had without a mouse: the usual shortcuts, F10 for
+    // the menu bar, Shift+F10 and the Menu key for the pop-up menu, and Tab
+    // reaches the working-width arrows.
+    void keyboardReachesTheCommands_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("opens");  // class or object name of what opens; "closed": the sheet goes
+        QTest::newRow("Ctrl+N") << int(Qt::Key_N) << int(Qt::ControlModifier) << "kaldoventri::TTypDokument";
+        QTest::newRow("Ctrl+O") << int(Qt::Key_O) << int(Qt::ControlModifier) << "QFileDialog";
+        QTest::newRow("Ctrl+S") << int(Qt::Key_S) << int(Qt::ControlModifier) << "QFileDialog";
+        QTest::newRow("Ctrl+W") << int(Qt::Key_W) << int(Qt::ControlModifier) << "closed";
+        QTest::newRow("F10") << int(Qt::Key_F10) << 0 << "Akriv1";
+        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier) << "PopupMenu1";
+        QTest::newRow("Menu key") << int(Qt::Key_Menu) << 0 << "PopupMenu1";
+    }
+    void keyboardReachesTheCommands() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, opens);
+        MainWindow w;
+        w.NewSheet();
+        w.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        w.form->setFocus();
+        ModalAnswerer answerer;
+        QTest::keyClick(w.form.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        if (opens == QStringLiteral("closed")) {
+            QCOMPARE(w.workbook->SheetCount(), 0);
+        } else if (opens.startsWith(QLatin1Char('Q')) || opens.contains(QLatin1Char(':'))) {
+            QTRY_VERIFY(answerer.classes.contains(opens));
+        } else {
+            QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+            QCOMPARE(QApplication::activePopupWidget()->objectName(), opens);
+            QApplication::activePopupWidget()->close();
+        }
+    }
+
+    void tabReachesTheArrows() {
+        MainWindow w;
+        w.NewSheet();
+        w.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        w.c.UpDown1->setFocus(Qt::TabFocusReason);
+        QVERIFY(w.c.UpDown1->hasFocus());
+        QTest::keyClick(w.c.UpDown1, Qt::Key_Right);
+        QCOMPARE(w.workbook->CurrentSheet()->GetABredd(), 25);
+        QTest::keyClick(w.c.UpDown1, Qt::Key_Tab);
+        QVERIFY(w.c.TrayEdit(1)->hasFocus());
     }
 
     void copyHasControlC() {
@@ -106,7 +180,7 @@ private slots:
         QFETCH(int, expected);
         QFETCH(QString, label);
         MainWindow w;
-        TNewTabSheet* sheet = w.NewSheet(FillAndAccept(PeakedAmounts, start));
+        const TNewTabSheet* sheet = w.NewSheet(FillAndAccept(PeakedAmounts, start));
         QVERIFY(sheet != nullptr);
         QCOMPARE(w.c.UpDown1->Position(), start);
         w.c.UpDown1->Step(direction);
@@ -157,7 +231,7 @@ private slots:
 
     void yScaleItemsTickInPairsAndRecalculate() {
         MainWindow w;
-        TNewTabSheet* sheet = w.NewSheet();
+        const TNewTabSheet* sheet = w.NewSheet();
         QCOMPARE(sheet->GetYAxisMax(), 160);
         w.c.YSKala1->trigger();
         QCOMPARE(w.workbook->YScaleMode(), 1);

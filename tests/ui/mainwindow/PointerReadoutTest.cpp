@@ -4,10 +4,10 @@
 
 #include "drawing/TDiagram.h"
 #include "MainWindowFixture.h"
-#include "ui/mainwindow/ReadoutText.h"
-#include "ui/widgets/TabButton.h"
-#include "ui/mainwindow/PointerReadout.h"
-#include "ui/mainwindow/DiagramView.h"
+#include "ui/views/ReadoutText.h"
+#include "ui/controls/TabButton.h"
+#include "ui/views/PointerReadout.h"
+#include "ui/views/DiagramView.h"
 
 #include <cmath>
 #include <limits>
@@ -18,19 +18,20 @@ using namespace kaldoventri::testing;
 namespace {
 
 // A main window with a sheet whose diagram has exactly two pixels per Y
-// unit, so that rows fall on whole and half values. Returns the row of the X axis.
+// unit, so that rows fall on whole and half values: the window is sized so
+// that the plot is twice the sheet's axis top high. Returns the row of the X axis.
 int PrepareHalfUnitRows(MainWindow& w) {
     TForm1& f = *w.form;
-    for (int extra = 0; extra < 2; ++extra) {
-        f.resize(1600, 1000 + extra);
-        if (!QTest::qWaitFor([&] { return f.height() == 1000 + extra; })) return -1;
+    const int axisTop = w.workbook->CurrentSheet()->GetYAxisMax();
+    for (int attempt = 0; attempt < 3; ++attempt) {
         w.c.Diagram_PaintBox->repaint();
         const int h = w.c.Diagram_PaintBox->height();
-        const int plot = h - 2 * w.c.Diagram_PaintBox->Renderer().GetMarginY();
-        if (plot % 2 != 0) continue;
-        w.workbook->CurrentSheet()->SetYAxisMax(plot / 2);
-        w.c.Diagram_PaintBox->repaint();
-        return h - w.c.Diagram_PaintBox->Renderer().GetMarginY();
+        const int margin = w.c.Diagram_PaintBox->Renderer().GetMarginY();
+        const int plot = h - 2 * margin;
+        if (plot == 2 * axisTop) return h - margin;
+        const int height = f.height() + 2 * axisTop - plot;
+        f.resize(1600, height);
+        if (!QTest::qWaitFor([&] { return f.height() == height; })) return -1;
     }
     return -1;
 }

@@ -12,8 +12,8 @@
 #include <QToolButton>
 
 #include "MainWindowFixture.h"
-#include "ui/widgets/TabButton.h"
-#include "ui/widgets/RadioGroup.h"
+#include "ui/controls/TabButton.h"
+#include "ui/controls/RadioGroup.h"
 
 using namespace kaldoventri;
 using namespace kaldoventri::testing;
@@ -44,7 +44,7 @@ private slots:
     void newSheetShowsItsEvaluation() {
         MainWindow w;
         TForm1& f = *w.form;
-        TNewTabSheet* sheet = w.NewSheet();
+        const TNewTabSheet* sheet = w.NewSheet();
         QVERIFY(sheet != nullptr);
         QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri - Blad1"));
         QCOMPARE(w.c.PageControl1->PageCaption(0), QStringLiteral("Blad1"));
@@ -134,14 +134,14 @@ private slots:
         answerer.Queue([](QWidget* modal) {  // the typed values are still there
             auto* dialog = qobject_cast<TTypDokument*>(modal);
             QCOMPARE(dialog->GetTrayText(4), QStringLiteral("29"));
-            QCOMPARE(dialog->focusWidget(), dialog->Box_Edit(17));  // ready for the missing amount
-            dialog->Box_Edit(17)->setText(QStringLiteral("75"));
+            QCOMPARE(dialog->focusWidget(), DialogControl(dialog, QStringLiteral("Box_Edit17")));  // ready for the missing amount
+            DialogControl(dialog, QStringLiteral("Box_Edit17"))->setText(QStringLiteral("75"));
             dialog->accept();
         });
         answerer.Queue([](QWidget* box) { box->close(); });
         answerer.Queue([](QWidget* modal) {
             auto* dialog = qobject_cast<TTypDokument*>(modal);
-            dialog->Box_Edit(3)->setText(QStringLiteral("21"));
+            DialogControl(dialog, QStringLiteral("Box_Edit3"))->setText(QStringLiteral("21"));
             dialog->accept();
         });
         w.c.Nytt1->trigger();
@@ -176,7 +176,7 @@ private slots:
     void settingsDialogIsFilledFromSheet() {
         QFETCH(QString, command);
         MainWindow w;
-        TNewTabSheet* sheet = w.NewSheet(FillAndAccept(PeakedAmounts, 30));
+        const TNewTabSheet* sheet = w.NewSheet(FillAndAccept(PeakedAmounts, 30));
         w.c.TrayEdit(5)->setText(QStringLiteral("40"));  // typed, not yet committed
         ModalAnswerer answerer;
         QString seenMaker;
@@ -187,9 +187,9 @@ private slots:
             auto* dialog = qobject_cast<TTypDokument*>(modal);
             seenMaker = dialog->GetSpreaderMaker();
             seenWidth = dialog->GetWorkingWidth();
-            seenLayout = dialog->SpridarTyp_RadioGroup->ItemIndex();
+            seenLayout = DialogControl<RadioGroup>(dialog, QStringLiteral("SpridarTyp_RadioGroup"))->ItemIndex();
             seenTray5 = dialog->GetTrayText(5);
-            dialog->GMedel_Edit->setText(QStringLiteral("Urea"));
+            DialogControl(dialog, QStringLiteral("GMedel_Edit"))->setText(QStringLiteral("Urea"));
             dialog->accept();
         });
         w.form->findChild<QAction*>(command)->trigger();
@@ -204,7 +204,7 @@ private slots:
 
     void typingWithAnotherFieldEmptyCommitsWithoutEvaluating() {
         MainWindow w;
-        TNewTabSheet* sheet = w.NewSheet();
+        const TNewTabSheet* sheet = w.NewSheet();
         const qint64 sumBefore = sheet->GetTraySum(1);
         w.c.TrayEdit(5)->clear();
         w.c.TrayEdit(1)->setFocus();
@@ -230,7 +230,7 @@ private slots:
 
     void enterCommitsAndKeyUpEvaluates() {
         MainWindow w;
-        TNewTabSheet* sheet = w.NewSheet();
+        const TNewTabSheet* sheet = w.NewSheet();
         const qint64 sumBefore = sheet->GetTraySum(1);
         const long evaluations = w.workbook->EvaluationCount();
         w.c.TrayEdit(1)->setText(QStringLiteral("50"));
@@ -261,13 +261,17 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, message);
         MainWindow w;
-        TNewTabSheet* sheet = w.NewSheet();
+        const TNewTabSheet* sheet = w.NewSheet();
         ModalAnswerer answerer;
         w.c.TrayEdit(2)->setText(typed);
         QTest::keyClick(w.c.TrayEdit(2), Qt::Key_End);
         QCOMPARE(sheet->GetTrayAmount(2), amount);
         QCOMPARE(w.c.TrayEdit(2)->text(), shown);
         QCOMPARE(answerer.messages, message.isEmpty() ? QStringList() : QStringList{message});
+        // No key brings the message back until the field's text has changed.
+        for (const Qt::Key key : {Qt::Key_End, Qt::Key_Left, Qt::Key_Home})
+            QTest::keyClick(w.c.TrayEdit(2), key);
+        QCOMPARE(answerer.messages.size(), message.isEmpty() ? 0 : 1);
     }
 
     void workingWidthLabels_data() {
@@ -286,9 +290,9 @@ private slots:
         QFETCH(QString, widthLabel);
         QFETCH(QString, vkLabel);
         MainWindow w;
-        TNewTabSheet* sheet = w.NewSheet([&](QWidget* modal) {
+        const TNewTabSheet* sheet = w.NewSheet([&](QWidget* modal) {
             auto* dialog = qobject_cast<TTypDokument*>(modal);
-            dialog->SpridarTyp_RadioGroup->SetItemIndex(layout);
+            DialogControl<RadioGroup>(dialog, QStringLiteral("SpridarTyp_RadioGroup"))->SetItemIndex(layout);
             FillAndAccept(PeakedAmounts, aBredd)(modal);
         });
         QCOMPARE(sheet->GetABredd(), aBredd);
@@ -372,6 +376,12 @@ private slots:
             QVERIFY(CountColour(picture, qRgb(255, 0, 0)) > 100);  // the sum curve
             QVERIFY(CountColour(picture, qRgb(0, 0, 255)) > 100);  // the measured pattern
         }
+        // With the VK curve shown beside or under it, the picture keeps its size.
+        const QSize alone = QApplication::clipboard()->image().size();
+        w.form->findChild<QAction*>(QStringLiteral("VisaVKkurva1"))->trigger();
+        QTRY_VERIFY(w.c.Diagram_Image->height() < alone.height() || w.c.Diagram_Image->width() < alone.width());
+        w.c.Kopiera1->trigger();
+        QCOMPARE(QApplication::clipboard()->image().size(), alone);
     }
 
     void printGivesOnePage() {

@@ -5,9 +5,9 @@
 #include <QTest>
 
 #include "app/StartUp.h"
-#include "ui/mainwindow/TForm1.h"
-#include "ui/widgets/TSplashScreen.h"
-#include "ui/widgets/TTypDokument.h"
+#include "ui/window/TForm1.h"
+#include "ui/dialogs/TSplashScreen.h"
+#include "ui/dialogs/TTypDokument.h"
 
 using namespace kaldoventri;
 

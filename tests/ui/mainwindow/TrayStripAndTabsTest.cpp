@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
-#include "ui/mainwindow/SheetTabBar.h"
-#include "ui/widgets/TabButton.h"
+#include "ui/views/SheetTabBar.h"
+#include "ui/controls/TabButton.h"
 
 using namespace kaldoventri;
 using namespace kaldoventri::testing;
@@ -184,6 +184,26 @@ private slots:
         QTest::keyClick(w.c.TrayEdit(4), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(w.workbook->CurrentIndex(), current);
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - Blad%1").arg(current + 1));
+    }
+
+    // Select all works by key: typing replaces the amount, and an emptied
+    // field stores nothing, so the results keep showing the last whole test.
+    void selectAllThenTypeOrEmpty() {
+        MainWindow w;
+        const TNewTabSheet* sheet = w.NewSheet();
+        const QString vk = w.c.VK_Label->text();
+        QLineEdit* field = w.c.TrayEdit(3);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, QStringLiteral("39"));
+        QCOMPARE(field->text(), QStringLiteral("39"));
+        QCOMPARE(sheet->GetTrayAmount(3), 39);
+        const QString changed = w.c.VK_Label->text();
+        QVERIFY(changed != vk);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QCOMPARE(field->text(), QString());
+        QCOMPARE(sheet->GetTrayAmount(3), 39);
+        QCOMPARE(w.c.VK_Label->text(), changed);
     }
 
     // A key release counts as typing only after its press in the strip, and a

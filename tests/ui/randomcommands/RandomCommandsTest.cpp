@@ -23,11 +23,11 @@
 
 #include "../mainwindow/MainWindowFixture.h"
 #include "evaluation/CalculateSheet.h"
-#include "files/LocaleNumber.h"
+#include "display/LocaleText.h"
 #include "files/WholeNumber.h"
-#include "ui/mainwindow/SheetTabBar.h"
-#include "ui/widgets/TabButton.h"
-#include "ui/widgets/RadioGroup.h"
+#include "ui/views/SheetTabBar.h"
+#include "ui/controls/TabButton.h"
+#include "ui/controls/RadioGroup.h"
 
 namespace kaldoventri::testing {
 namespace {
@@ -87,16 +87,17 @@ private:
     void AnswerEntry(TTypDokument* dialog) {
         const int choice = Pick(10);
         if (choice == 0) return dialog->reject();
-        if (Pick(3) == 0) dialog->SpridarTyp_RadioGroup->SetItemIndex(Pick(2));
-        for (int step = Pick(4); step > 0; --step) dialog->UpDown2->Step(Pick(2) ? 1 : -1);
+        if (Pick(3) == 0) DialogControl<RadioGroup>(dialog, QStringLiteral("SpridarTyp_RadioGroup"))->SetItemIndex(Pick(2));
+        for (int step = Pick(4); step > 0; --step)
+            DialogControl<ArrowControl>(dialog, QStringLiteral("UpDown2"))->Step(Pick(2) ? 1 : -1);
         static const QStringList texts = {"", "Bogballe", "Amazone ZA-TS", "Yara, Glomfjord", "NS 27-4", "väster"};
-        dialog->SFabrikat_Edit->setText(texts[Pick(static_cast<int>(texts.size()))]);
-        dialog->SModell_Edit->setText(texts[Pick(static_cast<int>(texts.size()))]);
-        dialog->GMedel_Edit->setText(texts[Pick(static_cast<int>(texts.size()))]);
+        for (const char* field : {"SFabrikat_Edit", "SModell_Edit", "GMedel_Edit"})
+            DialogControl(dialog, QLatin1String(field))->setText(texts[Pick(static_cast<int>(texts.size()))]);
         for (int tray = 1; tray <= TrayCount; ++tray) {
             // A half-filled dialog now and then leaves a tray empty.
             const bool empty = choice == 1 && Pick(6) == 0;
-            dialog->Box_Edit(tray)->setText(empty ? QString() : QString::number(Pick(3) ? Pick(200) : Pick(100000)));
+            DialogControl(dialog, QStringLiteral("Box_Edit%1").arg(tray))
+                ->setText(empty ? QString() : QString::number(Pick(3) ? Pick(200) : Pick(100000)));
         }
         dialog->accept();
     }
@@ -218,7 +219,7 @@ private:
         const Controls& c = window_->c;
         const Workbook& workbook = *window_->workbook;
         SheetTabBar* pages = c.PageControl1;
-        TNewTabSheet* sheet = workbook.CurrentSheet();
+        const TNewTabSheet* sheet = workbook.CurrentSheet();
         QCOMPARE(pages->ActivePageIndex(), workbook.CurrentIndex());
         if (sheet == nullptr) {
             QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri"));

@@ -13,8 +13,9 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "../OrdinaryUser.h"
 #include "../mainwindow/MainWindowFixture.h"
-#include "ui/mainwindow/ReportCommands.h"
+#include "ui/commands/ReportCommands.h"
 
 namespace kaldoventri::testing {
 namespace {
@@ -122,10 +123,8 @@ private slots:
 
 }  // namespace kaldoventri::testing
 
-// Permission faults can only be shown to an ordinary user: run as root, the
-// test gives up the superuser's rights before anything else happens.
 int main(int argc, char** argv) {
-    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 1;
+    if (!kaldoventri::testing::BecomeOrdinaryUser()) return 1;
     qputenv("HOME", QFile::encodeName(QDir::tempPath()));
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));

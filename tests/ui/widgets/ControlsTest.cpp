@@ -4,11 +4,12 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QToolButton>
+#include <QClipboard>
 #include <QtTest>
 
-#include "ui/widgets/RadioGroup.h"
-#include "ui/widgets/ArrowControl.h"
-#include "ui/widgets/TrayKeyFilter.h"
+#include "ui/controls/RadioGroup.h"
+#include "ui/controls/ArrowControl.h"
+#include "ui/controls/TrayKeyFilter.h"
 
 using namespace kaldoventri;
 
@@ -167,8 +168,11 @@ private slots:
         QTest::newRow("non-ASCII digit") << int(Qt::Key_unknown) << 0 << QString(QChar(0x0663)) << true;
         QTest::newRow("enter") << int(Qt::Key_Return) << 0 << "\r" << true;
         QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << "\x1b" << true;
-        QTest::newRow("ctrl+V as 22") << int(Qt::Key_V) << int(Qt::ControlModifier) << "\x16" << true;
-        QTest::newRow("ctrl+V, no text") << int(Qt::Key_V) << int(Qt::ControlModifier) << "" << true;
+        QTest::newRow("ctrl+V pastes") << int(Qt::Key_V) << int(Qt::ControlModifier) << "\x16" << false;
+        QTest::newRow("ctrl+V, no text") << int(Qt::Key_V) << int(Qt::ControlModifier) << "" << false;
+        QTest::newRow("ctrl+A selects all") << int(Qt::Key_A) << int(Qt::ControlModifier) << "\x01" << false;
+        QTest::newRow("ctrl+Z undoes") << int(Qt::Key_Z) << int(Qt::ControlModifier) << "\x1a" << false;
+        QTest::newRow("ctrl+B") << int(Qt::Key_B) << int(Qt::ControlModifier) << "\x02" << true;
         QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << "" << false;
         QTest::newRow("home") << int(Qt::Key_Home) << 0 << "" << false;
         QTest::newRow("delete with DEL") << int(Qt::Key_Delete) << 0 << "\x7f" << false;
@@ -190,12 +194,19 @@ private slots:
         QCOMPARE(refusals.count(), refused ? 1 : 0);
     }
 
-    // Ctrl+C in a tray field is the window's "Kopiera", not the field's copy.
-    void windowShortcutsReachPastATrayField() {
+    // Ctrl+C copies what a tray field has selected, as in any field; with
+    // nothing selected it is the window's "Kopiera".
+    void copyInATrayField_data() {
+        QTest::addColumn<bool>("selected");
+        QTest::newRow("text selected") << true;
+        QTest::newRow("nothing selected") << false;
+    }
+    void copyInATrayField() {
+        QFETCH(bool, selected);
         TrayKeyFilter filter;
         QWidget window;
         auto* field = new QLineEdit(&window);
-        field->installEventFilter(&filter);
+        filter.Guard(field);
         QAction copy(&window);
         copy.setShortcut(QKeySequence(QStringLiteral("Ctrl+C")));
         window.addAction(&copy);
@@ -204,23 +215,38 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         field->setFocus();
         field->setText(QStringLiteral("12"));
-        field->selectAll();
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        if (selected) field->selectAll();
         QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(copied.count(), 1);
+        QCOMPARE(copied.count(), selected ? 0 : 1);
+        QCOMPARE(QGuiApplication::clipboard()->text(), selected ? QStringLiteral("12") : QStringLiteral("before"));
         QTest::keyClick(field, Qt::Key_5);  // a digit still reaches the field
-        QCOMPARE(field->text(), QStringLiteral("5"));
+        QCOMPARE(field->text(), selected ? QStringLiteral("5") : QStringLiteral("125"));
     }
 
-    void ctrlVCannotPasteIntoATrayField() {
+    // Ctrl+A, then a paste: taken only when the field then holds a whole number.
+    void pasteTakesOnlyAWholeNumber_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("digits") << "39" << "39";
+        QTest::newRow("from a spreadsheet cell") << " 34\r\n" << "34";
+        QTest::newRow("letters") << "12a" << "14";
+        QTest::newRow("a blank inside") << "1 2" << "14";
+        QTest::newRow("decimal comma") << "1,5" << "14";
+    }
+    void pasteTakesOnlyAWholeNumber() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, after);
         TrayKeyFilter filter;
-        QLineEdit source;
-        source.setText(QStringLiteral("12"));
-        source.selectAll();
-        source.copy();
         QLineEdit field;
-        field.installEventFilter(&filter);
+        filter.Guard(&field);
+        field.setText(QStringLiteral("14"));
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(field.text(), QString());
+        QCOMPARE(field.text(), after);
+        QTest::keyClick(&field, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(field.text(), QStringLiteral("14"));
     }
 
     void inputMethodTextIsFilteredToo() {

@@ -10,9 +10,9 @@
 
 #include <functional>
 
-#include "ui/widgets/JpegImage.h"
-#include "ui/widgets/TAboutBox.h"
-#include "ui/widgets/TSplashScreen.h"
+#include "ui/dialogs/JpegImage.h"
+#include "ui/dialogs/TAboutBox.h"
+#include "ui/dialogs/TSplashScreen.h"
 
 using namespace kaldoventri;
 

@@ -1,6 +1,8 @@
 // The test entry dialog: key filter on the tray fields, the empty-tray search,
 // layout choice, working width, Execute and the window's fixed layout.
 #include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,13 +16,32 @@
 
 #include <functional>
 
-#include "ui/widgets/RadioGroup.h"
-#include "ui/widgets/TTypDokument.h"
-#include "ui/widgets/ArrowControl.h"
+#include "ui/controls/ArrowControl.h"
+#include "ui/controls/RadioGroup.h"
+#include "ui/dialogs/TTypDokument.h"
 
 using namespace kaldoventri;
 
 namespace {
+
+// The dialog's controls, found by their component names as an automation tool finds them.
+template <class T = QLineEdit>
+T* Control(const QWidget& d, const char* name) {
+    T* found = d.findChild<T*>(QLatin1String(name));
+    if (found == nullptr) qFatal("no control %s", name);
+    return found;
+}
+QLineEdit* Tray(const QWidget& d, int tray) { return d.findChild<QLineEdit*>(QStringLiteral("Box_Edit%1").arg(tray)); }
+RadioGroup* Layouts(const QWidget& d) { return Control<RadioGroup>(d, "SpridarTyp_RadioGroup"); }
+ArrowControl* Arrows(const QWidget& d) { return Control<ArrowControl>(d, "UpDown2"); }
+QLineEdit* WidthField(const QWidget& d) { return Control(d, "Edit1"); }
+
+// Where a sheet made from the dialog's values puts the tray.
+double PositionGiven(const TTypDokument& d, int tray) {
+    TNewTabSheet sheet;
+    ApplySettings(d.Settings(), sheet);
+    return sheet.GetTrayPosition(tray);
+}
 
 void FillAllTrays(TTypDokument& d) {
     for (int tray = 1; tray <= TrayCount; ++tray) d.SetTrayValue(tray, tray);
@@ -53,13 +74,11 @@ private slots:
         TTypDokument d;
         QCOMPARE(d.windowTitle(), QStringLiteral("Inställningar"));
         QCOMPARE(d.GetLayout(), Layout12m);
-        QCOMPARE(d.SpridarTyp_RadioGroup->ItemIndex(), 0);
+        QCOMPARE(Layouts(d)->ItemIndex(), 0);
         QCOMPARE(d.GetWorkingWidth(), 24);
-        QCOMPARE(d.Edit1->text(), QStringLiteral("12"));
-        QVERIFY(d.Edit1->isReadOnly());
+        QCOMPARE(WidthField(d)->text(), QStringLiteral("12"));
+        QVERIFY(WidthField(d)->isReadOnly());
         QCOMPARE(d.LastEmptyTray(), 26);
-        // Nothing placed yet: positions are only valid after a placement.
-        QCOMPARE(d.GetPlacement(1), 0.0);
     }
 
     void trayFieldsTakeOnlyDigits_data() {
@@ -79,14 +98,14 @@ private slots:
         TTypDokument d;
         // Every field has the filter, not just the first.
         for (int tray : {1, 13, 26}) {
-            QTest::keyClicks(d.Box_Edit(tray), typed);
+            QTest::keyClicks(Tray(d, tray), typed);
             QCOMPARE(d.GetTrayText(tray), expected);
         }
     }
 
     void backspaceAndEditingKeysWorkInTrayFields() {
         TTypDokument d;
-        QLineEdit* field = d.Box_Edit(5);
+        QLineEdit* field = Tray(d, 5);
         QTest::keyClicks(field, "123");
         QTest::keyClick(field, Qt::Key_Backspace);
         QCOMPARE(field->text(), QStringLiteral("12"));
@@ -115,6 +134,30 @@ private slots:
         QVERIFY(stillOpen);
     }
 
+    // The description fields hold only what a test file can: a character it
+    // cannot is refused when typed and left out of a paste, which says so.
+    void descriptionsTakeOnlyWhatAFileHolds() {
+        TTypDokument d;
+        QLineEdit* maker = Control(d, "SFabrikat_Edit");
+        for (const QString& typed : {QStringLiteral("Ł"), QStringLiteral("ó"), QStringLiteral("d")}) {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
+            QApplication::sendEvent(maker, &key);
+        }
+        QCOMPARE(maker->text(), QStringLiteral("ód"));
+        maker->clear();
+        QGuiApplication::clipboard()->setText(QStringLiteral("Łódź ✓ 27–3–3\n€"));
+        QString message;
+        QTimer::singleShot(0, [&message] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                message = box->text();
+                box->accept();
+            }
+        });
+        QTest::keyClick(maker, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(maker->text(), QStringLiteral("ód  27–3–3 €"));
+        QCOMPARE(message, QStringLiteral("Tecknen Ł ź ✓ kan inte sparas i en provfil och togs bort ur den inklistrade texten."));
+    }
+
     void lastEmptyTrayNamesTheHighest_data() {
         QTest::addColumn<QList<int>>("empty");
         QTest::addColumn<int>("expected");
@@ -129,22 +172,22 @@ private slots:
         QFETCH(int, expected);
         TTypDokument d;
         FillAllTrays(d);
-        for (int tray : empty) d.Box_Edit(tray)->clear();
+        for (int tray : empty) Tray(d, tray)->clear();
         QCOMPARE(d.LastEmptyTray(), expected);
     }
 
     void spacesCountAsFilled() {
         TTypDokument d;
         FillAllTrays(d);
-        d.Box_Edit(9)->setText(QStringLiteral(" "));
+        Tray(d, 9)->setText(QStringLiteral(" "));
         QCOMPARE(d.LastEmptyTray(), 0);
     }
 
     void okWithEmptyTraysReportsTray17Then3() {
         TTypDokument d;
         FillAllTrays(d);
-        d.Box_Edit(3)->clear();
-        d.Box_Edit(17)->clear();
+        Tray(d, 3)->clear();
+        Tray(d, 17)->clear();
         WhenShown([](QDialog* dialog) { ClickButton(dialog, "Button1"); });
         QVERIFY(d.Execute());
         QCOMPARE(d.LastEmptyTray(), 17);
@@ -180,35 +223,36 @@ private slots:
 
     void layoutChoiceSetsPositionsAndWidth() {
         TTypDokument d;
-        QTest::mouseClick(d.SpridarTyp_RadioGroup->Button(1), Qt::LeftButton);
+        FillAllTrays(d);
+        QTest::mouseClick(Layouts(d)->Button(1), Qt::LeftButton);
         QCOMPARE(d.GetLayout(), Layout24m);
-        QCOMPARE(d.Edit1->text(), QStringLiteral("24"));
+        QCOMPARE(WidthField(d)->text(), QStringLiteral("24"));
         QCOMPARE(d.GetWorkingWidth(), 48);
-        QCOMPARE(d.GetPlacement(1), -24.25);
-        QCOMPARE(d.GetPlacement(13), -0.25);
-        QCOMPARE(d.GetPlacement(15), 2.25);
-        QCOMPARE(d.GetPlacement(26), 24.25);
+        QCOMPARE(PositionGiven(d, 1), -24.25);
+        QCOMPARE(PositionGiven(d, 13), -0.25);
+        QCOMPARE(PositionGiven(d, 15), 2.25);
+        QCOMPARE(PositionGiven(d, 26), 24.25);
 
-        d.SpridarTyp_RadioGroup->SetItemIndex(0);
+        Layouts(d)->SetItemIndex(0);
         QCOMPARE(d.GetLayout(), Layout12m);
-        QCOMPARE(d.Edit1->text(), QStringLiteral("12"));
+        QCOMPARE(WidthField(d)->text(), QStringLiteral("12"));
         QCOMPARE(d.GetWorkingWidth(), 24);
-        QCOMPARE(d.GetPlacement(1), -12.25);
-        QCOMPARE(d.GetPlacement(12), -1.75);
-        QCOMPARE(d.GetPlacement(26), 12.25);
+        QCOMPARE(PositionGiven(d, 1), -12.25);
+        QCOMPARE(PositionGiven(d, 12), -1.75);
+        QCOMPARE(PositionGiven(d, 26), 12.25);
     }
 
     void reselectingTheLayoutKeepsTheWidth() {
         TTypDokument d;
-        QToolButton* up = d.UpDown2->findChild<QToolButton*>("UpButton");
+        QToolButton* up = Arrows(d)->findChild<QToolButton*>("UpButton");
         QTest::mouseClick(up, Qt::LeftButton);
         QTest::mouseClick(up, Qt::LeftButton);
         QTest::mouseClick(up, Qt::LeftButton);
-        QCOMPARE(d.Edit1->text(), QStringLiteral("13,5"));
-        QTest::mouseClick(d.SpridarTyp_RadioGroup->Button(0), Qt::LeftButton);
-        d.SpridarTyp_RadioGroup->SetItemIndex(0);
+        QCOMPARE(WidthField(d)->text(), QStringLiteral("13,5"));
+        QTest::mouseClick(Layouts(d)->Button(0), Qt::LeftButton);
+        Layouts(d)->SetItemIndex(0);
         QCOMPARE(d.GetWorkingWidth(), 27);
-        QCOMPARE(d.Edit1->text(), QStringLiteral("13,5"));
+        QCOMPARE(WidthField(d)->text(), QStringLiteral("13,5"));
     }
 
     void arrowsStepByHalfAMetreWithinFiveToFifty_data() {
@@ -229,30 +273,30 @@ private slots:
         QFETCH(int, width);
         QFETCH(QString, shown);
         TTypDokument d;
-        d.UpDown2->SetPosition(start);
-        QToolButton* arrow = d.UpDown2->findChild<QToolButton*>(steps > 0 ? "UpButton" : "DownButton");
+        Arrows(d)->SetPosition(start);
+        QToolButton* arrow = Arrows(d)->findChild<QToolButton*>(steps > 0 ? "UpButton" : "DownButton");
         for (int i = 0; i < std::abs(steps); ++i) QTest::mouseClick(arrow, Qt::LeftButton);
         QCOMPARE(d.GetWorkingWidth(), width);
-        QCOMPARE(d.Edit1->text(), shown);
+        QCOMPARE(WidthField(d)->text(), shown);
     }
 
     void upAndDownKeysInTheWidthFieldStepTheWidth() {
         TTypDokument d;
-        QTest::keyClick(d.Edit1, Qt::Key_Up);
+        QTest::keyClick(WidthField(d), Qt::Key_Up);
         QCOMPARE(d.GetWorkingWidth(), 25);
-        QTest::keyClick(d.Edit1, Qt::Key_Down);
-        QTest::keyClick(d.Edit1, Qt::Key_Down);
-        QCOMPARE(d.Edit1->text(), QStringLiteral("11,5"));
+        QTest::keyClick(WidthField(d), Qt::Key_Down);
+        QTest::keyClick(WidthField(d), Qt::Key_Down);
+        QCOMPARE(WidthField(d)->text(), QStringLiteral("11,5"));
     }
 
     void widthFieldFollowsTheLocale() {
         TTypDokument d;
-        d.UpDown2->SetPosition(25);
+        Arrows(d)->SetPosition(25);
         QLocale::setDefault(QLocale::c());
         WhenShown([](QDialog* dialog) { ClickButton(dialog, "Button2"); });
         d.Execute();
         QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
-        QCOMPARE(d.Edit1->text(), QStringLiteral("12.5"));
+        QCOMPARE(WidthField(d)->text(), QStringLiteral("12.5"));
     }
 
     void executePlacesTheTraysOfTheLayout_data() {
@@ -268,8 +312,9 @@ private slots:
         QFETCH(int, expectedLayout);
         QFETCH(double, first);
         TTypDokument d;
+        FillAllTrays(d);
         d.SetLayout(layout);
-        d.UpDown2->SetPosition(31);
+        Arrows(d)->SetPosition(31);
         QString shownWhileOpen;
         WhenShown([&](QDialog* dialog) {
             shownWhileOpen = dialog->findChild<QLineEdit*>("Edit1")->text();
@@ -277,19 +322,19 @@ private slots:
         });
         d.Execute();
         QCOMPARE(d.GetLayout(), expectedLayout);
-        QCOMPARE(d.GetPlacement(1), first);
-        QCOMPARE(d.GetPlacement(26), -first);
+        QCOMPARE(PositionGiven(d, 1), first);
+        QCOMPARE(PositionGiven(d, 26), -first);
         // A position set directly is shown once the dialog opens.
         QCOMPARE(shownWhileOpen, QStringLiteral("15,5"));
     }
 
     void clearEntriesReturnsToABlankTest() {
         TTypDokument d;
-        d.SpridarTyp_RadioGroup->SetItemIndex(1);
-        d.UpDown2->SetPosition(77);
+        Layouts(d)->SetItemIndex(1);
+        Arrows(d)->SetPosition(77);
         FillAllTrays(d);
-        for (QLineEdit* e : {d.SFabrikat_Edit, d.SModell_Edit, d.SInstallning_Edit, d.GMedel_Edit,
-                             d.GFabrikat_Edit, d.GPLats_Edit})
+        for (QLineEdit* e : {Control(d, "SFabrikat_Edit"), Control(d, "SModell_Edit"), Control(d, "SInstallning_Edit"), Control(d, "GMedel_Edit"),
+                             Control(d, "GFabrikat_Edit"), Control(d, "GPLats_Edit")})
             e->setText(QStringLiteral("x"));
         d.findChild<QPushButton*>("Button1")->setFocus();
         d.ClearEntries();
@@ -299,13 +344,14 @@ private slots:
             ClickButton(dialog, "Button2");
         });
         d.Execute();
-        QCOMPARE(focusWhenShown, d.SFabrikat_Edit);
+        QCOMPARE(focusWhenShown, Control(d, "SFabrikat_Edit"));
         QCOMPARE(d.GetLayout(), Layout12m);
-        QCOMPARE(d.SpridarTyp_RadioGroup->ItemIndex(), 0);
+        QCOMPARE(Layouts(d)->ItemIndex(), 0);
         QCOMPARE(d.GetWorkingWidth(), 24);
-        QCOMPARE(d.Edit1->text(), QStringLiteral("12"));
-        QCOMPARE(d.GetPlacement(26), 12.25);
+        QCOMPARE(WidthField(d)->text(), QStringLiteral("12"));
         QCOMPARE(d.LastEmptyTray(), 26);
+        FillAllTrays(d);
+        QCOMPARE(PositionGiven(d, 26), 12.25);
         QVERIFY(d.GetSpreaderMaker().isEmpty() && d.GetSpreaderModel().isEmpty() &&
                 d.GetSpreaderSetting().isEmpty() && d.GetFertiliserName().isEmpty() &&
                 d.GetFertiliserMaker().isEmpty() && d.GetProductionSite().isEmpty());
@@ -314,12 +360,12 @@ private slots:
     void gettersReadTheirOwnFields() {
         TTypDokument d;
         const QList<QPair<QLineEdit*, std::function<QString()>>> pairs{
-            {d.SFabrikat_Edit, [&] { return d.GetSpreaderMaker(); }},
-            {d.SModell_Edit, [&] { return d.GetSpreaderModel(); }},
-            {d.SInstallning_Edit, [&] { return d.GetSpreaderSetting(); }},
-            {d.GMedel_Edit, [&] { return d.GetFertiliserName(); }},
-            {d.GFabrikat_Edit, [&] { return d.GetFertiliserMaker(); }},
-            {d.GPLats_Edit, [&] { return d.GetProductionSite(); }}};
+            {Control(d, "SFabrikat_Edit"), [&] { return d.GetSpreaderMaker(); }},
+            {Control(d, "SModell_Edit"), [&] { return d.GetSpreaderModel(); }},
+            {Control(d, "SInstallning_Edit"), [&] { return d.GetSpreaderSetting(); }},
+            {Control(d, "GMedel_Edit"), [&] { return d.GetFertiliserName(); }},
+            {Control(d, "GFabrikat_Edit"), [&] { return d.GetFertiliserMaker(); }},
+            {Control(d, "GPLats_Edit"), [&] { return d.GetProductionSite(); }}};
         for (int i = 0; i < pairs.size(); ++i) pairs[i].first->setText(QString::number(i));
         for (int i = 0; i < pairs.size(); ++i) QCOMPARE(pairs[i].second(), QString::number(i));
     }
@@ -331,9 +377,8 @@ private slots:
         d.SetTrayValue(5, -1);
         QCOMPARE(d.LastEmptyTray(), 26);
         for (int tray = 1; tray <= TrayCount; ++tray) QVERIFY(d.GetTrayText(tray).isEmpty());
-        QVERIFY(!d.Box_Edit(0) && !d.Box_Edit(27));
+        QVERIFY(!Tray(d, 0) && !Tray(d, 27));
         QVERIFY(d.GetTrayText(27).isEmpty());
-        QCOMPARE(d.GetPlacement(27), 0.0);
         d.SetTrayValue(9007199254740993LL, 26);
         QCOMPARE(d.GetTrayText(26), QStringLiteral("9007199254740993"));
         d.SetTrayValue(0, 1);
@@ -374,7 +419,7 @@ private slots:
         TTypDokument d(&owner);
         QVERIFY(d.width() <= owner.screen()->availableGeometry().width());
         for (int tray = 1; tray <= TrayCount; ++tray) {
-            QLineEdit* field = d.Box_Edit(tray);
+            QLineEdit* field = Tray(d, tray);
             field->setText(QStringLiteral("99999"));
             QStyleOptionFrame option;
             option.initFrom(field);
@@ -382,12 +427,12 @@ private slots:
             if (fiveDigits)
                 QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) <= room.width() - 4,
                          qPrintable(QStringLiteral("tray %1").arg(tray)));
-            if (tray > 1) QVERIFY(field->x() > d.Box_Edit(tray - 1)->x() + d.Box_Edit(tray - 1)->width() / 2);
+            if (tray > 1) QVERIFY(field->x() > Tray(d, tray - 1)->x() + Tray(d, tray - 1)->width() / 2);
         }
         for (QWidget* child : d.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             QVERIFY2(d.rect().contains(child->geometry()), qPrintable(child->objectName()));
         const QWidget* panel = d.findChild<QWidget*>(QStringLiteral("Backar_Panel"));
-        QVERIFY(panel->rect().contains(d.Box_Edit(TrayCount)->geometry()));
+        QVERIFY(panel->rect().contains(Tray(d, TrayCount)->geometry()));
     }
 
     void noButtonIsDefaultAndCaptionsAreBold() {

@@ -1,0 +1,58 @@
+// Reading a test file into an evaluated sheet.
+#include "files/TestSheetReading.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+
+#include "evaluation/CalculateSheet.h"
+#include "files/FileAccess.h"
+#include "files/TestFileReader.h"
+#include "files/WholeNumber.h"
+
+namespace kaldoventri {
+
+std::variant<TNewTabSheet, OpenFailure> ReadTestSheet(const QString& path, int yScaleMode,
+                                                      const std::optional<TrayAmounts>& shownAmounts) {
+    QFile file(path);
+    const auto fileError = [&file](int number) {
+        const FileError error = FileErrorOf(file, number);
+        return OpenFailure{OpenFailure::Kind::Error, StandardWording(error), SwedishWording(error)};
+    };
+    const auto valueError = [](const TestFileError& failure) {
+        // No text: the tray line holds fewer values than there are trays.
+        return OpenFailure{OpenFailure::Kind::Error, failure.message,
+                           failure.text.isEmpty() ? QStringLiteral("raden Normal har för få värden")
+                                                  : NotAWholeNumberInSwedish(failure.text)};
+    };
+    // A folder opens on some systems and reads as nothing: it is no test file's place.
+    if (QFileInfo(path).isDir()) return fileError(EISDIR);
+    if (auto failed = OpenForReading(file))
+        return OpenFailure{OpenFailure::Kind::Error, StandardWording(*failed), SwedishWording(*failed)};
+    // The shape check reads at most twelve lines, so a large file that is no
+    // test file is refused before the reader takes it all in.
+    const QString notATest = NotATestFileMessage(path);
+    const OpenFailure notATestFile{OpenFailure::Kind::NotATestFile, notATest, notATest};
+    if (!IsTestFile(file)) return notATestFile;
+    if (!file.seek(0)) return fileError(0);
+
+    errno = 0;
+    const TestFileReadResult read = ReadTestFile(file);
+    if (const auto* failure = std::get_if<TestFileError>(&read)) {
+        if (failure->kind == TestFileError::Kind::NotATestFile) return notATestFile;
+        if (failure->kind == TestFileError::Kind::ReadFailed) return fileError(errno);
+        return valueError(*failure);
+    }
+    const auto& contents = std::get<TestFileContents>(read);
+    const auto amounts = CompleteTrayAmounts(contents, shownAmounts);
+    if (const auto* failure = std::get_if<TestFileError>(&amounts)) return valueError(*failure);
+
+    TNewTabSheet sheet;
+    FillSheetFromTestFile(sheet, contents, std::get<TrayAmounts>(amounts));
+    sheet.SetTitle(SheetTitleOf(path).toStdString());
+    CalculateSheet(sheet, yScaleMode);
+    return sheet;
+}
+
+}  // namespace kaldoventri

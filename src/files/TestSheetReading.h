@@ -1,0 +1,38 @@
+// A test file read into an evaluated sheet, the one way every part of the
+// program opens a test: the window's "Öppna" and file arguments (through the
+// workbook), the report and the command line.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <variant>
+
+#include "evaluation/TNewTabSheet.h"
+#include "files/SheetFromTestFile.h"
+
+namespace kaldoventri {
+
+// Why a test file could not be opened as a sheet.
+struct OpenFailure {
+    enum class Kind {
+        NotATestFile,  // the file is no test file: the window says so in its own words
+        Error,         // the standard wording of a file or conversion error
+    };
+    Kind kind;
+    QString message;  // for NotATestFile: "<name> är ingen Kaldoventrifil!"
+    // The same in Swedish without the file's name, for the command line and
+    // the files given at start, which name the file themselves.
+    QString swedish;
+};
+
+// Reads the file at `path` as "Öppna" does and evaluates it on the given Y
+// scale: the sheet is titled after the file, its neighbours run as the file
+// says. Trays the file gives no value for take `shownAmounts`, the amounts
+// the window shows; with none shown such a file is refused with the
+// conversion error of an empty text. A large file that is no test file is
+// refused before it is read through.
+std::variant<TNewTabSheet, OpenFailure> ReadTestSheet(const QString& path, int yScaleMode,
+                                                      const std::optional<TrayAmounts>& shownAmounts = std::nullopt);
+
+}  // namespace kaldoventri

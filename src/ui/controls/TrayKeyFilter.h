@@ -1,0 +1,40 @@
+// The guard of the tray fields, on the test entry dialog's and the main
+// window's alike: only the digits 0 to 9 and backspace may be typed, so a
+// typed amount is always a whole number of zero or more. The editing keys of
+// any field (select all, copy, cut, paste, undo, redo) work as they do
+// elsewhere; a paste is taken only when the field then holds a whole number.
+#pragma once
+
+#include <QObject>
+
+class QKeyEvent;
+class QLineEdit;
+
+namespace kaldoventri {
+
+class TrayKeyFilter : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TrayKeyFilter(QObject* parent = nullptr);
+
+    // Installs the filter and the whole-number rule on a tray field.
+    void Guard(QLineEdit* field);
+
+    // True when the key press would put a character other than a digit or
+    // backspace into the field. Keys that produce no character (arrows,
+    // Delete, Home, Tab, function keys) and the editing keys are never refused.
+    static bool RefusesKey(const QKeyEvent& event);
+
+    // True for the characters a tray field accepts: '0'..'9' and backspace (8).
+    static bool AcceptsCharacter(QChar c);
+
+signals:
+    // A key press was discarded; the main window commits its tray fields then.
+    void KeyRefused(QObject* field);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+}  // namespace kaldoventri

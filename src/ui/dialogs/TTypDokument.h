@@ -1,0 +1,103 @@
+// The test entry dialog "Inställningar": the description of one spreader test,
+// its 26 tray amounts, the tray layout and the working width. It is created
+// once and reused; callers fill it, show it with Execute, and read it after OK.
+// It checks nothing itself: the callers ask LastEmptyTray and convert the
+// amounts. Its controls are its own; they carry their component names
+// (SFabrikat_Edit, Box_Edit1, UpDown2 ...) as object names.
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+#include <memory>
+
+#include "evaluation/TrayLayout.h"
+#include "workbook/SheetSettings.h"
+
+class QLineEdit;
+
+namespace Ui {
+class TTypDokument;
+}
+
+namespace kaldoventri {
+
+class RadioGroup;
+class ArrowControl;
+class TrayKeyFilter;
+
+class TTypDokument : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TTypDokument(QWidget* parent = nullptr);
+    ~TTypDokument() override;
+
+    // Shows the dialog modally; true when it was closed with "OK", false for
+    // "Avbryt" or the close box.
+    bool Execute();
+
+    // Back to a blank test: layout "12 m", working width 12 m, all fields empty.
+    void ClearEntries();
+
+    // Fills every field from a sheet's settings, the layout before the width
+    // (selecting another layout resets the width).
+    void ShowSettings(const SheetSettings& settings);
+    // What the fields hold. A tray text that is no whole number ends the
+    // command with the conversion error (CommandError).
+    SheetSettings Settings() const;
+
+    int GetLayout() const { return layout_; }
+    // Sets the layout value only; no positions change and nothing is checked.
+    void SetLayout(int layout) { layout_ = layout; }
+
+    // Half-metres, 10 to 100 (24 means 12 m).
+    int GetWorkingWidth() const;
+
+    QString GetSpreaderMaker() const;
+    QString GetSpreaderModel() const;
+    QString GetSpreaderSetting() const;
+    QString GetFertiliserName() const;
+    QString GetFertiliserMaker() const;
+    QString GetProductionSite() const;
+
+    // Tray numbers run from 1 to 26; any other number is ignored (empty text,
+    // position 0, no field).
+    void SetTrayValue(qint64 value, int tray);
+    QString GetTrayText(int tray) const;
+    // The highest-numbered tray whose field is empty, 0 when all are filled.
+    // A field holding only spaces counts as filled.
+    int LastEmptyTray() const;
+    // Puts the focus into the tray's field, so that the dialog comes back
+    // ready for a missing amount.
+    void FocusTray(int tray);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void SpridarTyp_RadioGroupClick();
+    void UpDown2Click();
+    void ShowWorkingWidth();
+    QLineEdit* Box_Edit(int tray) const;
+    void SetTabOrder();
+    void FitTexts();
+    void WidenTrayRow();
+
+    std::unique_ptr<Ui::TTypDokument> ui_;
+    QLineEdit* SFabrikat_Edit;
+    QLineEdit* SModell_Edit;
+    QLineEdit* SInstallning_Edit;
+    QLineEdit* GMedel_Edit;
+    QLineEdit* GFabrikat_Edit;
+    QLineEdit* GPLats_Edit;
+    RadioGroup* SpridarTyp_RadioGroup;
+    ArrowControl* UpDown2;
+    QLineEdit* Edit1;  // read-only: the working width in metres
+    std::array<QLineEdit*, TrayCount> boxEdits_{};
+    TrayKeyFilter* trayKeyFilter_;
+    int layout_ = Layout12m;
+};
+
+}  // namespace kaldoventri

@@ -1,0 +1,37 @@
+// The top panel's result and description labels: the VK at the working
+// width, the working width, the optimal VK and width, and the six texts of
+// the test, with their captions aligned in each group box. The labels are
+// the stored layout's, found by their component names (VK_Label ...).
+#pragma once
+
+#include <QFont>
+
+class QLabel;
+class QWidget;
+
+namespace kaldoventri {
+
+class TNewTabSheet;
+
+class ResultPanel {
+public:
+    // Fits the fonts and aligns the captions of the panel (AlignResultLabels).
+    explicit ResultPanel(QWidget& topPanel);
+
+    // Fills every value label from the sheet; nullptr empties them.
+    void Show(const TNewTabSheet* sheet);
+
+private:
+    QLabel* Label(const char* name) const;
+    void FitFonts();
+    void AlignResultLabels();
+
+    QWidget& panel_;
+    // The value labels Show fills: the VK, the working width, the optimal VK
+    // and width, then the six description texts.
+    QLabel* results_[4] = {};
+    QLabel* texts_[6] = {};
+    QFont font_;  // of every label; a value too long for its label is shown narrower
+};
+
+}  // namespace kaldoventri
