@@ -6,19 +6,15 @@
 
 #include <cstdio>
 
+#include "app/ArgumentExpansion.h"
 #include "app/BatchRun.h"
 #include "app/CommandLine.h"
 #include "app/StartUp.h"
 #include "app/SwedishTranslation.h"
 #include "app/ErrorReportingApplication.h"
+#include "app/WindowsConsole.h"
 
 namespace {
-
-QStringList ArgumentsOf(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
-}
 
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -41,7 +37,8 @@ int RunWindow(int argc, char** argv, const QStringList& files) {
 
 int main(int argc, char** argv) {
     using kaldoventri::CommandLine;
-    const CommandLine line = kaldoventri::ParseCommandLine(ArgumentsOf(argc, argv));
+    kaldoventri::ConnectStandardStreams();
+    const CommandLine line = kaldoventri::ParseCommandLine(kaldoventri::ProgramArguments(argc, argv));
     switch (line.mode) {
         case CommandLine::Mode::Help:
             Print(stdout, kaldoventri::UsageText());

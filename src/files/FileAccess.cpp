@@ -31,7 +31,9 @@ QString StandardWording(const FileError& error) {
         case EPERM:
         case EROFS: return QStringLiteral("File access denied");
         case ENOSPC:
+#ifdef EDQUOT  // not in MinGW's C library
         case EDQUOT:
+#endif
         case EFBIG: return QStringLiteral("Disk full");
         case 0: break;
         default: return QStringLiteral("I/O error %1").arg(error.number);
@@ -56,7 +58,9 @@ QString SwedishWording(const FileError& error) {
         case EPERM:
         case EROFS: return QStringLiteral("åtkomst nekad");
         case ENOSPC:
+#ifdef EDQUOT
         case EDQUOT:
+#endif
         case EFBIG: return QStringLiteral("disken är full");
         case 0: break;
         default: return QStringLiteral("in- eller utmatningsfel %1").arg(error.number);

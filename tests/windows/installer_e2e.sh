@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# The Windows installer under Wine, as an administrator and a user meet it:
+# installed silently into a fresh Wine prefix; the program's version, its CSV
+# table of a set of test files (valid, broken, CR-only and LF-only line ends,
+# a Swedish file name in a Swedish folder) byte for byte against the Linux
+# program's, a PDF report's page count against the Linux one's, the window
+# opened with a test file as argument and by the file type (a double-click);
+# then uninstalled silently, leaving nothing behind in Program Files.
+#   installer_e2e.sh SETUP.exe LINUX_PROGRAM WORK_DIR
+set -uo pipefail
+setup=$(realpath "$1") linux=$(realpath "$2") out=$3
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../e2e/e2e_common.sh"
+rm -rf "$out" && mkdir -p "$out" && out=$(realpath "$out")
+
+wine=$(command -v wine || echo /usr/lib/wine/wine64)
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+export WINEPREFIX=$out/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+passed=0
+pass() { echo "PASS: $*"; passed=$((passed + 1)); }
+# Runs a Windows program to its end, with everything it started.
+on_windows() { "$wine" "$@"; local status=$?; "$wineserver" -w; return $status; }
+
+# Swedish on both systems (decimal comma), from a private copy of the locale.
+mkdir -p "$out/locale"
+if localedef -i sv_SE -c -f UTF-8 "$out/locale/sv_SE.UTF-8" 2>/dev/null || [ -d "$out/locale/sv_SE.UTF-8" ]; then
+  export LOCPATH=$out/locale
+  export LC_ALL=sv_SE.UTF-8 LANG=sv_SE.UTF-8
+else
+  echo "note: no Swedish locale could be made; comparing under C.UTF-8"
+  export LC_ALL=C.UTF-8 LANG=C.UTF-8
+fi
+
+start_display
+"$wine" wineboot -i >/dev/null 2>&1 && "$wineserver" -w
+
+program_files=$WINEPREFIX/drive_c/Program\ Files
+before=$(cd "$program_files" && find . | LC_ALL=C sort)
+
+# --- Silent install -----------------------------------------------------------
+on_windows "$setup" /S || fail "the silent install ended with status $?"
+dir=$program_files/Kaldoventri
+windir='C:\Program Files\Kaldoventri'
+for f in Kaldoventri.exe Kaldoventri.com Avinstallera.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll \
+  platforms/qwindows.dll platforms/qoffscreen.dll styles/qwindowsvistastyle.dll \
+  libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll translations/qt_sv.qm qt.conf; do
+  [ -f "$dir/$f" ] || fail "not installed: $f"
+done
+[ -f "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kaldoventri.lnk" ] ||
+  fail "no Start menu entry"
+registry() { "$wine" reg query "$@" 2>/dev/null | tr -d '\r'; }
+registry 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kaldoventri' /v UninstallString |
+  grep -qF 'Kaldoventri\Avinstallera.exe' || fail "not among the installed programs"
+registry 'HKCR\.vkf' /ve | grep -q 'Kaldoventri.Spridarprov' || fail ".vkf is not Kaldoventri's file type"
+registry 'HKCR\Kaldoventri.Spridarprov\shell\open\command' /ve | grep -qF 'Kaldoventri\Kaldoventri.exe" "%1"' ||
+  fail "no open command for test files"
+pass "installed silently with the Start menu entry, the uninstall entry and the .vkf file type"
+
+# --- The command line ------------------------------------------------------------
+# Both programs: the window program (output redirected, as from a script) and
+# the console companion that cmd.exe and PowerShell pick.
+expected_version=$("$linux" --version)
+for program in Kaldoventri.exe Kaldoventri.com; do
+  version=$(on_windows "$windir\\$program" --version) || fail "$program --version: status $?"
+  [ "$version" = "$expected_version" ] || fail "$program --version: '$version', not '$expected_version'"
+  on_windows "$windir\\$program" --help >"$out/help.txt" || fail "$program --help: status $?"
+  # Texts are written in the ANSI code page, which a Swedish Windows console shows.
+  "$linux" --help | cmp -s - <(iconv -f WINDOWS-1252 -t UTF-8 "$out/help.txt") || fail "$program --help differs from Linux"
+  on_windows "$windir\\$program" --no-such-option >/dev/null 2>&1
+  status=$?
+  [ $status = 2 ] || fail "$program with an unknown option: status $status, not 2"
+done
+pass "--version ($expected_version), --help and a wrong option (status 2) as on Linux"
+
+docs_win='C:\users\Åsa\Dokument'
+docs=$WINEPREFIX/drive_c/users/Åsa/Dokument
+mkdir -p "$docs"
+cp "$here"/../../fuzz/corpus/*.vkf "$docs/"
+cp "$here"/../../fuzz/corpus/valid.vkf "$docs/prov ö.vkf"
+mapfile -t files < <(cd "$docs" && printf '%s\n' *.vkf | LC_ALL=C sort)
+(cd "$docs" && "$linux" --csv - "${files[@]}" >"$out/linux.csv" 2>"$out/linux.err")
+linux_status=$?
+[ -s "$out/linux.csv" ] || fail "the Linux program wrote no table"
+for program in Kaldoventri.exe Kaldoventri.com; do
+  # The pattern as cmd.exe passes it: unexpanded.
+  (cd "$docs" && on_windows "$windir\\$program" --csv - '*.vkf' >"$out/windows.csv" 2>"$out/windows.err")
+  status=$?
+  [ $status = $linux_status ] || fail "$program --csv -: status $status, Linux $linux_status"
+  cmp "$out/linux.csv" "$out/windows.csv" || fail "$program --csv - differs from Linux (see $out/*.csv)"
+  [ "$(wc -l <"$out/windows.err")" = "$(wc -l <"$out/linux.err")" ] ||
+    fail "$program refused other files than Linux: $(cat "$out/windows.err")"
+done
+pass "--csv - of ${#files[@]} test files: $(wc -c <"$out/linux.csv") bytes as on Linux, status $linux_status, $(wc -l <"$out/linux.err") refused"
+
+(cd "$docs" && "$linux" --report "$out/linux.pdf" "${files[@]}" >/dev/null 2>&1)
+on_windows "$windir\\Kaldoventri.exe" --report "$docs_win\\rapport.pdf" "$docs_win\\*.vkf" >/dev/null 2>&1
+pages() { pdfinfo "$1" 2>/dev/null | sed -nE 's/^Pages:[[:space:]]+//p'; }
+[ -f "$docs/rapport.pdf" ] || fail "no report written"
+[ "$(pages "$docs/rapport.pdf")" = "$(pages "$out/linux.pdf")" ] ||
+  fail "the report has $(pages "$docs/rapport.pdf") pages, on Linux $(pages "$out/linux.pdf")"
+pass "report of the same files: $(pages "$out/linux.pdf") pages as on Linux"
+
+# --- The window ----------------------------------------------------------------
+# Waits for a window captioned exactly $1 for up to 60 s; prints its id.
+wait_for_caption() {
+  local id
+  for _ in $(seq 600); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+"$wine" "$windir\\Kaldoventri.exe" "$docs_win\\prov ö.vkf" >"$out/program.log" 2>&1 &
+program_pid=$!
+id=$(wait_for_caption 'Kaldoventri - prov ö') || { screenshot no-window; fail "no window 'Kaldoventri - prov ö'"; }
+screenshot main-window
+"$wineserver" -k; wait "$program_pid" 2>/dev/null; program_pid=""
+pass "the window opened '$docs_win\\prov ö.vkf' as the sheet 'prov ö'"
+
+# A double-click in Explorer: the shell opens the file with its file type's command.
+cp "$docs/valid.vkf" "$docs/dubbelklick.vkf"
+"$wine" start "$docs_win\\dubbelklick.vkf" >"$out/program.log" 2>&1
+wait_for_caption 'Kaldoventri - dubbelklick' >/dev/null || { screenshot no-window; fail "the file type does not open the file"; }
+"$wineserver" -k
+pass "a test file opened through its file type"
+
+# --- Uninstall ------------------------------------------------------------------
+on_windows "$windir\\Avinstallera.exe" /S || fail "the silent uninstall ended with status $?"
+after=$(cd "$program_files" && find . | LC_ALL=C sort)
+[ "$after" = "$before" ] || fail "left in Program Files: $(comm -13 <(echo "$before") <(echo "$after") | tr '\n' ' ')"
+[ ! -e "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kaldoventri.lnk" ] ||
+  fail "the Start menu entry is left"
+"$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kaldoventri' >/dev/null 2>&1 &&
+  fail "the uninstall entry is left"
+"$wine" reg query 'HKCR\Kaldoventri.Spridarprov' >/dev/null 2>&1 && fail "the file type is left"
+pass "uninstalled silently: Program Files as before, no Start menu entry, no registry keys"
+
+echo "$passed passed, 0 failed"
