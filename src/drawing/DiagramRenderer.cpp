@@ -62,7 +62,7 @@ void DiagramRenderer::PrepareScale(const TNewTabSheet& sheet) {
 
     if (Style.margins == MarginRule::FromFont) {
         MarginX = 2 * s.TextWidth("999") + 20;
-        MarginY = 3 * s.TextHeight("999") + 30;
+        MarginY = FontMarginY(H, s.TextHeight("999"));
     } else {
         MarginX = W / 10;
         MarginY = W / 8;

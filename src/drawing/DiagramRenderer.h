@@ -4,6 +4,7 @@
 // and `TPrintDiagram` are this procedure with their own `DiagramStyle`.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -26,6 +27,16 @@ public:
     // The geometry of the last drawing.
     std::int32_t GetMarginX() const { return MarginX; }
     std::int32_t GetMarginY() const { return MarginY; }
+    // The margin above and below the plot on a surface of this height with a
+    // font of this height. A short surface (a small window, the curve beside
+    // the diagram) gives up margin before the plot drops below the height that
+    // keeps it readable; the labels under the axis keep their room.
+    static constexpr std::int32_t ReadablePlotHeight = 150;
+    static std::int32_t FontMarginY(std::int32_t surfaceHeight, std::int32_t textHeight) {
+        const std::int32_t full = 3 * textHeight + 30;
+        if (surfaceHeight - 2 * full >= ReadablePlotHeight) return full;
+        return std::max(2 * textHeight + 22, (surfaceHeight - ReadablePlotHeight) / 2);
+    }
     // The axis top of the last drawing: the sheet's `YAxisMax`, 100 for a
     // sheet never evaluated, at least 10.
     std::int32_t GetYMax() const { return YMax; }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "drawing/SurfaceClipping.h"
 #include "evaluation/TrayLayout.h"
@@ -18,6 +20,25 @@ namespace {
 bool Shown(const TNewTabSheet& sheet, int w) { return sheet.GetVKComputed(w) && std::isfinite(sheet.GetVK(w)); }
 
 int LastWidthOf(const TNewTabSheet& sheet) { return LastCurveWidthOf(sheet); }
+
+// The figures as lines no wider than `room`, broken between figures only; a
+// figure wider than the room keeps a line of its own.
+std::vector<std::string> WrappedFigures(DrawingSurface& s, const std::string& figures, int room) {
+    static const std::string separator = " · ";
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start <= figures.size()) {
+        std::size_t end = figures.find(separator, start);
+        const std::string part = figures.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!lines.empty() && s.TextWidth(lines.back() + separator + part) <= room)
+            lines.back() += separator + part;
+        else
+            lines.push_back(part);
+        if (end == std::string::npos) break;
+        start = end + separator.size();
+    }
+    return lines;
+}
 
 }  // namespace
 
@@ -44,7 +65,8 @@ void VKCurveRenderer::Draw(const TNewTabSheet* sheet, DrawingSurface& surface) {
     const std::string figures = ShowFigures ? FiguresLine(ComputeSheetFigures(*sheet), surface.DecimalSeparator()) : "";
     PlaceThePlot(*sheet, figures);
     if (!Layout.Valid()) return;
-    if (ShowFigures) Label(Layout.Plot().left, Style.padding, figures);
+    for (std::size_t i = 0; i < FigureLines.size(); ++i)
+        Label(Layout.Plot().left, Style.padding + static_cast<int>(i) * (TextHeight + Style.labelGap), FigureLines[i]);
     DrawLegend();
     DrawBands();
     DrawSearchRange(*sheet);
@@ -66,7 +88,13 @@ void VKCurveRenderer::PlaceThePlot(const TNewTabSheet& sheet, const std::string&
     const int lastXLabel = s.TextWidth(std::to_string(last / 2));
     PlotRect plot;
     plot.left = Style.padding + widestYLabel + Style.labelGap + Style.tickLength;
-    const int linesAbove = PlaceTheLegend(ShowFigures ? plot.left + s.TextWidth(figures) : -1);
+    // A curve beside the diagram may be too narrow for the figures on one line.
+    FigureLines.clear();
+    if (ShowFigures) FigureLines = WrappedFigures(s, figures, s.Width() - Style.padding - plot.left);
+    const int moreLines = std::max(0, static_cast<int>(FigureLines.size()) - 1);
+    int linesAbove = PlaceTheLegend(ShowFigures ? plot.left + s.TextWidth(FigureLines.back()) : -1);
+    LegendTop += moreLines * (TextHeight + Style.labelGap);
+    linesAbove += moreLines;
     plot.top = Style.padding + TextHeight / 2 + linesAbove * (TextHeight + Style.labelGap);
     plot.right = s.Width() - Style.padding - lastXLabel / 2 - Style.labelGap - s.TextWidth("m");
     plot.bottom = s.Height() - Style.padding - TextHeight - Style.labelGap - Style.tickLength;

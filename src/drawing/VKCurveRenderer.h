@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "drawing/DrawingSurface.h"
 #include "drawing/VKCurveGeometry.h"
@@ -63,6 +64,7 @@ private:
     int TextHeight = 0;
     int LegendLeft = -1;  // -1 when the legend has no room
     int LegendTop = 0;
+    std::vector<std::string> FigureLines;  // the figures, wrapped to the surface's width
 };
 
 // The top of the Y axis for the sheet: the highest VK over the optimum search

@@ -94,11 +94,12 @@ save_as() {
   wait_for_window "^Kaldoventri - $(basename "$1")\$" >/dev/null || exit 1
 }
 
-# "Visa VK-kurva", then a click in the middle of the curve's plot: the sheet
-# takes the working width under the pointer.
+# "Visa VK-kurva", then a click in the curve's plot, which lies under the
+# diagram's right part in a tall window and beside it in a short one: the
+# sheet takes the working width under the pointer.
 diagram_menu Down Down Down Return
 eval "$(xdotool getwindowgeometry --shell "$second")"
-click_in "$second" $(( WIDTH / 2 )) $(( HEIGHT - 146 - 60 ))
+click_in "$second" $(( WIDTH * 4 / 5 )) $(( HEIGHT - 146 - 60 ))
 sleep 0.5
 screenshot 3-vk-curve
 # "Körmönster", "Varvkörning".

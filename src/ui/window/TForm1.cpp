@@ -4,6 +4,7 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
@@ -19,6 +20,7 @@
 #include "ui/views/ReadoutTracker.h"
 #include "ui/views/ResultPanel.h"
 #include "ui/views/TrayStrip.h"
+#include "ui/window/DiagramArrangement.h"
 #include "ui/window/KeyboardAccess.h"
 #include "ui/window/MenuTicks.h"
 #include "ui_TForm1.h"
@@ -47,7 +49,7 @@ TForm1::TForm1(Workbook& workbook, QWidget* parent)
     ui_->Diagram_PaintBox->setFont(panelFont);
     ui_->Label9->setFont(CondensedToFit(panelFont, ui_->Label9->text(), ui_->UpDown1->x() - ui_->Label9->x() - 4));
     ui_->Diagram_Area->installEventFilter(this);
-    // The curve, when shown, takes about a third of the height the two share.
+    // The curve, when shown below the diagram, takes about a third of the height the two share.
     ui_->DiagramSplitter->setStretchFactor(0, 2);
     ui_->DiagramSplitter->setStretchFactor(1, 1);
 
@@ -206,6 +208,7 @@ void TForm1::PlaceCloseButton() {
 }
 
 void TForm1::FormResize() {
+    ArrangeDiagramAndCurve(*ui_->DiagramSplitter, QFontMetrics(ui_->Diagram_PaintBox->font()).height(), false);
     PlaceCloseButton();
     trayStrip_->Arrange();
     ShowActiveSheet();

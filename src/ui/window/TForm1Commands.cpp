@@ -1,6 +1,7 @@
 // The main window's commands and its view of the workbook. Every command
 // hands its work on; the workbook evaluates and tells the window, which then
 // shows what the workbook holds.
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPrintDialog>
 
@@ -18,6 +19,7 @@
 #include "ui/views/ReadoutTracker.h"
 #include "ui/views/ResultPanel.h"
 #include "ui/views/TrayStrip.h"
+#include "ui/window/DiagramArrangement.h"
 #include "ui/window/MenuTicks.h"
 #include "ui/window/TForm1.h"
 #include "ui_TForm1.h"
@@ -195,11 +197,8 @@ void TForm1::ShowVKCurve() {
     QWidget* curve = ui_->VKCurveView;
     if (curve->isVisibleTo(this) == options_->ShowVKCurve()) return;
     curve->setVisible(options_->ShowVKCurve());
-    if (options_->ShowVKCurve()) {
-        // The curve takes about a third of the height the two share.
-        const int total = ui_->DiagramSplitter->height();
-        ui_->DiagramSplitter->setSizes({total - total / 3, total / 3});
-    }
+    if (options_->ShowVKCurve())
+        ArrangeDiagramAndCurve(*ui_->DiagramSplitter, QFontMetrics(ui_->Diagram_PaintBox->font()).height(), true);
 }
 
 void TForm1::ShowActiveSheet() {

@@ -20,19 +20,19 @@ class AnalysisViewTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden)); }
 
-    // Off at start, the window as it was; on, the curve takes about a third
-    // of the diagram's height; a click sets the width the arrows would set.
+    // Off at start, the window as it was; on, the curve shares the diagram's
+    // room; a click sets the width the arrows would set.
     void curveViewFollowsAndSetsTheWidth() {
         MainWindow w;
         const TNewTabSheet* sheet = w.NewSheet();
         auto* view = w.c.Find<VKCurveView>(QStringLiteral("VKCurveView"));
         auto* item = w.c.Find<QAction>(QStringLiteral("VisaVKkurva1"));
         QVERIFY(!view->isVisible() && !item->isChecked());
-        const int diagramHeight = w.c.Diagram_PaintBox->height();
+        const QSize diagramSize = w.c.Diagram_PaintBox->size();
         item->trigger();
         QTRY_VERIFY(view->isVisible());
-        QVERIFY(qAbs(view->height() * 3 - (view->height() + w.c.Diagram_PaintBox->height())) < 30);
-        QVERIFY(w.c.Diagram_PaintBox->height() < diagramHeight);
+        QVERIFY(w.c.Diagram_PaintBox->height() < diagramSize.height() ||
+                w.c.Diagram_PaintBox->width() < diagramSize.width());
         QTRY_VERIFY(view->Geometry().Valid());
 
         const VKCurveGeometry& g = view->Geometry();
@@ -48,7 +48,40 @@ private slots:
 
         item->trigger();
         QVERIFY(!view->isVisible());
-        QTRY_COMPARE(w.c.Diagram_PaintBox->height(), diagramHeight);
+        QTRY_COMPARE(w.c.Diagram_PaintBox->size(), diagramSize);
+    }
+
+    // Both plots keep 150 px where the window allows it: stacked on a tall
+    // screen, side by side on a wide, short one such as a maximised 1366 x 768
+    // laptop; a narrow window keeps them stacked.
+    void bothPlotsStayReadable_data() {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("tall screen") << QSize(1600, 1200) << false;
+        QTest::newRow("maximised 1366 x 768") << QSize(1366, 705) << true;
+        QTest::newRow("narrow and short") << QSize(900, 705) << false;
+    }
+    void bothPlotsStayReadable() {
+        QFETCH(QSize, window);
+        QFETCH(bool, beside);
+        MainWindow w;
+        w.NewSheet();
+        w.form->resize(window);
+        QTRY_COMPARE(w.form->size(), window);
+        auto* view = w.c.Find<VKCurveView>(QStringLiteral("VKCurveView"));
+        w.c.Find<QAction>(QStringLiteral("VisaVKkurva1"))->trigger();
+        QTRY_VERIFY(view->Geometry().Valid());
+        QCOMPARE(w.c.Find<QSplitter>(QStringLiteral("DiagramSplitter"))->orientation(),
+                 beside ? Qt::Horizontal : Qt::Vertical);
+        if (window.width() < 1000) return;
+        QTRY_VERIFY(w.c.Diagram_PaintBox->Renderer().GetMarginY() > 0);
+        QVERIFY2(w.c.Diagram_PaintBox->height() - 2 * w.c.Diagram_PaintBox->Renderer().GetMarginY() >= 150, qPrintable(QStringLiteral("%1 %2 curve %3 %4").arg(w.c.Diagram_PaintBox->height()).arg(w.c.Diagram_PaintBox->Renderer().GetMarginY()).arg(view->Geometry().Plot().bottom - view->Geometry().Plot().top).arg(view->height())));
+        QVERIFY(view->Geometry().Plot().bottom - view->Geometry().Plot().top >= 150);
+        // Back to a tall window, the two stack again.
+        if (beside) {
+            w.form->resize(1600, 1200);
+            QTRY_COMPARE(w.c.Find<QSplitter>(QStringLiteral("DiagramSplitter"))->orientation(), Qt::Vertical);
+        }
     }
 
     void drivingPatternFollowsTheCurrentSheet() {
