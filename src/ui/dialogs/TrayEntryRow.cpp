@@ -118,7 +118,11 @@ void TrayEntryRow::Make(int tray) {
     }
     auto* place = new QLineEdit(content_);
     place->setObjectName(QStringLiteral("Lage_Edit%1").arg(tray));
-    place->setFont(amounts_.front()->font());
+    // "-24.25" fits the tray's narrow field only without the amounts' bold.
+    QFont placeFont = amounts_.front()->font();
+    placeFont.setBold(false);
+    place->setFont(placeFont);
+    place->setTextMargins(0, 0, 0, 0);
     place->setAlignment(Qt::AlignCenter);
     place->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[-\u2212+]?\\d{0,2}([.,]\\d{0,4})?")), place));
