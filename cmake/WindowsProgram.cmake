@@ -60,9 +60,8 @@ target_sources(KaldoventriConsole PRIVATE ${resource_object})
 install(TARGETS Kaldoventri KaldoventriConsole RUNTIME DESTINATION . COMPONENT windows)
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> $<TARGET_FILE:Qt6::PrintSupport>
   DESTINATION . COMPONENT windows)
-# The offscreen platform serves the command line's PDF report, which needs fonts but no window.
-install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> $<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin>
-  DESTINATION platforms COMPONENT windows)
+# The Windows platform serves the window and the command line's PDF report alike.
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms COMPONENT windows)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles COMPONENT windows)
 foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}

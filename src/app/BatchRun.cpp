@@ -145,8 +145,13 @@ int RunBatch(const CommandLine& line, const QLocale& locale, const TestReader& r
 }
 
 int RunBatchProgram(int argc, char** argv, const CommandLine& line) {
-    // No window and no display: the PDF's fonts come through the offscreen platform.
+    // No window and no display: on Linux the PDF's fonts come through the
+    // offscreen platform and fontconfig. On Windows the offscreen platform
+    // knows no fonts at all (the report's text came out as boxes), while the
+    // Windows platform opens no window and needs no display either.
+#ifndef _WIN32
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     qInstallMessageHandler(KeepSeriousMessages);
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kaldoventri"));

@@ -42,7 +42,7 @@ on_windows "$setup" /S || fail "the silent install ended with status $?"
 dir=$program_files/Kaldoventri
 windir='C:\Program Files\Kaldoventri'
 for f in Kaldoventri.exe Kaldoventri.com Avinstallera.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll \
-  platforms/qwindows.dll platforms/qoffscreen.dll styles/qwindowsvistastyle.dll \
+  platforms/qwindows.dll styles/qwindowsvistastyle.dll \
   libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll translations/qt_sv.qm qt.conf; do
   [ -f "$dir/$f" ] || fail "not installed: $f"
 done
@@ -98,6 +98,9 @@ pages() { pdfinfo "$1" 2>/dev/null | sed -nE 's/^Pages:[[:space:]]+//p'; }
 [ -f "$docs/rapport.pdf" ] || fail "no report written"
 [ "$(pages "$docs/rapport.pdf")" = "$(pages "$out/linux.pdf")" ] ||
   fail "the report has $(pages "$docs/rapport.pdf") pages, on Linux $(pages "$out/linux.pdf")"
+# Its text is real text in an embedded font, not the boxes of a missing one.
+pdftotext -l 1 "$docs/rapport.pdf" - | grep -qE "rapport över [0-9]+ prov" ||
+  fail "the report's first page does not read \"rapport över … prov\" (no font?)"
 pass "report of the same files: $(pages "$out/linux.pdf") pages as on Linux"
 
 # --- The window ----------------------------------------------------------------
