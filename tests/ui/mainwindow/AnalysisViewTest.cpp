@@ -1,11 +1,15 @@
 // The analysis commands in the window: the VK-curve view with its read-out
 // and click, the driving pattern and averaged replicate sheets.
+#include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QSplitter>
 #include <QTest>
 
 #include "MainWindowFixture.h"
 #include "evaluation/DrivingPattern.h"
+#include "evaluation/FigureTexts.h"
+#include "evaluation/SheetFigures.h"
 #include "ui/views/VKCurveView.h"
 #include "ui/dialogs/AverageSheetsDialog.h"
 #include "ui/controls/RadioGroup.h"
@@ -105,6 +109,60 @@ private slots:
         QCOMPARE(mean->GetOrigin(), std::string("Medelvärde av Blad2, Blad1, Blad4"));
         QCOMPARE(w.c.PageControl1->Tab(4)->toolTip(), QStringLiteral("Medelvärde av Blad2, Blad1, Blad4"));
         QCOMPARE(w.c.VK_Label->text(), QLocale().toString(mean->GetVK(24), 'g', 15) + QStringLiteral(" %"));
+    }
+    // Units typed in the dialog: a refusal sends the user back to the field;
+    // then the rate and the target's correction appear beside the results
+    // and the kg/ha scale, refused for a sheet without units, is taken.
+    void unitsShowTheRateAndTakeTheKgPerHaScale() {
+        MainWindow w;
+        const TNewTabSheet* sheet = w.NewSheet();
+        auto* rateBox = w.form->findChild<QWidget*>(QStringLiteral("Giva_GroupBox"));
+        auto* kgPerHa = w.form->findChild<QAction*>(QStringLiteral("YSkala2"));
+        QVERIFY(!rateBox->isVisible());
+        kgPerHa->trigger();
+        QCOMPARE(w.workbook->YScaleMode(), 0);
+        QVERIFY(!kgPerHa->isChecked() && w.c.YSkala0->isChecked());
+
+        const auto units = [](const char* length) {
+            return [length](QWidget* modal) {
+                DialogControl(modal, QStringLiteral("BackBredd_Edit"))->setText(QStringLiteral("50"));
+                DialogControl(modal, QStringLiteral("BackLangd_Edit"))->setText(QLatin1String(length));
+                DialogControl<QComboBox>(modal, QStringLiteral("Enhet_ComboBox"))->setCurrentIndex(1);
+                DialogControl(modal, QStringLiteral("Malgiva_Edit"))->setText(QStringLiteral("400"));
+                qobject_cast<QDialog*>(modal)->accept();
+            };
+        };
+        {
+            ModalAnswerer answerer;
+            answerer.Queue(units(""));
+            answerer.Queue([](QWidget* box) { qobject_cast<QDialog*>(box)->reject(); });
+            answerer.Queue([](QWidget* modal) {
+                QCOMPARE(modal->focusWidget()->objectName(), QStringLiteral("BackLangd_Edit"));
+                qobject_cast<QDialog*>(modal)->reject();
+            });
+            w.c.setup->trigger();
+            QCOMPARE(answerer.messages, QStringList{QStringLiteral("Skriv både backens bredd och längd i cm, eller ytan i m².")});
+            QVERIFY(!sheet->GetUnits().Any());
+        }
+        {
+            ModalAnswerer answerer;
+            answerer.Queue(units("50"));
+            w.c.setup->trigger();
+        }
+        QCOMPARE(sheet->GetUnits().trayArea, std::optional<double>(0.25));
+        QVERIFY(rateBox->isVisible());
+        const SheetFigures figures = ComputeSheetFigures(*sheet);
+        QVERIFY(figures.rate && figures.target);
+        const auto shown = [&](const char* name) { return w.form->findChild<QLabel*>(QLatin1String(name))->text(); };
+        QCOMPARE(shown("Giva_Label"), QString::fromStdString(RateText(figures, ",")));
+        QVERIFY2(shown("Mal_Label").startsWith(QStringLiteral("400 kg/ha: ")) && shown("Mal_Label").contains(QStringLiteral("Doseringen × ")),
+                 qPrintable(shown("Mal_Label")));
+
+        const int valueAxis = sheet->GetYAxisMax();
+        w.c.Menu_Diagram3->trigger();
+        QCOMPARE(w.workbook->YScaleMode(), 2);
+        QVERIFY(kgPerHa->isChecked() && w.c.Menu_Diagram3->isChecked() && !w.c.YSkala0->isChecked());
+        QVERIFY(sheet->GetYAxisMax() > 3 * valueAxis);  // 4 kg/ha a unit
     }
 };
 
