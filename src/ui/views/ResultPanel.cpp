@@ -164,9 +164,10 @@ void ResultPanel::ShowUnitsColumn(const TNewTabSheet* sheet) {
     // The column stands right of the widest box of the two rows, as far as
     // the panel reaches; a window too narrow for it leaves it out.
     const auto* resultBox = panel_.findChild<QGroupBox*>(QStringLiteral("GroupBox1"));
-    const auto* optimumBox = panel_.findChild<QGroupBox*>(QStringLiteral("GroupBox2"));
-    const auto* fertiliserBox = panel_.findChild<QGroupBox*>(QStringLiteral("GroupBox4"));
-    const int left = std::max(optimumBox->geometry().right(), fertiliserBox->geometry().right()) + 16;
+    const auto* fertiliserBox = panel_.findChild<QGroupBox*>(QStringLiteral("GroupBox3"));
+    int left = 0;
+    for (const char* name : {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4"})
+        left = std::max(left, panel_.findChild<QGroupBox*>(QLatin1String(name))->geometry().right() + 16);
     const int width = panel_.width() - left - 8;
     constexpr int NarrowestColumn = 240;
     const bool room = width >= NarrowestColumn;
