@@ -1,6 +1,7 @@
 // The full evaluation of the peaked example pattern, with the merged overlap
 // walk and with the plain full search side by side, and of an own kit of 100
-// trays over the span 10..100.
+// trays over the span 10..100; and what a sheet with units adds to every key
+// release: the VK's uncertainty at every width, the figures and the warnings.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -8,6 +9,9 @@
 #include <vector>
 
 #include "evaluation/CalculateSheet.h"
+#include "evaluation/DataWarnings.h"
+#include "evaluation/SheetFigures.h"
+#include "evaluation/VKUncertainty.h"
 #include "evaluation/TrayKit.h"
 
 namespace {
@@ -56,6 +60,20 @@ void HundredTrayEvaluation(benchmark::State& state, OverlapScan scan) {
     }
 }
 
+// The extra of units over the plain evaluation (which already includes the
+// uncertainty; this measures it alone, with the figures and the warnings).
+void UnitsExtra(benchmark::State& state, TNewTabSheet sheet) {
+    sheet.SetUnits(SheetUnits{0.25, AmountUnit{0.1, AmountKind::Mass}, std::nullopt, 200.0});
+    CalculateSheet(sheet, YScaleValue);
+    for (auto _ : state) {
+        ComputeVKUncertainty(sheet);
+        benchmark::DoNotOptimize(ComputeSheetFigures(sheet).rate);
+        benchmark::DoNotOptimize(DataWarningsOf(sheet, ",").size());
+    }
+}
+
+BENCHMARK_CAPTURE(UnitsExtra, layout24m, PeakedSheet(Layout24m))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(UnitsExtra, hundred_trays, HundredTrays())->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(HundredTrayEvaluation, merged, OverlapScan::Merged);
 BENCHMARK_CAPTURE(HundredTrayEvaluation, fullscan, OverlapScan::FullScan);
 BENCHMARK_CAPTURE(FullEvaluation, layout12m_merged, Layout12m, OverlapScan::Merged);

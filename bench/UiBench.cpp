@@ -1,6 +1,7 @@
 // From a key release in a tray field of a 1600 x 1000 main window (offscreen)
 // to the end of the diagram's repaint: reading the tray fields, the one full
-// evaluation of the key-up, the labels and the screen diagram.
+// evaluation of the key-up, the labels and the screen diagram; with units
+// also the rate, the warnings and the VK's uncertainty band.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -33,7 +34,7 @@ protected:
     }
 };
 
-void KeyReleaseToRepaint(benchmark::State& state, int layout, bool withCurve) {
+void KeyReleaseToRepaint(benchmark::State& state, int layout, bool withCurve, bool withUnits) {
     Workbook workbook;
     TForm1 form(workbook);
     form.SetTypDokument(new TTypDokument(&form));
@@ -55,6 +56,7 @@ void KeyReleaseToRepaint(benchmark::State& state, int layout, bool withCurve) {
         test.kit = BuiltInKit(layout);
         test.workingWidth = layout == Layout12m ? 24 : 48;
     }
+    if (withUnits) test.units = SheetUnits{0.25, AmountUnit{0.1, AmountKind::Mass}, std::nullopt, 400.0};
     workbook.AddSheet(test);
     QApplication::processEvents();
 
@@ -83,12 +85,23 @@ void KeyReleaseToRepaint(benchmark::State& state, int layout, bool withCurve) {
     if (counter.paints < state.iterations()) state.SkipWithError("the diagram was not repainted every time");
 }
 
-BENCHMARK_CAPTURE(KeyReleaseToRepaint, layout_12m, Layout12m, false)->Unit(benchmark::kMillisecond)->Repetitions(5);
-BENCHMARK_CAPTURE(KeyReleaseToRepaint, layout_24m, Layout24m, false)->Unit(benchmark::kMillisecond)->Repetitions(5);
-BENCHMARK_CAPTURE(KeyReleaseToRepaint, layout_12m_with_curve, Layout12m, true)
+BENCHMARK_CAPTURE(KeyReleaseToRepaint, layout_12m, Layout12m, false, false)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK_CAPTURE(KeyReleaseToRepaint, layout_24m, Layout24m, false, false)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK_CAPTURE(KeyReleaseToRepaint, layout_12m_with_curve, Layout12m, true, false)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5);
-BENCHMARK_CAPTURE(KeyReleaseToRepaint, layout_24m_with_curve, Layout24m, true)
+BENCHMARK_CAPTURE(KeyReleaseToRepaint, layout_24m_with_curve, Layout24m, true, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
+// The same test with tray area, unit and target: at most 1 ms more than without.
+BENCHMARK_CAPTURE(KeyReleaseToRepaint, layout_12m_with_units, Layout12m, false, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
+BENCHMARK_CAPTURE(KeyReleaseToRepaint, layout_12m_with_curve_and_units, Layout12m, true, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
+BENCHMARK_CAPTURE(KeyReleaseToRepaint, own_kit_100_trays, LayoutOwn, false, false)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK_CAPTURE(KeyReleaseToRepaint, own_kit_100_trays_with_curve, LayoutOwn, true, false)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5);
 
@@ -102,7 +115,3 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     return 0;
 }
-BENCHMARK_CAPTURE(KeyReleaseToRepaint, own_kit_100_trays, LayoutOwn, false)->Unit(benchmark::kMillisecond)->Repetitions(5);
-BENCHMARK_CAPTURE(KeyReleaseToRepaint, own_kit_100_trays_with_curve, LayoutOwn, true)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5);

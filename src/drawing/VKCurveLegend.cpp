@@ -3,6 +3,7 @@
 // left out where one line of the surface cannot hold it, rather than taking
 // the plot's height.
 #include <array>
+#include <span>
 #include <string_view>
 
 #include "drawing/VKCurveRenderer.h"
@@ -20,13 +21,17 @@ struct LegendEntry {
     bool bar;  // drawn as the search range's bar, not as a band's square
 };
 
-const std::array<LegendEntry, 5>& LegendEntries() {
-    static const std::array<LegendEntry, 5> entries = {{
+constexpr std::string_view UncertaintyName = "VK ± osäkerhet";
+
+// The last entry is the uncertainty band's, shown only with the band.
+const std::array<LegendEntry, 6>& LegendEntries() {
+    static const std::array<LegendEntry, 6> entries = {{
         {VKBandColours[0], ToleranceClassName(ToleranceClass::MycketBra), false},
         {VKBandColours[1], ToleranceClassName(ToleranceClass::Bra), false},
         {VKBandColours[2], ToleranceClassName(ToleranceClass::Godtagbar), false},
         {VKBandColours[3], ToleranceClassName(ToleranceClass::Otillracklig), false},
         {VKSearchRangeColour, SearchRangeName, true},
+        {VKUncertaintyColour, UncertaintyName, false},
     }};
     return entries;
 }
@@ -35,11 +40,15 @@ int SwatchSize(int textHeight) { return textHeight * 3 / 5; }
 
 int EntryGap(const VKCurveStyle& style) { return 3 * style.labelGap; }
 
+std::span<const LegendEntry> ShownEntries(bool band) {
+    return std::span<const LegendEntry>(LegendEntries()).first(band ? 6 : 5);
+}
+
 }  // namespace
 
 int VKCurveRenderer::LegendWidth() {
     int width = -EntryGap(Style);
-    for (const LegendEntry& entry : LegendEntries())
+    for (const LegendEntry& entry : ShownEntries(BandShown))
         width += EntryGap(Style) + SwatchSize(TextHeight) + Style.labelGap + Target->TextWidth(entry.name);
     return width;
 }
@@ -68,7 +77,7 @@ void VKCurveRenderer::DrawLegend() {
     const int side = SwatchSize(TextHeight);
     const int middle = LegendTop + TextHeight / 2;
     int x = LegendLeft;
-    for (const LegendEntry& entry : LegendEntries()) {
+    for (const LegendEntry& entry : ShownEntries(BandShown)) {
         s.SetBrushColour(entry.colour);
         if (entry.bar) {
             s.SetPenColour(entry.colour);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "evaluation/FigureTexts.h"
 #include "evaluation/SheetFigures.h"
 #include "evaluation/TrayKit.h"
+#include "evaluation/VKUncertainty.h"
 
 namespace kaldoventri {
 
@@ -40,7 +42,16 @@ std::vector<std::string> WrappedFigures(DrawingSurface& s, const std::string& fi
     return lines;
 }
 
+std::optional<double> BandOf(const TNewTabSheet& sheet, int w) {
+    if (!Shown(sheet, w)) return std::nullopt;
+    const std::optional<double> u = sheet.GetVKUncertainty(w);
+    if (!u || !std::isfinite(*u)) return std::nullopt;
+    return u;
+}
+
 }  // namespace
+
+bool ShowsVKUncertainty(const TNewTabSheet& sheet) { return sheet.GetUnits().Any() || sheet.HasReplicates(); }
 
 double VKAxisTop(const TNewTabSheet& sheet) {
     const WidthRange range = OptimumSearchRange(sheet.GetBackuppstallning());
@@ -61,6 +72,7 @@ void VKCurveRenderer::Draw(const TNewTabSheet* sheet, DrawingSurface& surface) {
     if (Style.fontPoints > 0) surface.SetFontSize(Style.fontPoints);
     surface.SetFontColour(Black);
     TextHeight = surface.TextHeight("0");
+    BandShown = ShowsVKUncertainty(*sheet);
 
     const std::string figures = ShowFigures ? FiguresLine(ComputeSheetFigures(*sheet), surface.DecimalSeparator()) : "";
     PlaceThePlot(*sheet, figures);
@@ -70,6 +82,7 @@ void VKCurveRenderer::Draw(const TNewTabSheet* sheet, DrawingSurface& surface) {
     DrawLegend();
     DrawBands();
     DrawSearchRange(*sheet);
+    if (BandShown) DrawUncertaintyBand(*sheet);
     DrawYAxis();
     DrawXAxis();
     DrawWidthLine(*sheet);
@@ -122,6 +135,39 @@ void VKCurveRenderer::DrawSearchRange(const TNewTabSheet& sheet) {
     Target->FillRect(Layout.XOfWidth(range.first), bottom + 1, Layout.XOfWidth(range.last) + 1, bottom + 1 + Style.searchBar);
 }
 
+// Each stretch of neighbouring widths with an uncertainty is one polygon:
+// VK + u from left to right, then VK - u back; a lone width is a bar. The
+// band is kept within the plot, between 0 % and the top edge.
+void VKCurveRenderer::DrawUncertaintyBand(const TNewTabSheet& sheet) {
+    for (int w = Layout.FirstWidth(); w <= Layout.LastWidth(); ++w) {
+        if (!BandOf(sheet, w)) continue;
+        int last = w;
+        while (last < Layout.LastWidth() && BandOf(sheet, last + 1)) ++last;
+        DrawBandStretch(sheet, w, last);
+        w = last;
+    }
+}
+
+void VKCurveRenderer::DrawBandStretch(const TNewTabSheet& sheet, int first, int last) {
+    DrawingSurface& s = *Target;
+    const PlotRect p = Layout.Plot();
+    const auto y = [&](double vk) { return std::clamp(Layout.YOfVK(std::max(vk, 0.0)), p.top, p.bottom); };
+    s.SetPenColour(VKUncertaintyColour);
+    s.SetBrushColour(VKUncertaintyColour);
+    s.SetPenWidth(1);
+    if (first == last) {
+        const double u = *BandOf(sheet, first);
+        s.MoveTo(Layout.XOfWidth(first), y(sheet.GetVK(first) - u));
+        s.LineTo(Layout.XOfWidth(first), y(sheet.GetVK(first) + u));
+        return;
+    }
+    std::vector<SurfacePoint> outline;
+    outline.reserve(static_cast<std::size_t>(2 * (last - first + 1)));
+    for (int w = first; w <= last; ++w) outline.push_back({Layout.XOfWidth(w), y(sheet.GetVK(w) + *BandOf(sheet, w))});
+    for (int w = last; w >= first; --w) outline.push_back({Layout.XOfWidth(w), y(sheet.GetVK(w) - *BandOf(sheet, w))});
+    s.Polygon(outline.data(), static_cast<int>(outline.size()));
+}
+
 void VKCurveRenderer::DrawWidthLine(const TNewTabSheet& sheet) {
     const int own = sheet.GetABredd();
     if (own < Layout.FirstWidth() || own > Layout.LastWidth()) return;
@@ -150,7 +196,15 @@ void VKCurveRenderer::DrawCurve(const TNewTabSheet& sheet) {
         if (!Shown(sheet, w)) continue;
         const int x = Layout.XOfWidth(w);
         const int y = std::max(Layout.YOfVK(sheet.GetVK(w)), p.top);
-        if (Layout.Contains(x, y)) DrawPoint(x, y, Style.pointRadius);
+        if (!Layout.Contains(x, y)) continue;
+        const std::optional<double> u = BandShown ? BandOf(sheet, w) : std::nullopt;
+        if (u && ClassUncertain(sheet.GetVK(w), *u)) {
+            s.SetBrushColour(White);
+            DrawPoint(x, y, Style.pointRadius + 1);
+            s.SetBrushColour(VKCurveColour);
+        } else {
+            DrawPoint(x, y, Style.pointRadius);
+        }
     }
     DrawClipMarks(sheet);
 }

@@ -2,7 +2,10 @@
 // width over its layout's span, on the light bands of the four tolerance
 // classes, with the optimum search range on the X axis, the sheet's own width
 // and the optimum marked, a legend of the bands and the range, and optionally
-// the figures line above the plot. One procedure for the window, images and
+// the figures line above the plot. A test with units, or a mean of
+// replicates, has the VK's standard uncertainty drawn as a band along the
+// curve, and a width whose band reaches across a class limit has a hollow
+// point: its class is uncertain. One procedure for the window, images and
 // printed pages; the differences are the style.
 #pragma once
 
@@ -44,6 +47,8 @@ private:
     void DrawLegend();
     void DrawBands();
     void DrawSearchRange(const TNewTabSheet& sheet);
+    void DrawUncertaintyBand(const TNewTabSheet& sheet);
+    void DrawBandStretch(const TNewTabSheet& sheet, int first, int last);
     void DrawYAxis();
     void DrawXAxis();
     void DrawWidthLine(const TNewTabSheet& sheet);
@@ -65,7 +70,12 @@ private:
     int LegendLeft = -1;  // -1 when the legend has no room
     int LegendTop = 0;
     std::vector<std::string> FigureLines;  // the figures, wrapped to the surface's width
+    bool BandShown = false;
 };
+
+// True for a sheet whose VK uncertainty the curve shows: one with units or a
+// mean of replicates. An older test looks as it always did.
+bool ShowsVKUncertainty(const TNewTabSheet& sheet);
 
 // The top of the Y axis for the sheet: the highest VK over the optimum search
 // range rounded up to a step of the axis, within 5..60 %. VKs beyond it, at

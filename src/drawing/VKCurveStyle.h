@@ -30,6 +30,8 @@ inline constexpr VKCurveStyle VKCurvePageStyle{10, 5, 12, 5, 14, 34, 40, 24, 30,
 // Tolerance classes as light bands behind the curve, best first.
 inline constexpr Colour VKBandColours[4] = {{214, 240, 214}, {236, 244, 200}, {253, 230, 199}, {250, 213, 213}};
 inline constexpr Colour VKCurveColour{0, 70, 160};
+// The VK ± its standard uncertainty, a light band under the curve.
+inline constexpr Colour VKUncertaintyColour{185, 200, 228};
 inline constexpr Colour VKSearchRangeColour{110, 130, 160};
 inline constexpr Colour VKWidthLineColour{90, 90, 90};
 inline constexpr Colour VKOptimumColour{0, 128, 0};

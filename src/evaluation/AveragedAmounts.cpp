@@ -46,4 +46,23 @@ std::vector<std::int32_t> AveragedAmounts(std::span<const TNewTabSheet* const> s
     return means;
 }
 
+std::vector<double> VarianceOfMeans(std::span<const TNewTabSheet* const> sheets) {
+    std::vector<const TNewTabSheet*> given;
+    for (const TNewTabSheet* sheet : sheets)
+        if (sheet != nullptr) given.push_back(sheet);
+    if (given.size() < 2) return {};
+    const int trays = given.front()->GetTrayCount();
+    const auto k = static_cast<double>(given.size());
+    std::vector<double> variance(static_cast<std::size_t>(trays));
+    for (int tray = 1; tray <= trays; ++tray) {
+        double mean = 0.0;
+        for (const TNewTabSheet* sheet : given) mean += sheet->GetTrayAmount(tray);
+        mean /= k;
+        double squares = 0.0;
+        for (const TNewTabSheet* sheet : given) squares += (sheet->GetTrayAmount(tray) - mean) * (sheet->GetTrayAmount(tray) - mean);
+        variance[static_cast<std::size_t>(tray - 1)] = squares / (k - 1) / k;
+    }
+    return variance;
+}
+
 }  // namespace kaldoventri

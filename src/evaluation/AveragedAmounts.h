@@ -17,4 +17,9 @@ namespace kaldoventri {
 // are 26 amounts of 0.
 std::vector<std::int32_t> AveragedAmounts(std::span<const TNewTabSheet* const> sheets);
 
+// Per tray the variance of that mean: the replicates' sample variance over
+// their count, which the VK's uncertainty of the averaged sheet takes in. As
+// many as AveragedAmounts gives; empty for fewer than two sheets.
+std::vector<double> VarianceOfMeans(std::span<const TNewTabSheet* const> sheets);
+
 }  // namespace kaldoventri

@@ -6,6 +6,7 @@
 
 #include "SpanVK.h"
 #include "TrayKit.h"
+#include "VKUncertainty.h"
 
 namespace kaldoventri {
 
@@ -57,6 +58,7 @@ void CalculateSheet(TNewTabSheet& sheet, int yScaleMode, OverlapScan scan) {
         sheet.SetOptimum(*best / 2.0, sheet.GetVK(*best));
     else
         sheet.ClearOptimum();
+    ComputeVKUncertainty(sheet);
 }
 
 }  // namespace kaldoventri

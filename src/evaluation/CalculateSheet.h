@@ -10,6 +10,9 @@ namespace kaldoventri {
 // Y-scale modes of the main window.
 inline constexpr int YScaleValue = 0;    // "Y-Skala värde": amounts
 inline constexpr int YScalePercent = 1;  // "Y-Skala %": percent of the normal level
+// "Y-Skala kg/ha": each amount as the rate it stands for; a sheet without
+// tray area and unit is drawn on the value scale.
+inline constexpr int YScaleKgPerHa = 2;
 
 // Takes `ABredd` as the width to evaluate at and `yScaleMode` as the sheet's
 // percent scale setting, then evaluates. `scan` only chooses how overlaps are

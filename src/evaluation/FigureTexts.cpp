@@ -1,6 +1,10 @@
 // Texts of the analysis figures.
 #include "FigureTexts.h"
 
+#include <cmath>
+
+#include "Rounding.h"
+
 namespace kaldoventri {
 
 std::string VKText(const SheetFigures& figures, std::string_view decimalSeparator) {
@@ -34,12 +38,46 @@ std::string WidthVKText(const TNewTabSheet& sheet, int halfMetres, std::string_v
     return WidthText(halfMetres, decimalSeparator) + ": VK " + vk;
 }
 
+double ShownRate(double kgPerHa) {
+    return std::fabs(kgPerHa) >= 10 ? RoundHalfEven(kgPerHa) : RoundHalfEven(kgPerHa * 10) / 10;
+}
+
+std::string UncertaintyText(const SheetFigures& figures, std::string_view decimalSeparator) {
+    if (!figures.vkUncertainty) return {};
+    return "± " + FormatGeneral(RoundHalfEven(*figures.vkUncertainty * 10) / 10, decimalSeparator);
+}
+
+std::string RateText(const SheetFigures& figures, std::string_view decimalSeparator) {
+    return figures.rate ? FormatGeneral(ShownRate(*figures.rate), decimalSeparator) + " kg/ha" : std::string();
+}
+
+std::string DeviationText(const SheetFigures& figures) {
+    if (!figures.target) return {};
+    const double whole = RoundHalfEven(figures.target->deviationPercent);
+    std::string text = (whole > 0 ? "+" : "") + FormatGeneral(whole, ".") + " %";
+    if (figures.target->mark == DeviationMark::Beyond5) text += " !";
+    if (figures.target->mark == DeviationMark::Beyond10) text += " !!";
+    return text;
+}
+
+std::string CorrectionText(const SheetFigures& figures, std::string_view decimalSeparator) {
+    if (!figures.target || !figures.target->correction) return {};
+    return "Doseringen × " + FormatGeneral(RoundHalfEven(*figures.target->correction * 100) / 100, decimalSeparator);
+}
+
 std::string FiguresLine(const SheetFigures& figures, std::string_view decimalSeparator) {
     std::string line = "VK " + VKText(figures, decimalSeparator);
+    if (figures.vk && figures.vkUncertainty) line += " " + UncertaintyText(figures, decimalSeparator);
     if (figures.vk && figures.toleranceClass) line += " " + ToleranceClassText(figures);
+    if (figures.vk && figures.toleranceClass && figures.classUncertain) line += " (osäker klass)";
     line += " · Körfel ±1 m: " + DrivingErrorText(figures, decimalSeparator);
     line += " · VK under " + PercentText(UsableVKLimit, decimalSeparator) + ": " + UsableRangeText(figures, decimalSeparator);
     line += " · Sidobalans V/H " + SideBalanceText(figures, decimalSeparator);
+    if (figures.rate) line += " · Giva " + RateText(figures, decimalSeparator);
+    if (figures.rate && figures.target) {
+        line += ", mål " + FormatGeneral(figures.target->target, decimalSeparator) + ": " + DeviationText(figures);
+        if (figures.target->correction) line += ", " + CorrectionText(figures, decimalSeparator);
+    }
     return line;
 }
 

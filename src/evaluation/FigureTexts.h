@@ -26,8 +26,20 @@ std::string SideBalanceText(const SheetFigures& figures, std::string_view decima
 // "12,5 m: VK 3,1 %", or "12,5 m: VK –" where it was not computed.
 std::string WidthVKText(const TNewTabSheet& sheet, int halfMetres, std::string_view decimalSeparator);
 
+// The figures a sheet with units adds (each empty where it has none):
+// "± 0,8" after the VK, "212 kg/ha", "+6 %" with " !" beyond ±5 % and " !!"
+// beyond ±10 %, "Doseringen × 0,94".
+std::string UncertaintyText(const SheetFigures& figures, std::string_view decimalSeparator);
+std::string RateText(const SheetFigures& figures, std::string_view decimalSeparator);
+std::string DeviationText(const SheetFigures& figures);
+std::string CorrectionText(const SheetFigures& figures, std::string_view decimalSeparator);
+// A rate in kg/ha as shown: whole kg/ha from 10 up, one decimal below.
+double ShownRate(double kgPerHa);
+
 // The whole line: "VK 2,2 % Mycket bra · Körfel ±1 m: högst 3,4 % · VK under
 // 15 %: 9–14,5 m · Sidobalans V/H 49,6/50,4 %".
+// With units: "VK 13,2 % ± 0,8 Godtagbar (osäker klass) · ... · Giva 212
+// kg/ha, mål 200: +6 % !, Doseringen × 0,94".
 std::string FiguresLine(const SheetFigures& figures, std::string_view decimalSeparator);
 
 }  // namespace kaldoventri

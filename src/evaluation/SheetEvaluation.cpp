@@ -108,7 +108,11 @@ std::int64_t TNewTabSheet::NormalLevel() const {
 void TNewTabSheet::ScaleYAxis(std::int64_t peak) {
     std::int64_t axis = 0;
     const std::int64_t level = PercentScale == 1 ? NormalLevel() : 0;
-    if (level > 0) {
+    const std::optional<double> kgPerHa = PercentScale == 2 ? KgPerHaPerUnit(Units) : std::nullopt;
+    if (kgPerHa) {
+        YScaleFactor = *kgPerHa;
+        axis = RoundToInt<std::int64_t>(static_cast<double>(peak) * *kgPerHa * 1.25 / 10) * 10 + 10;
+    } else if (level > 0) {
         YScaleFactor = 100.0 / static_cast<double>(level);
         const double percentOfLevel = RoundHalfEven(static_cast<double>(peak) / static_cast<double>(level) * 125);
         axis = RoundToInt<std::int64_t>(percentOfLevel / 10) * 10 + 10;

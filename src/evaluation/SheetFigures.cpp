@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "TrayKit.h"
+#include "VKUncertainty.h"
 
 namespace kaldoventri {
 
@@ -78,6 +79,13 @@ SheetFigures ComputeSheetFigures(const TNewTabSheet& evaluated) {
     figures.drivingErrorVK = DrivingErrorVK(evaluated);
     figures.usableRange = UsableWidthRange(evaluated);
     figures.sideBalance = SideBalanceOf(evaluated);
+    if (!evaluated.GetUnits().Any()) return figures;
+    if (figures.vk) {
+        figures.vkUncertainty = evaluated.GetVKUncertainty(own);
+        figures.classUncertain = figures.vkUncertainty && ClassUncertain(*figures.vk, *figures.vkUncertainty);
+    }
+    figures.rate = ApplicationRate(evaluated);
+    figures.target = CompareWithTarget(evaluated);
     return figures;
 }
 

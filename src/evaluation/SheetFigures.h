@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 
+#include "ApplicationRate.h"
 #include "TNewTabSheet.h"
 
 namespace kaldoventri {
@@ -43,6 +44,12 @@ struct SheetFigures {
     std::optional<double> drivingErrorVK;         // "Körfel ±1 m"
     std::optional<WidthRangeMetres> usableRange;  // VK under 15 %
     std::optional<SideBalance> sideBalance;
+    // Only for a sheet with units (SheetUnits::Any), so that an older test
+    // shows what it always showed:
+    std::optional<double> vkUncertainty{};  // at ABredd, percentage points
+    bool classUncertain = false;          // VK ± uncertainty crosses a class limit
+    std::optional<double> rate{};           // kg/ha at ABredd
+    std::optional<TargetComparison> target{};
 };
 
 // The figures of a sheet as CalculateSheet left it; a figure that cannot be

@@ -28,6 +28,8 @@ void TNewTabSheet::SetKit(int layout, int trays, std::string name, WidthRange se
         TrayAmount[i] = 0;
         TrayPosition[i] = 0.0;
     }
+    // Another count of trays is another kit: the replicates' scatter was of the old one.
+    if (count != Trays) ReplicateVariance.clear();
     Backuppstallning = layout;
     Trays = count;
     KitName = std::move(name);
@@ -46,6 +48,22 @@ double TNewTabSheet::GetVK(int index) const {
 
 bool TNewTabSheet::GetVKComputed(int index) const {
     return IsCurveIndex(index) && VKComputed[static_cast<std::size_t>(index - 1)];
+}
+
+void TNewTabSheet::SetVKUncertainty(int index, std::optional<double> u) {
+    if (IsCurveIndex(index)) VKUncertaintyCurve[static_cast<std::size_t>(index - 1)] = u && *u >= 0.0 ? *u : -1.0;
+}
+
+std::optional<double> TNewTabSheet::GetVKUncertainty(int index) const {
+    if (!IsCurveIndex(index)) return std::nullopt;
+    const double u = VKUncertaintyCurve[static_cast<std::size_t>(index - 1)];
+    return u >= 0.0 ? std::optional<double>(u) : std::nullopt;
+}
+
+double TNewTabSheet::GetReplicateVariance(int index) const {
+    return index >= 1 && index <= Trays && static_cast<std::size_t>(index) <= ReplicateVariance.size()
+               ? ReplicateVariance[static_cast<std::size_t>(index - 1)]
+               : 0.0;
 }
 
 void TNewTabSheet::SetTrayAmount(std::int32_t value, int index) {

@@ -12,8 +12,11 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <optional>
 #include <utility>
+#include <vector>
 
+#include "SheetUnits.h"
 #include "TrayLayout.h"
 
 namespace kaldoventri {
@@ -93,6 +96,22 @@ public:
     // False outside 1..101 and for entries no evaluation or SetVK has stored.
     bool GetVKComputed(int index) const;
 
+    // Units, tray area and target; a sheet without them looks as it always did.
+    void SetUnits(const SheetUnits& units) { Units = units; }
+    const SheetUnits& GetUnits() const { return Units; }
+
+    // For the mean of replicates: per tray the variance of that mean (the
+    // replicates' sample variance over their count), in amount units squared.
+    // Empty for a sheet that was typed in or read from a file.
+    void SetReplicateVariance(std::vector<double> variance) { ReplicateVariance = std::move(variance); }
+    double GetReplicateVariance(int index) const;
+    bool HasReplicates() const { return !ReplicateVariance.empty(); }
+
+    // The standard uncertainty of the VK at a width (percentage points), where
+    // the evaluation could give one; none outside 1..101.
+    void SetVKUncertainty(int index, std::optional<double> u);
+    std::optional<double> GetVKUncertainty(int index) const;
+
     void SetTrayAmount(std::int32_t value, int index);
     std::int32_t GetTrayAmount(int index) const;
     std::int32_t GetLeftOverlap(int index) const;
@@ -163,6 +182,13 @@ private:
     std::string Title;
     std::array<double, MaxCurveWidth> VKCurve{};  // entry i-1 holds the VK at i half-metres
     std::array<bool, MaxCurveWidth> VKComputed{};
+    std::array<double, MaxCurveWidth> VKUncertaintyCurve = [] {  // negative: none
+        std::array<double, MaxCurveWidth> none;
+        none.fill(-1.0);
+        return none;
+    }();
+    SheetUnits Units;
+    std::vector<double> ReplicateVariance;
     // Per-tray storage, tray 1 at element 0; trays 1..Trays are used.
     std::array<std::int32_t, TrayRoom> TrayAmount{};
     std::array<std::int32_t, TrayRoom> LeftOverlap{};

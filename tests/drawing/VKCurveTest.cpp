@@ -141,5 +141,36 @@ TEST(VKCurve, SheetsWithNothingToShowDrawOnlyTheAxes) {
     }
 }
 
+// With units the band VK ± u lies under the curve, upper edge left to right
+// and lower edge back, and a width whose band crosses a class limit has a
+// hollow point; an older sheet draws neither.
+TEST(VKCurve, UncertaintyBandOnlyWithUnits) {
+    Amounts small;
+    std::transform(Peaked.begin(), Peaked.end(), small.begin(), [](int a) { return a / 8; });
+    TNewTabSheet sheet = MakeSheet(small, Layout12m, 24);
+    for (const bool units : {false, true}) {
+        if (units) sheet.SetUnits(SheetUnits{0.25, AmountUnit{1.0, AmountKind::Mass}, std::nullopt, std::nullopt});
+        VKCurveRenderer r;
+        const RecordingSurface s = DrawCurve(r, &sheet, 1600, 330);
+        const VKCurveGeometry& g = r.Geometry();
+        const auto bands = s.Filter(Op::Polygon, [](const Primitive& p) { return p.brush == VKUncertaintyColour; });
+        const auto hollow = s.Filter(Op::Ellipse, [](const Primitive& p) { return p.brush == White && p.pen == VKCurveColour; });
+        const auto n = static_cast<std::size_t>(g.LastWidth() - g.FirstWidth() + 1);
+        ASSERT_EQ(bands.size(), units ? 1u : 0u);
+        std::size_t uncertain = 0;
+        for (int w = g.FirstWidth(); units && w <= g.LastWidth(); ++w) {
+            const double vk = sheet.GetVK(w), u = *sheet.GetVKUncertainty(w);
+            const auto y = [&](double v) { return std::clamp(g.YOfVK(std::max(v, 0.0)), g.Plot().top, g.Plot().bottom); };
+            const auto k = static_cast<std::size_t>(w - g.FirstWidth());
+            ASSERT_EQ(bands[0].points.size(), 2 * n);
+            EXPECT_EQ(bands[0].points[k], (SurfacePoint{g.XOfWidth(w), y(vk + u)}));
+            EXPECT_EQ(bands[0].points[2 * n - 1 - k], (SurfacePoint{g.XOfWidth(w), y(vk - u)}));
+            const auto classOf = [](double v) { return (v >= 5) + (v >= 10) + (v >= 15); };
+            uncertain += classOf(vk - u) != classOf(vk + u);
+        }
+        EXPECT_EQ(hollow.size(), uncertain);
+        EXPECT_EQ(uncertain > 0, units);
+    }
+}
 }  // namespace
 }  // namespace kaldoventri::drawingtest

@@ -94,16 +94,16 @@ save_as() {
   wait_for_window "^Kaldoventri - $(basename "$1")\$" >/dev/null || exit 1
 }
 
-# "Visa VK-kurva", then a click in the curve's plot, which lies under the
+# "Visa VK-kurva" (after the three Y scales), then a click in the curve's plot, which lies under the
 # diagram's right part in a tall window and beside it in a short one: the
 # sheet takes the working width under the pointer.
-diagram_menu Down Down Down Return
+diagram_menu Down Down Down Down Return
 eval "$(xdotool getwindowgeometry --shell "$second")"
 click_in "$second" $(( WIDTH * 4 / 5 )) $(( HEIGHT - 146 - 60 ))
 sleep 0.5
 screenshot 3-vk-curve
 # "Körmönster", "Varvkörning".
-diagram_menu Down Down Down Down Right Down Return
+diagram_menu Down Down Down Down Down Right Down Return
 screenshot 4-racetrack
 save_as "$work/racetrack"
 grep -q $'^ABredd,24\r$' "$work/racetrack.vkf" && fail "the click on the curve left the working width at 12 m"

@@ -22,6 +22,7 @@
 #include "ui/controls/TrayKeyFilter.h"
 #include "ui/controls/TrayText.h"
 #include "ui/dialogs/KitPanel.h"
+#include "ui/dialogs/SheetUnitsPanel.h"
 #include "ui/dialogs/TrayEntryRow.h"
 #include "ui/support/CommandError.h"
 #include "ui_TTypDokument.h"
@@ -58,6 +59,8 @@ TTypDokument::TTypDokument(QWidget* parent)
         descriptions->Guard(edit);
     for (int tray = 1; tray <= TrayCount; ++tray) trayKeyFilter_->Guard(Box_Edit(tray));
     FitTexts();
+    unitsPanel_ = new SheetUnitsPanel(this);
+    PlaceUnitsPanel();
     trayRow_ = new TrayEntryRow(ui_->Backar_Panel, Box_Edit(2)->x() - Box_Edit(1)->x(), Box_Edit(1)->width(),
                                 trayKeyFilter_);
     baseTrayPanelHeight_ = ui_->Backar_Panel->height();
@@ -171,6 +174,7 @@ void TTypDokument::SetTabOrder() {
     for (int i = 0; i < SpridarTyp_RadioGroup->Count(); ++i)
         order.append(SpridarTyp_RadioGroup->Button(i));
     order.append(Edit1);
+    order.append(unitsPanel_->TabOrder());
     order.append(kitPanel_->TabOrder());
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order.at(i - 1), order.at(i));
 }
@@ -195,6 +199,7 @@ void TTypDokument::ClearEntries() {
                             GFabrikat_Edit, GPLats_Edit})
         edit->clear();
     for (int tray = 1; tray <= trayRow_->Count(); ++tray) Box_Edit(tray)->clear();
+    unitsPanel_->Clear();
     // A blank test is typed from the top, not from wherever the last one ended.
     SFabrikat_Edit->setFocus();
 }
@@ -217,6 +222,7 @@ void TTypDokument::ShowSettings(const SheetSettings& settings) {
     for (int tray = 1; tray <= trayRow_->Count() && tray <= static_cast<int>(settings.amounts.size()); ++tray)
         SetTrayValue(settings.amounts[static_cast<std::size_t>(tray - 1)], tray);
     UpDown2->SetPosition(settings.workingWidth);
+    unitsPanel_->ShowUnits(settings.units);
 }
 
 SheetSettings TTypDokument::Settings() const {
@@ -238,6 +244,9 @@ SheetSettings TTypDokument::Settings() const {
         settings.kit = BuiltInKit(GetLayout());
     }
     settings.workingWidth = GetWorkingWidth();
+    auto units = unitsPanel_->ReadUnits();
+    if (const UnitsRefusal* refusal = std::get_if<UnitsRefusal>(&units)) throw CommandError(refusal->message);
+    settings.units = std::get<SheetUnits>(units);
     return settings;
 }
 
@@ -334,6 +343,41 @@ void TTypDokument::KeepKit() {
     if (GetLayout() != LayoutOwn) return;
     const auto kit = kitPanel_->ReadKit();
     if (const TrayKit* usable = std::get_if<TrayKit>(&kit)) kitPanel_->Keep(*usable);
+}
+
+std::optional<QString> TTypDokument::UnitsProblemText() const {
+    const auto units = unitsPanel_->ReadUnits();
+    if (const UnitsRefusal* refusal = std::get_if<UnitsRefusal>(&units)) return refusal->message;
+    return std::nullopt;
+}
+
+void TTypDokument::FocusUnitsProblem() {
+    const auto units = unitsPanel_->ReadUnits();
+    if (const UnitsRefusal* refusal = std::get_if<UnitsRefusal>(&units)) refusal->field->setFocus();
+}
+
+void TTypDokument::PlaceUnitsPanel() {
+    // The description fields give up what they were widened by, down to
+    // three quarters of their stored width; what is still missing widens the dialog.
+    constexpr int Gap = 10;
+    const QList<QWidget*> descriptionBoxes{ui_->Spridare_GroupBox, ui_->Godsel_GroupBox};
+    const QList<QLineEdit*> descriptionFields{SFabrikat_Edit, SModell_Edit, SInstallning_Edit,
+                                              GMedel_Edit,    GFabrikat_Edit, GPLats_Edit};
+    const int needed = unitsPanel_->sizeHint().width() + Gap;
+    const int spare = SFabrikat_Edit->width() - 360;
+    const int taken = std::clamp(needed, 0, std::max(spare, 0));
+    for (QWidget* box : descriptionBoxes) box->resize(box->width() - taken, box->height());
+    for (QLineEdit* edit : descriptionFields) edit->resize(edit->width() - taken, edit->height());
+    const int extra = needed - taken;
+    if (extra > 0) {
+        for (QWidget* moved : {static_cast<QWidget*>(ui_->Uppstallning_Panel),
+                               static_cast<QWidget*>(ui_->Arbetsbredd_Panel), static_cast<QWidget*>(ui_->Button1)})
+            moved->move(moved->x() + extra, moved->y());
+        resize(width() + extra, height());
+    }
+    const QWidget* top = ui_->Spridare_GroupBox;
+    const int bottom = ui_->Godsel_GroupBox->geometry().bottom();
+    unitsPanel_->setGeometry(top->geometry().right() + 1 + Gap, top->y(), needed - Gap, bottom - top->y() + 1);
 }
 
 void TTypDokument::UpDown2Click() { ShowWorkingWidth(); }

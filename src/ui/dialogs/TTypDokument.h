@@ -1,6 +1,6 @@
 // The test entry dialog "Inställningar": the description of one spreader test,
 // its tray amounts, the tray kit (a built-in layout or an own kit with its
-// places) and the working width. It is created
+// places), the working width and, optionally, the units of the amounts. It is created
 // once and reused; callers fill it, show it with Execute, and read it after OK.
 // It checks nothing itself: the callers ask LastEmptyTray and convert the
 // amounts. Its controls are its own; they carry their component names
@@ -26,6 +26,7 @@ namespace kaldoventri {
 class RadioGroup;
 class ArrowControl;
 class KitPanel;
+class SheetUnitsPanel;
 class TrayEntryRow;
 class TrayKeyFilter;
 
@@ -82,6 +83,12 @@ public:
     // Keeps an own kit under its name for later runs (after a checked OK).
     void KeepKit();
 
+    // Why the units as typed cannot be used, in Swedish; nothing when they
+    // can, and when none are typed.
+    std::optional<QString> UnitsProblemText() const;
+    // Puts the focus into the units field to correct.
+    void FocusUnitsProblem();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -96,6 +103,9 @@ private:
     void WidenTrayRow();
     // Shows or hides what only an own kit has: the places row and the kit panel.
     void ShowKitControls(bool own);
+    // The units sit between the description and the layout, taking room the
+    // widened description fields do not need, so the dialog grows no taller.
+    void PlaceUnitsPanel();
 
     std::unique_ptr<Ui::TTypDokument> ui_;
     QLineEdit* SFabrikat_Edit;
@@ -110,6 +120,7 @@ private:
     TrayKeyFilter* trayKeyFilter_;
     TrayEntryRow* trayRow_ = nullptr;
     KitPanel* kitPanel_ = nullptr;
+    SheetUnitsPanel* unitsPanel_ = nullptr;
     bool kitShown_ = false;  // the own-kit panel has been filled once
     // The stored layout's heights, which the own-kit controls add to.
     int baseTrayPanelHeight_ = 0;

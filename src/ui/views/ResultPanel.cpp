@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "display/LocaleText.h"
+#include "evaluation/DataWarnings.h"
 #include "evaluation/DrivingPattern.h"
+#include "evaluation/FigureTexts.h"
+#include "evaluation/SheetFigures.h"
 #include "evaluation/TNewTabSheet.h"
 #include "ui/controls/ProgramFont.h"
 
@@ -33,6 +36,7 @@ ResultPanel::ResultPanel(QWidget& topPanel) : panel_(topPanel) {
     for (int i = 0; i < 6; ++i) texts_[i] = Label(texts[i]);
     FitFonts();
     AlignResultLabels();
+    CreateUnitsColumn();
 }
 
 QLabel* ResultPanel::Label(const char* name) const {
@@ -119,6 +123,98 @@ void ResultPanel::Show(const TNewTabSheet* sheet) {
                               optimum ? PercentText(sheet->GetOptimalVK(), locale) : missing,
                               optimum ? MetresText(sheet->GetOptimalWidth(), locale) : missing};
     for (int i = 0; i < 4; ++i) ShowFitted(results_[i], values[i], font_);
+    ShowUnitsColumn(sheet);
+}
+
+void ResultPanel::CreateUnitsColumn() {
+    const auto label = [](QWidget* parent, const QString& name, const QString& text, const QFont& font) {
+        auto* made = new QLabel(text, parent);
+        made->setObjectName(name);
+        made->setFont(font);
+        return made;
+    };
+    rateBox_ = new QGroupBox(&panel_);
+    rateBox_->setObjectName(QStringLiteral("Giva_GroupBox"));
+    label(rateBox_, QStringLiteral("GivaCaption_Label"), QStringLiteral("Giva:"), font_);
+    targetCaption_ = label(rateBox_, QStringLiteral("MalCaption_Label"), QStringLiteral("Mål:"), font_);
+    rate_ = label(rateBox_, QStringLiteral("Giva_Label"), QString(), font_);
+    target_ = label(rateBox_, QStringLiteral("Mal_Label"), QString(), font_);
+    warningsBox_ = new QGroupBox(&panel_);
+    warningsBox_->setObjectName(QStringLiteral("Varningar_GroupBox"));
+    warnings_ = label(warningsBox_, QStringLiteral("Varningar_Label"), QString(),
+                      ProgramPixelFont(QStringLiteral("MS Sans Serif"), 14, false));
+    warnings_->setWordWrap(true);
+    warnings_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    rateBox_->hide();
+    warningsBox_->hide();
+}
+
+void ResultPanel::ShowUnitsColumn(const TNewTabSheet* sheet) {
+    // An older test, without units, shows nothing here and costs nothing.
+    if (sheet == nullptr || !sheet->GetUnits().Any()) {
+        rateBox_->hide();
+        warningsBox_->hide();
+        return;
+    }
+    const std::string separator = DecimalSeparatorOf();
+    const SheetFigures figures = ComputeSheetFigures(*sheet);
+    QStringList lines;
+    for (const DataWarning& warning : DataWarningsOf(*sheet, separator)) lines << FromUtf8(warning.text);
+
+    // The column stands right of the widest box of the two rows, as far as
+    // the panel reaches; a window too narrow for it leaves it out.
+    const auto* resultBox = panel_.findChild<QGroupBox*>(QStringLiteral("GroupBox1"));
+    const auto* fertiliserBox = panel_.findChild<QGroupBox*>(QStringLiteral("GroupBox3"));
+    int left = 0;
+    for (const char* name : {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4"})
+        left = std::max(left, panel_.findChild<QGroupBox*>(QLatin1String(name))->geometry().right() + 16);
+    const int width = panel_.width() - left - 8;
+    constexpr int NarrowestColumn = 240;
+    const bool room = width >= NarrowestColumn;
+
+    rateBox_->setVisible(room && figures.rate.has_value());
+    if (rateBox_->isVisible()) {
+        rateBox_->setGeometry(left, resultBox->y(), width, resultBox->height());
+        const QLabel* firstRow = Label("Label3");
+        const QLabel* secondRow = Label("Label2");
+        auto* rateCaption = rateBox_->findChild<QLabel*>(QStringLiteral("GivaCaption_Label"));
+        const int edge = 16 + std::max(rateCaption->sizeHint().width(), targetCaption_->sizeHint().width());
+        rateCaption->setGeometry(edge - rateCaption->sizeHint().width(), firstRow->y(), rateCaption->sizeHint().width(),
+                                 firstRow->height());
+        targetCaption_->setGeometry(edge - targetCaption_->sizeHint().width(), secondRow->y(),
+                                    targetCaption_->sizeHint().width(), secondRow->height());
+        const int valueRoom = std::max(width - edge - 5 - 6, 0);
+        rate_->setGeometry(edge + 5, firstRow->y(), valueRoom, firstRow->height());
+        target_->setGeometry(edge + 5, secondRow->y(), valueRoom, secondRow->height());
+        ShowFitted(rate_, FromUtf8(RateText(figures, separator)), font_);
+        QString target;
+        if (figures.target) {
+            target = FromUtf8(FormatGeneral(figures.target->target, separator)) + QStringLiteral(" kg/ha: ") +
+                     FromUtf8(DeviationText(figures));
+            if (figures.target->correction) target += QStringLiteral(", ") + FromUtf8(CorrectionText(figures, separator));
+        }
+        ShowFitted(target_, target, font_);
+        targetCaption_->setVisible(figures.target.has_value());
+    }
+
+    warningsBox_->setVisible(room && !lines.isEmpty());
+    if (warningsBox_->isVisible()) {
+        const int top = fertiliserBox->y();
+        warningsBox_->setGeometry(left, top, width, panel_.height() - top - 8);
+        const QRect inside = warningsBox_->rect().adjusted(8, 6, -8, -4);
+        warnings_->setGeometry(inside);
+        const QString text = lines.join(QLatin1Char('\n'));
+        // Several warnings at once are shown smaller rather than cut off.
+        QFont font = warnings_->font();
+        for (int pixels = 14; pixels >= 10; --pixels) {
+            font.setPixelSize(pixels);
+            const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, inside.width(), 10000), Qt::TextWordWrap, text);
+            if (needed.height() <= inside.height()) break;
+        }
+        warnings_->setFont(font);
+        warnings_->setText(text);
+        warningsBox_->setToolTip(text);
+    }
 }
 
 }  // namespace kaldoventri

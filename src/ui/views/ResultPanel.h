@@ -2,10 +2,14 @@
 // width, the working width, the optimal VK and width, and the six texts of
 // the test, with their captions aligned in each group box. The labels are
 // the stored layout's, found by their component names (VK_Label ...).
+// A test with units adds a column on the right: the rate at the working
+// width with the target's deviation and correction, and under it the
+// warnings about the data, a short line each.
 #pragma once
 
 #include <QFont>
 
+class QGroupBox;
 class QLabel;
 class QWidget;
 
@@ -25,6 +29,9 @@ private:
     QLabel* Label(const char* name) const;
     void FitFonts();
     void AlignResultLabels();
+    void CreateUnitsColumn();
+    // Fills and places the column; hides what a sheet has nothing for.
+    void ShowUnitsColumn(const TNewTabSheet* sheet);
 
     QWidget& panel_;
     // The value labels Show fills: the VK, the working width, the optimal VK
@@ -32,6 +39,12 @@ private:
     QLabel* results_[4] = {};
     QLabel* texts_[6] = {};
     QFont font_;  // of every label; a value too long for its label is shown narrower
+    QGroupBox* rateBox_ = nullptr;
+    QLabel* rate_ = nullptr;        // "212 kg/ha"
+    QLabel* targetCaption_ = nullptr;
+    QLabel* target_ = nullptr;      // "200 kg/ha: +6 % !, Doseringen × 0,94"
+    QGroupBox* warningsBox_ = nullptr;
+    QLabel* warnings_ = nullptr;
 };
 
 }  // namespace kaldoventri

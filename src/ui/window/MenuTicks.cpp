@@ -18,6 +18,8 @@ void MenuTicks::ShowYScale() {
     form_.YSkala0->setChecked(mode == YScaleValue);
     form_.Menu_Diagram2->setChecked(mode == YScalePercent);
     form_.YSKala1->setChecked(mode == YScalePercent);
+    form_.Menu_Diagram3->setChecked(mode == YScaleKgPerHa);
+    form_.YSkala2->setChecked(mode == YScaleKgPerHa);
 }
 
 void MenuTicks::ShowDrivingPattern() {

@@ -95,6 +95,7 @@ void TForm1::BuildPopupMenu() {
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->addAction(ui_->YSkala0);
     PopupMenu1->addAction(ui_->YSKala1);
+    PopupMenu1->addAction(ui_->YSkala2);
     PopupMenu1->addSeparator();
     PopupMenu1->addAction(ui_->Visameter1);
     PopupMenu1->addAction(ui_->VisaBackar1);
@@ -146,9 +147,14 @@ void TForm1::ConnectCommands() {
     run(f.Rapport1, &QAction::triggered, [this] { reports_->WriteReport(); });
     run(f.ExporteraTabell1, &QAction::triggered, [this] { reports_->ExportTable(); });
     connect(f.Avsluta1, &QAction::triggered, this, &QWidget::close);
-    for (QAction* item : {f.Menu_Diagram1, f.YSkala0, f.Menu_Diagram2, f.YSKala1}) {
-        const int mode = item == f.Menu_Diagram1 || item == f.YSkala0 ? YScaleValue : YScalePercent;
+    for (QAction* item : {f.Menu_Diagram1, f.YSkala0, f.Menu_Diagram2, f.YSKala1, f.Menu_Diagram3, f.YSkala2}) {
+        const int mode = item == f.Menu_Diagram1 || item == f.YSkala0   ? YScaleValue
+                         : item == f.Menu_Diagram2 || item == f.YSKala1 ? YScalePercent
+                                                                        : YScaleKgPerHa;
         run(item, &QAction::triggered, [this, mode] { SetYScaleMode(mode); });
+        // A refused kg/ha scale changes nothing the workbook would report,
+        // so the item's own flipped tick is set back here.
+        connect(item, &QAction::triggered, this, [this] { ticks_->ShowYScale(); });
     }
     on(f.Kopiera1, &QAction::triggered, &TForm1::Kopiera1Click);
     on(f.setup, &QAction::triggered, &TForm1::setupClick);

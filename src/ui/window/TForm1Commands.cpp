@@ -36,6 +36,11 @@ bool TForm1::RunDialogLoop() {
             ShowPlainMessage(this, *problem);
             continue;
         }
+        if (const std::optional<QString> problem = TypDokument->UnitsProblemText()) {
+            ShowPlainMessage(this, *problem);
+            TypDokument->FocusUnitsProblem();
+            continue;
+        }
         const int empty = TypDokument->LastEmptyTray();
         if (empty == 0) {
             TypDokument->KeepKit();

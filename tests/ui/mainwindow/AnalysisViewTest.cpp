@@ -1,11 +1,15 @@
 // The analysis commands in the window: the VK-curve view with its read-out
 // and click, the driving pattern and averaged replicate sheets.
+#include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QSplitter>
 #include <QTest>
 
 #include "MainWindowFixture.h"
 #include "evaluation/DrivingPattern.h"
+#include "evaluation/FigureTexts.h"
+#include "evaluation/SheetFigures.h"
 #include "ui/views/VKCurveView.h"
 #include "ui/dialogs/AverageSheetsDialog.h"
 #include "ui/controls/RadioGroup.h"
@@ -138,6 +142,49 @@ private slots:
         QCOMPARE(mean->GetOrigin(), std::string("Medelvärde av Blad2, Blad1, Blad4"));
         QCOMPARE(w.c.PageControl1->Tab(4)->toolTip(), QStringLiteral("Medelvärde av Blad2, Blad1, Blad4"));
         QCOMPARE(w.c.VK_Label->text(), QLocale().toString(mean->GetVK(24), 'g', 15) + QStringLiteral(" %"));
+    }
+    // Refused units send the user back to the field; accepted, the rate and
+    // the correction appear beside the results, a tray that stands out is
+    // named, and the kg/ha scale, refused without units, is taken.
+    void unitsShowTheRateAndTakeTheKgPerHaScale() {
+        MainWindow w;
+        const TNewTabSheet* sheet = w.NewSheet();
+        auto* rateBox = w.form->findChild<QWidget*>(QStringLiteral("Giva_GroupBox"));
+        const auto shown = [&](const char* name) { return w.form->findChild<QLabel*>(QLatin1String(name))->text(); };
+        w.c.Menu_Diagram3->trigger();
+        QVERIFY(w.workbook->YScaleMode() == 0 && !w.c.Menu_Diagram3->isChecked() && w.c.YSkala0->isChecked());
+        const auto units = [](QString length) {
+            return [length](QWidget* modal) {
+                DialogControl(modal, QStringLiteral("BackBredd_Edit"))->setText(QStringLiteral("50"));
+                DialogControl(modal, QStringLiteral("BackLangd_Edit"))->setText(length);
+                DialogControl<QComboBox>(modal, QStringLiteral("Enhet_ComboBox"))->setCurrentIndex(1);
+                DialogControl(modal, QStringLiteral("Malgiva_Edit"))->setText(QStringLiteral("400"));
+                qobject_cast<QDialog*>(modal)->accept();
+            };
+        };
+        ModalAnswerer answerer;
+        answerer.Queue(units(QString()));
+        answerer.Queue([](QWidget* box) { qobject_cast<QDialog*>(box)->reject(); });
+        answerer.Queue([&](QWidget* modal) {
+            QCOMPARE(modal->focusWidget()->objectName(), QStringLiteral("BackLangd_Edit"));
+            units(QStringLiteral("50"))(modal);
+        });
+        w.c.setup->trigger();
+        QCOMPARE(answerer.messages, QStringList{QStringLiteral("Skriv både backens bredd och längd i cm, eller ytan i m².")});
+        QVERIFY(rateBox->isVisible() && sheet->GetUnits().trayArea == 0.25);
+        const SheetFigures figures = ComputeSheetFigures(*sheet);
+        QCOMPARE(shown("Giva_Label"), QString::fromStdString(RateText(figures, ",")));
+        QCOMPARE(shown("Mal_Label"), QStringLiteral("400 kg/ha: %1, %2").arg(QString::fromStdString(DeviationText(figures)),
+                                                                          QString::fromStdString(CorrectionText(figures, ","))));
+        std::vector<int> amounts = PeakedAmounts;
+        amounts[19] = 300;
+        w.workbook->SetTrayAmounts(TrayEntries(amounts.begin(), amounts.end()));
+        QVERIFY2(shown("Varningar_Label").contains(QStringLiteral("Back 20 avviker")), qPrintable(shown("Varningar_Label")));
+
+        const int valueAxis = sheet->GetYAxisMax();
+        w.c.YSkala2->trigger();
+        QVERIFY(w.workbook->YScaleMode() == 2 && w.c.Menu_Diagram3->isChecked() && !w.c.YSkala0->isChecked());
+        QVERIFY(sheet->GetYAxisMax() > 3 * valueAxis);  // 4 kg/ha a unit
     }
 };
 

@@ -174,6 +174,8 @@ public:
     KALDOVENTRI_CONTROL(QAction, Menu_Diagram2)
     KALDOVENTRI_CONTROL(QAction, YSkala0)
     KALDOVENTRI_CONTROL(QAction, YSKala1)
+    KALDOVENTRI_CONTROL(QAction, Menu_Diagram3)
+    KALDOVENTRI_CONTROL(QAction, YSkala2)
     KALDOVENTRI_CONTROL(QAction, Visameter1)
     KALDOVENTRI_CONTROL(QAction, VisaBackar1)
     KALDOVENTRI_CONTROL(QAction, VisaBackarbacknr1)
