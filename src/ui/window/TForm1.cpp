@@ -21,6 +21,7 @@
 #include "ui/views/ResultPanel.h"
 #include "ui/views/TrayStrip.h"
 #include "ui/window/DiagramArrangement.h"
+#include "ui/window/DiagramPopupMenu.h"
 #include "ui/window/KeyboardAccess.h"
 #include "ui/window/MenuTicks.h"
 #include "ui_TForm1.h"
@@ -38,7 +39,7 @@ TForm1::TForm1(Workbook& workbook, QWidget* parent)
     // System menu and minimise only: the window starts maximised and has no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    SetIcons();
+    SetWindowIcons(*ui_, this);
 
     ui_->UpDown1->SetOrientation(Qt::Horizontal);
     // Every width the test entry dialog allows, so that a step never moves
@@ -66,7 +67,7 @@ TForm1::TForm1(Workbook& workbook, QWidget* parent)
     ui_->VKCurveView->SetWorkbook(&workbook_);
     ui_->Diagram_PaintBox->SetDisplayOptions(options_);
 
-    BuildPopupMenu();
+    PopupMenu1 = new DiagramPopupMenu(*ui_, this, [this] { readout_->Hide(); });
     new KeyboardAccess(*this, *ui_->MainMenu1, *PopupMenu1, *ui_->Diagram_PaintBox, *ui_->UpDown1,
                        *trayStrip_->Field(1));
     ui_->Stng1->setShortcuts(QKeySequence::Close);
@@ -80,47 +81,6 @@ TForm1::TForm1(Workbook& workbook, QWidget* parent)
 TForm1::~TForm1() = default;
 
 QPrinter& TForm1::Printer() { return output_->Printer(); }
-
-void TForm1::SetIcons() {
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kaldoventri.xpm")));
-    ui_->Nytt_ToolButton->setIcon(QIcon(QStringLiteral(":/icons/new.xpm")));
-    ui_->Open_ToolButton->setIcon(QIcon(QStringLiteral(":/icons/open.xpm")));
-    ui_->Spara_ToolButton->setIcon(QIcon(QStringLiteral(":/icons/save.xpm")));
-    ui_->Print_ToolButton->setIcon(QIcon(QStringLiteral(":/icons/print.xpm")));
-    ui_->Close_Button->setIcon(QIcon(QStringLiteral(":/icons/close.xpm")));
-}
-
-void TForm1::BuildPopupMenu() {
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    PopupMenu1->addAction(ui_->YSkala0);
-    PopupMenu1->addAction(ui_->YSKala1);
-    PopupMenu1->addAction(ui_->YSkala2);
-    PopupMenu1->addSeparator();
-    PopupMenu1->addAction(ui_->Visameter1);
-    PopupMenu1->addAction(ui_->VisaBackar1);
-    PopupMenu1->addAction(ui_->VisaBackarbacknr1);
-    PopupMenu1->addSeparator();
-    PopupMenu1->addAction(ui_->VisaVKkurva1);
-    PopupMenu1->addMenu(ui_->Kormonster1);
-    PopupMenu1->addSeparator();
-    PopupMenu1->addAction(ui_->PopupMenu_Setup);
-
-    for (QWidget* source : std::initializer_list<QWidget*>{ui_->Diagram_PaintBox, ui_->Top_Panel, ui_->Bottom_Panel,
-                                                           ui_->GroupBox1, ui_->GroupBox3, ui_->GroupBox4,
-                                                           ui_->PageControl1, ui_->VKCurveView}) {
-        source->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(source, &QWidget::customContextMenuRequested, this,
-                [this, source](const QPoint& pos) { ShowPopupMenu(source, pos); });
-    }
-    // Not GroupBox2: a right click there (or on its labels) opens nothing.
-    ui_->GroupBox2->setContextMenuPolicy(Qt::PreventContextMenu);
-}
-
-void TForm1::ShowPopupMenu(QWidget* source, const QPoint& pos) {
-    readout_->Hide();  // it would cover the menu
-    PopupMenu1->popup(source->mapToGlobal(pos));
-}
 
 void TForm1::Run(void (TForm1::*command)()) {
     RunCommand(this, [this, command] { (this->*command)(); });

@@ -109,15 +109,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void SetIcons();
-    void BuildPopupMenu();
     void ConnectCommands();
     void ConnectViews();
     void Run(void (TForm1::*command)());
     void WorkbookChanged(Workbook::Changes what);
     // The VK-curve view and the menu ticks follow the display options.
     void ShowVKCurve();
-    void ShowPopupMenu(QWidget* source, const QPoint& pos);
     void ChooseTrayMarking(int marking);
     bool RunDialogLoop();
     void PlaceCloseButton();
