@@ -117,6 +117,7 @@ wait_for_caption() {
 "$wine" "$windir\\Kaldoventri.exe" "$docs_win\\prov ö.vkf" >"$out/program.log" 2>&1 &
 program_pid=$!
 id=$(wait_for_caption 'Kaldoventri - prov ö') || { screenshot no-window; fail "no window 'Kaldoventri - prov ö'"; }
+sleep 3  # the caption comes before the first paint
 screenshot main-window
 "$wineserver" -k; wait "$program_pid" 2>/dev/null; program_pid=""
 pass "the window opened '$docs_win\\prov ö.vkf' as the sheet 'prov ö'"
