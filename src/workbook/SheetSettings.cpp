@@ -16,6 +16,7 @@ SheetSettings SettingsOf(const TNewTabSheet& sheet) {
     settings.amounts.assign(static_cast<std::size_t>(sheet.GetTrayCount()), 0);
     for (int tray = 1; tray <= sheet.GetTrayCount(); ++tray)
         settings.amounts[static_cast<std::size_t>(tray - 1)] = sheet.GetTrayAmount(tray);
+    settings.units = sheet.GetUnits();
     return settings;
 }
 
@@ -29,6 +30,7 @@ void ApplySettings(const SheetSettings& settings, TNewTabSheet& sheet) {
         const auto i = static_cast<std::size_t>(tray - 1);
         sheet.SetTrayAmount(i < settings.amounts.size() ? settings.amounts[i] : 0, tray);
     }
+    sheet.SetUnits(settings.units);
 }
 
 }  // namespace kaldoventri

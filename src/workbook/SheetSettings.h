@@ -24,13 +24,14 @@ struct SheetSettings {
     TrayKit kit = BuiltInKit(Layout12m);
     int workingWidth = DefaultWorkingWidth;  // half-metres
     std::vector<qint32> amounts = std::vector<qint32>(TrayCount);  // one per tray of the kit, tray 1 first
+    SheetUnits units;  // tray area, amount unit, density and target; none for a test without them
 };
 
 // The settings a sheet holds now. Every layout code other than 0 and 2 is "24 m".
 SheetSettings SettingsOf(const TNewTabSheet& sheet);
 
 // Writes the settings into a sheet: description, kit (tray count, positions,
-// search range) and amounts. The sheet is not evaluated.
+// search range), amounts and units. The sheet is not evaluated.
 void ApplySettings(const SheetSettings& settings, TNewTabSheet& sheet);
 
 }  // namespace kaldoventri

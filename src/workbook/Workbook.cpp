@@ -58,6 +58,7 @@ const TNewTabSheet* Workbook::AddAveragedSheet(const std::vector<int>& indices) 
     auto sheet = std::make_unique<TNewTabSheet>();
     kaldoventri::ApplySettings(settings, *sheet);
     kaldoventri::SetDrivingPattern(*sheet, DrivingPatternOf(*chosen.front()));
+    sheet->SetReplicateVariance(VarianceOfMeans(chosen));
     std::string origin = "Medelvärde av ";
     for (std::size_t i = 0; i < chosen.size(); ++i) origin += (i > 0 ? ", " : "") + chosen[i]->GetTitle();
     sheet->SetOrigin(std::move(origin));
@@ -157,6 +158,8 @@ void Workbook::CloseAllSheets() {
 }
 
 void Workbook::SetYScaleMode(int mode) {
+    // Like any command without its data: no tray area and unit, no rate to draw.
+    if (mode == YScaleKgPerHa && !(CurrentSheet() != nullptr && KgPerHaPerUnit(CurrentSheet()->GetUnits()))) return;
     yScaleMode_ = mode;
     Changes what = YScale;
     if (CurrentSheet() != nullptr) {

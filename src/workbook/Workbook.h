@@ -50,7 +50,8 @@ public:
     const TNewTabSheet* CurrentSheet() const { return Sheet(current_); }
     // Number of the next sheet's name "Blad" + number: 1 at start, never lowered.
     int NextSheetNumber() const { return nextSheetNumber_; }
-    // 0 = "Y-Skala värde", 1 = "Y-Skala %".
+    // 0 = "Y-Skala värde", 1 = "Y-Skala %", 2 = "Y-Skala kg/ha" (a sheet
+    // without tray area and unit is drawn on the value scale then).
     int YScaleMode() const { return yScaleMode_; }
     // How many evaluations have run so far.
     long EvaluationCount() const { return evaluations_; }
@@ -89,6 +90,8 @@ public:
     void CloseCurrentSheet();
     void CloseAllSheets();
 
+    // "Y-Skala kg/ha" is taken only when the current sheet has the tray area
+    // and unit its rate needs; otherwise nothing happens.
     void SetYScaleMode(int mode);
 
     // Where the pointer rests over the diagram (its pixels), kept with the

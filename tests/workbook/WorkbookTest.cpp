@@ -8,6 +8,7 @@
 #include <functional>
 #include <ostream>
 
+#include "evaluation/CalculateSheet.h"
 #include "workbook/Workbook.h"
 
 namespace kaldoventri {
@@ -200,6 +201,37 @@ TEST(WorkbookTest, ShortLineKeepsTheShownAmountsAndSavedSheetOpensTheSame) {
     for (int tray = 1; tray <= TrayCount; ++tray) EXPECT_EQ(reread.GetTrayAmount(tray), opened.GetTrayAmount(tray));
     EXPECT_EQ(reread.GetVK(30), opened.GetVK(30));
     EXPECT_EQ(reread.GetSpridarFabrikat(), "Amazone");
+}
+
+}  // namespace
+}  // namespace kaldoventri
+
+namespace kaldoventri {
+namespace {
+
+// Units travel with the settings into a new and a changed sheet; the mean of
+// replicates keeps their scatter; the kg/ha scale is refused without units.
+TEST(WorkbookTest, UnitsTravelWithTheSettingsAndGateTheKgPerHaScale) {
+    Workbook workbook;
+    workbook.AddSheet(Peaked());
+    workbook.SetYScaleMode(YScaleKgPerHa);
+    EXPECT_EQ(workbook.YScaleMode(), YScaleValue);
+
+    SheetSettings withUnits = Peaked();
+    withUnits.units = SheetUnits{0.25, AmountUnit{0.1, AmountKind::Mass}, std::nullopt, 200.0};
+    workbook.ApplySettings(withUnits);
+    EXPECT_EQ(SettingsOf(*workbook.CurrentSheet()).units, withUnits.units);
+    workbook.SetYScaleMode(YScaleKgPerHa);
+    EXPECT_EQ(workbook.YScaleMode(), YScaleKgPerHa);
+    EXPECT_DOUBLE_EQ(workbook.CurrentSheet()->GetYScaleFactor(), 4.0);
+
+    withUnits.amounts[3] += 8;
+    workbook.AddSheet(withUnits);
+    ASSERT_NE(workbook.AddAveragedSheet({0, 1}), nullptr);
+    const TNewTabSheet& mean = *workbook.CurrentSheet();
+    EXPECT_EQ(mean.GetUnits(), withUnits.units);
+    EXPECT_DOUBLE_EQ(mean.GetReplicateVariance(4), 16.0);  // 29 and 37: variance 32 over 2
+    EXPECT_DOUBLE_EQ(mean.GetReplicateVariance(5), 0.0);
 }
 
 }  // namespace
