@@ -94,7 +94,7 @@ TEST_P(BatchRunTest, StatusMessagesAndOutputs) {
     }
     if (c.csvLines > 0) {
         EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF" "Fil;")) << csv.left(40).toStdString();
-        EXPECT_TRUE(csv.contains("\r\ngood.vkf;Amazone;ZA-M;18;NS27-4;Yara;12 m;12 m;Fram och tillbaka;2,2 %;Mycket bra;"));
+        EXPECT_TRUE(csv.contains("\r\ngood.vkf;Amazone;ZA-M;18;NS27-4;Yara;12 m;12;Fram och tillbaka;2,2;Mycket bra;"));
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 5 + (c.pdfPages > 0 || c.oldOutputs) + csvFile.exists());
 }
