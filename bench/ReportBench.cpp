@@ -1,8 +1,10 @@
-// The report layer's share of a batch run: one test's CSV line, and a report
-// of ten tests written to memory (a table page and ten test pages). The whole
+// The report layer's share of a batch run: one test's CSV line, a report of
+// ten tests written to memory (a table page and ten test pages), and the
+// xlsx table of 1000 tests written to a temporary file. The whole
 // command-line run over 1000 files is measured by report_bench.sh.
 #include <QBuffer>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +12,7 @@
 #include "evaluation/TrayLayout.h"
 #include "report/CsvTable.h"
 #include "report/PdfReport.h"
+#include "report/XlsxTable.h"
 
 namespace {
 
@@ -50,6 +53,15 @@ void BM_ReportOfTenTests(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReportOfTenTests)->Unit(benchmark::kMillisecond);
+
+void BM_XlsxOfThousandTests(benchmark::State& state) {
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    const std::vector<ReportTest> tests = Tests(1000, swedish);
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tabell.xlsx"));
+    for (auto _ : state) benchmark::DoNotOptimize(SaveXlsxTable(path, tests, swedish).kind);
+}
+BENCHMARK(BM_XlsxOfThousandTests)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QLocale>
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <variant>
@@ -52,6 +53,11 @@ void CheckContents(const TestFileContents& c) {
     // An own kit read is one the program can use, with a value for every tray.
     if (c.Kit) Require(c.Backuppstallning == LayoutOwn && !KitProblem(*c.Kit) && c.TrayValues.size() == TraysOf(c));
     else Require(c.Backuppstallning == Layout12m || c.Backuppstallning == Layout24m);
+    // Unit values are positive numbers; a density comes only with ml.
+    for (const auto& v : {c.Units.trayArea, c.Units.density, c.Units.target})
+        Require(!v || (std::isfinite(*v) && *v > 0));
+    if (c.Units.unit) Require(std::isfinite(c.Units.unit->size) && c.Units.unit->size > 0);
+    if (c.Units.density) Require(c.Units.unit && c.Units.unit->kind == AmountKind::Volume);
     for (const QString* text : {&c.SpridarFabrikat, &c.SpridarModell, &c.SpridarInstallning, &c.GodselFabrikat,
                                 &c.GodselMedel, &c.Produktionsplats})
         Require(TextFitsALine(*text) && !text->startsWith(u' ') && !text->startsWith(u','));
@@ -73,8 +79,10 @@ void CheckRewrite(const TestFileContents& c) {
     values.ABredd = c.ABredd;
     values.Backuppstallning = c.Backuppstallning;
     values.Pattern = c.Pattern;
+    values.Units = c.Units;
     const QByteArray file = WriteTestFile(values);
-    const qsizetype lines = testfile::LineCount + (c.Pattern == DrivingPattern::Racetrack ? 1 : 0) + (c.Kit ? 3 : 0);
+    const qsizetype unitLines = (c.Units.trayArea ? 1 : 0) + (c.Units.unit ? 1 : 0) + (c.Units.density ? 1 : 0) + (c.Units.target ? 1 : 0);
+    const qsizetype lines = testfile::LineCount + (c.Pattern == DrivingPattern::Racetrack ? 1 : 0) + (c.Kit ? 3 : 0) + unitLines;
     Require(file.count("\r\n") == lines && file.count('\r') == lines);
     Require(file.count('\n') == lines && !file.contains('\x1A'));
 
@@ -91,6 +99,7 @@ void CheckRewrite(const TestFileContents& c) {
     Require(d->GodselFabrikat == AsWritten(c.GodselFabrikat) && d->GodselMedel == AsWritten(c.GodselMedel));
     Require(d->Produktionsplats == AsWritten(c.Produktionsplats));
     Require(d->ABredd == c.ABredd && d->Backuppstallning == c.Backuppstallning && d->Pattern == c.Pattern);
+    Require(d->Units == c.Units);
 }
 
 // The sheet the window would make of it can be evaluated whatever the file held.
@@ -118,6 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Only a line too long to hold, after the twelfth, separates the two answers.
         if (size <= static_cast<std::size_t>(testfile::MaxLineBytes))
             Require((error->kind == TestFileError::Kind::NotATestFile) == !isTestFile);
+        if (error->kind == TestFileError::Kind::BadUnit) Require(error->message.startsWith(QStringLiteral("rad ")));
         if (error->kind == TestFileError::Kind::NotAnInteger) {
             Require(!ParseWholeNumber(error->text));
             Require(error->message == NotAValidIntegerMessage(error->text));

@@ -1,7 +1,7 @@
-// The batch run behind --report and --csv. The outputs are checked first; the
-// files are read in order; the CSV lines go out as the files are read, and
-// the tests that went in are kept (a few kilobytes each) for the report,
-// which is written after the last. An output is written whole or not at all,
+// The batch run behind --report, --csv and --xlsx. The outputs are checked
+// first; the files are read in order; the CSV lines go out as the files are
+// read, and the tests that went in are kept (a few kilobytes each) for the
+// report and the workbook, which are written after the last. An output is written whole or not at all,
 // and not at all when no test went in.
 #include "app/BatchRun.h"
 
@@ -20,6 +20,7 @@
 #include "report/CsvTable.h"
 #include "report/PdfReport.h"
 #include "report/SavedOutput.h"
+#include "report/XlsxTable.h"
 
 namespace kaldoventri {
 
@@ -62,6 +63,7 @@ public:
         if (!line_.csvPath.isEmpty()) written = WriteTable();
         // Without a table, or when its file could not even be opened.
         if (!reading_.done && !interrupted) ReadTests(nullptr);
+        if (!line_.xlsxPath.isEmpty() && !interrupted && reading_.accepted > 0) written = WriteWorkbook() && written;
         if (!line_.reportPath.isEmpty() && !interrupted && reading_.accepted > 0) written = WriteReport() && written;
         if (interrupted) return InterruptedStatus;
         if (reading_.accepted == 0) progress_.PrintLine(NoTestRead);
@@ -73,7 +75,7 @@ private:
     // error. False when the run was interrupted.
     bool ReadTests(QIODevice* csv) {
         reading_.done = true;
-        const bool keep = !line_.reportPath.isEmpty();
+        const bool keep = !line_.reportPath.isEmpty() || !line_.xlsxPath.isEmpty();
         for (qsizetype i = 0; i < line_.files.size(); ++i) {
             if (interrupted) return false;
             const QString& path = line_.files[i];
@@ -111,6 +113,14 @@ private:
         if (saved.kind == SaveOutcome::Kind::Failed)
             progress_.PrintLine(line_.csvPath + QStringLiteral(": ") + saved.swedish);
         return saved.kind == SaveOutcome::Kind::Saved || reading_.accepted == 0;
+    }
+
+    bool WriteWorkbook() {
+        progress_.Show(QStringLiteral("Skriver arbetsboken"));
+        const SaveOutcome saved = SaveXlsxTable(line_.xlsxPath, reading_.tests, locale_);
+        if (saved.kind == SaveOutcome::Kind::Failed)
+            progress_.PrintLine(line_.xlsxPath + QStringLiteral(": ") + saved.swedish);
+        return saved.kind == SaveOutcome::Kind::Saved;
     }
 
     bool WriteReport() {

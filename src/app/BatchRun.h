@@ -1,4 +1,4 @@
-// The command line's batch run: --report and --csv evaluate the test files
+// The command line's batch run: --report, --csv and --xlsx evaluate the test files
 // and write the outputs without a window and without a display. Each file is
 // read and evaluated once, whatever outputs are asked for.
 #pragma once

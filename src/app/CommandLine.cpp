@@ -32,9 +32,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption report(QStringLiteral("report"), QString(), QStringLiteral("UT.pdf"));
     const QCommandLineOption csv(QStringLiteral("csv"), QString(), QStringLiteral("UT.csv"));
+    const QCommandLineOption xlsx(QStringLiteral("xlsx"), QString(), QStringLiteral("UT.xlsx"));
     const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({report, csv, help, version});
+    parser.addOptions({report, csv, xlsx, help, version});
     // "-" names standard output for --csv; it must not be taken for an option.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(arguments)) {
@@ -55,8 +56,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     line.files = parser.positionalArguments();
     line.reportPath = parser.value(report);
     line.csvPath = parser.value(csv);
-    if (parser.isSet(report) || parser.isSet(csv)) {
-        if ((parser.isSet(report) && line.reportPath.isEmpty()) || (parser.isSet(csv) && line.csvPath.isEmpty()))
+    line.xlsxPath = parser.value(xlsx);
+    if (parser.isSet(report) || parser.isSet(csv) || parser.isSet(xlsx)) {
+        if ((parser.isSet(report) && line.reportPath.isEmpty()) || (parser.isSet(csv) && line.csvPath.isEmpty()) ||
+            (parser.isSet(xlsx) && line.xlsxPath.isEmpty()))
             return UsageError(QStringLiteral("Ingen utfil angiven."));
         if (line.files.isEmpty()) return UsageError(QStringLiteral("Inga provfiler angivna."));
         line.mode = CommandLine::Mode::Batch;
@@ -67,17 +70,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 QString UsageText() {
     return QStringLiteral(
         "Användning: Kaldoventri [FIL.vkf ...]\n"
-        "            Kaldoventri --report UT.pdf [--csv UT.csv] FIL.vkf ...\n"
+        "            Kaldoventri --report UT.pdf [--csv UT.csv] [--xlsx UT.xlsx] FIL.vkf ...\n"
         "            Kaldoventri --csv UT.csv FIL.vkf ...\n"
+        "            Kaldoventri --xlsx UT.xlsx FIL.vkf ...\n"
         "\n"
         "Utan flaggor startar programmet som vanligt och öppnar filerna som blad.\n"
         "\n"
         "  --report UT.pdf  skriver en rapport (PDF, A4) över proven i filerna\n"
         "  --csv UT.csv     skriver en tabell (CSV) över proven; - skriver till standard ut\n"
+        "  --xlsx UT.xlsx   skriver samma tabell som Excel-arbetsbok (xlsx)\n"
         "  --help           visar den här texten\n"
         "  --version        visar programmets version\n"
         "\n"
-        "Med --report eller --csv visas inget fönster. En utfil skrivs hel eller inte\n"
+        "Med --report, --csv eller --xlsx visas inget fönster. En utfil skrivs hel eller inte\n"
         "alls, aldrig över en provfil och inte när inget prov kunde läsas.\n"
         "Slutstatus: 0 när alla filer lästes, 1 när någon fil inte kunde läsas eller\n"
         "en utfil inte kunde skrivas, 2 vid felaktigt anrop eller en utfil som är en\n"

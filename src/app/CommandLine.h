@@ -2,7 +2,8 @@
 //   Kaldoventri [FILE.vkf ...]                  the window, opening the files as sheets
 //   Kaldoventri --report OUT.pdf FILE.vkf ...   a PDF report, no window
 //   Kaldoventri --csv OUT.csv FILE.vkf ...      a CSV table ("-": standard output), no window
-// (--report and --csv may be given together), --help and --version.
+//   Kaldoventri --xlsx OUT.xlsx FILE.vkf ...    the same table as an Excel workbook, no window
+// (--report, --csv and --xlsx may be given together), --help and --version.
 #pragma once
 
 #include <QString>
@@ -16,6 +17,7 @@ struct CommandLine {
     QStringList files;
     QString reportPath;  // empty: no report
     QString csvPath;     // empty: no table; "-": standard output
+    QString xlsxPath;    // empty: no workbook
     QString error;       // for UsageError, one line in Swedish
 };
 

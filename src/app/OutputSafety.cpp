@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <iterator>
+
 #include "files/TestFileFormat.h"
 
 namespace kaldoventri {
@@ -43,9 +45,13 @@ std::optional<QString> RefusedAs(const QString& option, const QString& path, con
 std::optional<QString> RefusedOutput(const CommandLine& line) {
     if (auto refused = RefusedAs(QStringLiteral("--report"), line.reportPath, line.files)) return refused;
     if (auto refused = RefusedAs(QStringLiteral("--csv"), line.csvPath, line.files)) return refused;
-    if (!line.reportPath.isEmpty() && !line.csvPath.isEmpty() && SameFile(line.reportPath, line.csvPath))
-        return QStringLiteral("Rapporten och tabellen kan inte skrivas till samma fil %1. Ingenting har skrivits.")
-            .arg(line.reportPath);
+    if (auto refused = RefusedAs(QStringLiteral("--xlsx"), line.xlsxPath, line.files)) return refused;
+    const QString outputs[] = {line.reportPath, line.csvPath, line.xlsxPath};
+    for (std::size_t a = 0; a < std::size(outputs); ++a)
+        for (std::size_t b = a + 1; b < std::size(outputs); ++b)
+            if (!outputs[a].isEmpty() && !outputs[b].isEmpty() && SameFile(outputs[a], outputs[b]))
+                return QStringLiteral("Två utfiler kan inte skrivas till samma fil %1. Ingenting har skrivits.")
+                    .arg(outputs[a]);
     return std::nullopt;
 }
 

@@ -14,7 +14,7 @@ namespace kaldoventri {
 
 // Why the outputs of the command line may not be written, in Swedish: an
 // output that is one of the test files given, ends in ".vkf", is an existing
-// file that starts like a test file, or is both outputs at once.
+// file that starts like a test file, or is two of the outputs at once.
 std::optional<QString> RefusedOutput(const CommandLine& line);
 
 }  // namespace kaldoventri

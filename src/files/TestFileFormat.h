@@ -41,6 +41,17 @@ inline constexpr QByteArrayView KeyUppstallningsnamn = "Uppst\xE4llningsnamn";
 // mean of replicates: "Ursprung,Medelvärde av Blad1, Blad2".
 inline constexpr QByteArrayView KeyUrsprung = "Ursprung";
 
+// Optional lines after the layout's (and an own kit's) lines, in any order,
+// for a test whose amounts have a unit: "Backyta,0.25" (m² per tray),
+// "Enhet,0.1,g" or "Enhet,1,ml", "Densitet,1.05" (kg/l, with ml only) and
+// "Målgiva,200" (kg/ha). Numbers with a decimal point, whatever the locale.
+inline constexpr QByteArrayView KeyBackyta = "Backyta";
+inline constexpr QByteArrayView KeyEnhet = "Enhet";
+inline constexpr QByteArrayView KeyDensitet = "Densitet";
+inline constexpr QByteArrayView KeyMalgiva = "M\xE5lgiva";
+inline constexpr QByteArrayView UnitGrams = "g";
+inline constexpr QByteArrayView UnitMillilitres = "ml";
+
 inline constexpr int LineCount = 12;
 
 // The first field each of lines 2..12 must have, line 2 first.

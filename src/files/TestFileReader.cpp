@@ -78,6 +78,13 @@ public:
             kitName = cursor.Rest().toByteArray();
             return true;
         }
+        if (key == KeyBackyta) return TakePositive(cursor, lineNumber, "Backyta", "0.25", contents.Units.trayArea);
+        if (key == KeyDensitet) {
+            densityLine = lineNumber;
+            return TakePositive(cursor, lineNumber, "Densitet", "1.05", contents.Units.density);
+        }
+        if (key == KeyMalgiva) return TakePositive(cursor, lineNumber, "Målgiva", "200", contents.Units.target);
+        if (key == KeyEnhet) return TakeUnit(cursor, lineNumber);
         if (key == KeyKormonster) {
             const auto value = cursor.Next();
             contents.Pattern = value && *value == RacetrackValue ? DrivingPattern::Racetrack : DrivingPattern::BackAndForth;
@@ -91,6 +98,8 @@ public:
     QByteArrayView BadNumber() const { return badNumber; }
     // Set when a kit line could not be read: the reason, naming the line.
     const QString& BadKit() const { return badKit; }
+    // Set when a unit line could not be read: the reason, naming the line.
+    const QString& BadUnit() const { return badUnit; }
 
     // The contents, or why the kit of an own kit's test does not fit.
     TestFileReadResult Finish(TextEncoding encoding, bool ownKit) {
@@ -98,6 +107,10 @@ public:
             contents.*DescriptionKeys[i].second = DecodeText(texts[i], encoding);
         contents.TrayValues = QList<qint32>(trays.begin(), trays.begin() + trayCount);
         contents.ABredd = ClampWorkingWidth(contents.ABredd);
+        const bool volume = contents.Units.unit && contents.Units.unit->kind == AmountKind::Volume;
+        if (contents.Units.density && !volume)
+            return TestFileError{TestFileError::Kind::BadUnit, {},
+                                 QStringLiteral("rad %1 (Densitet): en densitet hör bara till enheten ml").arg(*densityLine)};
         if (ownKit) {
             if (auto problem = MakeKit(encoding)) return TestFileError{TestFileError::Kind::BadKit, {}, *problem};
         } else {
@@ -158,6 +171,41 @@ private:
         return true;
     }
 
+    // A field after the number is refused too: "Backyta,0,25" is a decimal
+    // comma, and taking it for 0 or 25 would be off by orders of magnitude.
+    bool TakePositive(Cursor& cursor, qint64 lineNumber, const char* key, const char* example,
+                      std::optional<double>& target) {
+        const auto value = PositiveNumber(cursor.Next());
+        if (!value || cursor.Next())
+            return RefuseUnit(lineNumber, key, QStringLiteral("ett positivt tal med decimalpunkt väntas, som ") + QLatin1String(example));
+        target = *value;
+        return true;
+    }
+
+    bool TakeUnit(Cursor& cursor, qint64 lineNumber) {
+        const auto size = PositiveNumber(cursor.Next());
+        if (!size) return RefuseUnit(lineNumber, "Enhet", QStringLiteral("ett positivt tal med decimalpunkt väntas, som 0.1,g"));
+        const auto kind = cursor.Next();
+        if (!kind || (*kind != UnitGrams && *kind != UnitMillilitres))
+            return RefuseUnit(lineNumber, "Enhet", QStringLiteral("enheten ska vara g eller ml"));
+        contents.Units.unit = AmountUnit{*size, *kind == UnitGrams ? AmountKind::Mass : AmountKind::Volume};
+        return true;
+    }
+
+    static std::optional<double> PositiveNumber(const std::optional<QByteArrayView>& field) {
+        if (!field) return std::nullopt;
+        bool ok = false;
+        const double v = field->toByteArray().toDouble(&ok);
+        if (!ok || !std::isfinite(v) || !(v > 0.0)) return std::nullopt;
+        return v;
+    }
+
+    bool RefuseUnit(qint64 lineNumber, const char* key, const QString& reason) {
+        if (badUnit.isEmpty())
+            badUnit = QStringLiteral("rad %1 (%2): %3").arg(lineNumber).arg(QString::fromUtf8(key), reason);
+        return false;
+    }
+
     // A kit problem as the file's refusal: "rad 14 (Backpositioner): ...".
     bool RefuseKit(qint64 lineNumber, const char* key, const std::string& reason) {
         if (badKit.isEmpty())
@@ -205,10 +253,13 @@ private:
     std::optional<qint64> searchLine;
     QByteArray kitName;
     QString badKit;
+    QString badUnit;
+    std::optional<qint64> densityLine;
 };
 
 TestFileError RefusalOf(const ContentsBuilder& builder, TextEncoding encoding) {
     if (!builder.BadKit().isEmpty()) return {TestFileError::Kind::BadKit, {}, builder.BadKit()};
+    if (!builder.BadUnit().isEmpty()) return {TestFileError::Kind::BadUnit, {}, builder.BadUnit()};
     return NotAnInteger(builder.BadNumber(), encoding);
 }
 

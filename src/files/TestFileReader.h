@@ -15,6 +15,7 @@
 #include <variant>
 
 #include "evaluation/DrivingPattern.h"
+#include "evaluation/SheetUnits.h"
 #include "evaluation/TrayKit.h"
 #include "evaluation/TrayLayout.h"
 
@@ -55,6 +56,8 @@ struct TestFileContents {
     // An own kit, from a file whose first line is "Kaldoventri,2"; a file of a
     // built-in layout has none and takes the layout's.
     std::optional<TrayKit> Kit;
+    // Tray area, unit, density and target, from their optional lines.
+    SheetUnits Units;
 };
 
 struct TestFileError {
@@ -63,6 +66,7 @@ struct TestFileError {
         NotAnInteger,  // a value that must be a whole number is not one; `text` holds it
         ReadFailed,    // the device reported an error
         BadKit,        // the lines of an own kit are missing or do not fit; `message` says which, in Swedish
+        BadUnit,       // a unit line holds no positive number, or a density without ml; `message` names the line
     };
     Kind kind;
     QString text;

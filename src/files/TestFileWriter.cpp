@@ -1,6 +1,8 @@
 // The writer of the twelve lines.
 #include "TestFileWriter.h"
 
+#include <charconv>
+
 #include "Cp1252.h"
 #include "TestFileFormat.h"
 #include "display/LocaleText.h"
@@ -34,6 +36,7 @@ TestFileValues MakeTestFileValues(const TNewTabSheet& sheet, const QLocale& loca
     values.Pattern = DrivingPatternOf(sheet);
     values.Origin = QString::fromStdString(sheet.GetOrigin());
     if (sheet.GetBackuppstallning() == LayoutOwn) values.Kit = KitOf(sheet);
+    values.Units = sheet.GetUnits();
     return values;
 }
 
@@ -71,6 +74,20 @@ QByteArray WriteTestFile(const TestFileValues& values) {
                    QStringLiteral("%1,%2").arg(values.Kit->search.first).arg(values.Kit->search.last));
         AppendLine(out, KeyUppstallningsnamn, QString::fromStdString(values.Kit->name));
     }
+    // With a decimal point, whatever the locale, in the shortest form that
+    // reads back as the same number: "0.25", never a rounded neighbour.
+    const auto number = [](double v) {
+        char buffer[64];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
+        return QString::fromLatin1(buffer, end - buffer);
+    };
+    const SheetUnits& units = values.Units;
+    if (units.trayArea) AppendLine(out, KeyBackyta, number(*units.trayArea));
+    if (units.unit)
+        AppendLine(out, KeyEnhet, number(units.unit->size) + QLatin1Char(',') +
+                                      QLatin1String(units.unit->kind == AmountKind::Mass ? UnitGrams : UnitMillilitres));
+    if (units.density) AppendLine(out, KeyDensitet, number(*units.density));
+    if (units.target) AppendLine(out, KeyMalgiva, number(*units.target));
     if (values.Pattern == DrivingPattern::Racetrack) {
         out.append(KeyKormonster);
         out.append(',');

@@ -31,6 +31,7 @@ struct TestFileValues {
     DrivingPattern Pattern = DrivingPattern::BackAndForth;
     QString Origin;  // written only when there is one
     std::optional<TrayKit> Kit;  // an own kit; a built-in layout has none
+    SheetUnits Units;            // each written only when given
 };
 
 // The values of `sheet` as the main window shows them: its stored amounts, its
@@ -40,6 +41,8 @@ TestFileValues MakeTestFileValues(const TNewTabSheet& sheet, const QLocale& loca
 // The complete file: twelve lines in code page 1252, each ending with CR LF,
 // and "Körmönster,Varv" as a thirteenth for a racetrack sheet. A test of an
 // own kit begins "Kaldoventri,2" and gives its kit after "Backuppställning".
+// The unit lines follow the layout's (and the kit's) lines, each only when
+// given, so a test without units is written as it always was.
 // No value can break a line or end the text early (see EncodeCp1252).
 QByteArray WriteTestFile(const TestFileValues& values);
 

@@ -42,7 +42,7 @@ std::variant<TNewTabSheet, OpenFailure> ReadTestSheet(const QString& path, int y
     if (const auto* failure = std::get_if<TestFileError>(&read)) {
         if (failure->kind == TestFileError::Kind::NotATestFile) return notATestFile;
         if (failure->kind == TestFileError::Kind::ReadFailed) return fileError(errno);
-        if (failure->kind == TestFileError::Kind::BadKit)
+        if (failure->kind == TestFileError::Kind::BadKit || failure->kind == TestFileError::Kind::BadUnit)
             return OpenFailure{OpenFailure::Kind::Error, QFileInfo(path).fileName() + QStringLiteral(": ") + failure->message,
                                failure->message};
         return valueError(*failure);

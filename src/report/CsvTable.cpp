@@ -4,7 +4,7 @@
 #include "display/LocaleText.h"
 #include "evaluation/TrayKit.h"
 #include "evaluation/WorkingWidth.h"
-#include "report/SummaryRow.h"
+#include "report/TableCells.h"
 
 namespace kaldoventri {
 
@@ -28,18 +28,17 @@ QByteArray CsvRecord(const QStringList& fields) {
     return quoted.join(QLatin1Char(';')).toUtf8() + "\r\n";
 }
 
-QByteArray CsvStart(const QLocale& locale) {
-    QStringList headers = SummaryHeaders();
-    for (int w = FirstCurveWidth; w <= WidestWorkingWidth; ++w)
-        headers << QStringLiteral("VK ") + WidthText(w, locale);
-    return "\xEF\xBB\xBF" + CsvRecord(headers);
-}
+QByteArray CsvStart(const QLocale& locale) { return "\xEF\xBB\xBF" + CsvRecord(TableHeaders(locale)); }
 
 QByteArray CsvLine(const ReportTest& test, const QLocale& locale) {
-    QStringList fields = test.row;
-    const int last = LastCurveWidthOf(test.sheet);
-    for (int w = FirstCurveWidth; w <= WidestWorkingWidth; ++w)
-        fields << (w <= last && test.sheet.GetVKComputed(w) ? FormatNumber(test.sheet.GetVK(w), locale) : QString());
+    QStringList fields;
+    for (const TableCell& cell : TableRow(test)) {
+        switch (cell.kind) {
+            case TableCell::Kind::Empty: fields << QString(); break;
+            case TableCell::Kind::Text: fields << cell.text; break;
+            case TableCell::Kind::Number: fields << FormatNumber(cell.number, locale); break;
+        }
+    }
     return CsvRecord(fields);
 }
 

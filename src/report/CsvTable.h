@@ -1,5 +1,6 @@
-// The CSV table: one row per test with the columns of the report's table,
-// then the VK at every working width from 5 m to 50 m. UTF-8 with a
+// The CSV table: one row per test of the typed cells of TableCells.h, every
+// figure a plain number with its unit in the header, then the VK and its
+// uncertainty at every working width from 5 m to 50 m. UTF-8 with a
 // byte-order mark, semicolons between fields, CRLF line ends, the locale's
 // decimal separator, so that a spreadsheet opens it as it stands.
 #pragma once
@@ -15,11 +16,12 @@
 
 namespace kaldoventri {
 
-// The byte-order mark and the header line: "Fil;Spridare;...;VK 5 m;VK 5,5 m;...;VK 50 m".
+// The byte-order mark and the header line: "Fil;Spridare;...;VK %;...;VK 5 m;VK 5,5 m;...".
 QByteArray CsvStart(const QLocale& locale);
 
-// The line of one test: its row, then its VKs. A width outside the layout's
-// span, or where the VK could not be computed, has an empty field.
+// The line of one test: its cells, numbers in the locale's form. A figure
+// that does not exist, a width outside the layout's span or where the VK
+// could not be computed, has an empty field.
 QByteArray CsvLine(const ReportTest& test, const QLocale& locale);
 
 // The whole table.

@@ -1,7 +1,7 @@
 // The tests a report or a table is made of: each an evaluated sheet with the
-// name it goes by and its row of the table, made once when the test is read.
-// The report's table, its test pages and the CSV lines all take a test's
-// figures from that one row.
+// name it goes by and its row of the report's table, made once when the test
+// is read. The report's table and its test pages take a test's figures from
+// that one row; the CSV and xlsx tables take theirs as numbers (TableCells.h).
 #pragma once
 
 #include <QLocale>

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "display/LocaleText.h"
+#include "evaluation/DataWarnings.h"
 #include "evaluation/DrivingPattern.h"
 #include "evaluation/FigureTexts.h"
 #include "evaluation/SheetFigures.h"
@@ -45,13 +46,39 @@ QStringList SummaryCells(const QString& name, const TNewTabSheet& s, const QLoca
             FromUtf8(KitNameOf(s)),
             WidthText(s.GetABredd(), locale),
             FromUtf8(DrivingPatternName(DrivingPatternOf(s))),
-            FromUtf8(VKText(figures, separator)),
-            FromUtf8(ToleranceClassText(figures)),
+            FromUtf8(VKText(figures, separator) + (figures.vk && figures.vkUncertainty
+                                                        ? " " + UncertaintyText(figures, separator)
+                                                        : std::string())),
+            FromUtf8(ToleranceClassText(figures) + (figures.toleranceClass && figures.classUncertain
+                                                        ? " (osäker klass)"
+                                                        : "")),
             optimum ? WidthText(optimum->halfMetres, locale) : missing,
             optimum ? PercentText(optimum->vk, locale) : missing,
             FromUtf8(DrivingErrorText(figures, separator)),
             FromUtf8(UsableRangeText(figures, separator)),
             FromUtf8(SideBalanceText(figures, separator))};
+}
+
+QList<QPair<QString, QString>> RateCells(const TNewTabSheet& evaluated, const QLocale& locale) {
+    const std::string separator = DecimalSeparatorOf(locale);
+    const SheetFigures figures = ComputeSheetFigures(evaluated);
+    QList<QPair<QString, QString>> cells;
+    if (!figures.rate) return cells;
+    cells.append({QStringLiteral("Giva"), FromUtf8(RateText(figures, separator))});
+    if (figures.target) {
+        cells.append({QStringLiteral("Målgiva"), FormatNumber(figures.target->target, locale) + QStringLiteral(" kg/ha")});
+        cells.append({QStringLiteral("Avvikelse"), FromUtf8(DeviationText(figures))});
+        if (figures.target->correction)
+            cells.append({QStringLiteral("Korrigering"), FromUtf8(CorrectionText(figures, separator))});
+    }
+    return cells;
+}
+
+QStringList WarningLines(const TNewTabSheet& evaluated, const QLocale& locale) {
+    QStringList lines;
+    for (const DataWarning& warning : DataWarningsOf(evaluated, DecimalSeparatorOf(locale)))
+        lines << FromUtf8(warning.text);
+    return lines;
 }
 
 }  // namespace kaldoventri

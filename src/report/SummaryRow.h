@@ -4,7 +4,9 @@
 // separator.
 #pragma once
 
+#include <QList>
 #include <QLocale>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -22,8 +24,17 @@ inline constexpr int FirstFigureColumn = 9;
 // "Fil", "Spridare", ... "Sidobalans V/H".
 QStringList SummaryHeaders();
 
-// The row of the test `name` whose sheet is evaluated.
+// The row of the test `name` whose sheet is evaluated. With units, the VK
+// carries its uncertainty ("13,2 % ± 0,8") and an uncertain class says so.
 QStringList SummaryCells(const QString& name, const TNewTabSheet& evaluated, const QLocale& locale);
+
+// What a test with tray area and unit adds to its page, label and text:
+// "Giva" "212 kg/ha", and with a target "Målgiva", "Avvikelse" "+6 % !" and
+// "Korrigering" "Doseringen × 0,94". None for a test without them.
+QList<QPair<QString, QString>> RateCells(const TNewTabSheet& evaluated, const QLocale& locale);
+
+// The data warnings of a test with units, one line each; none without units.
+QStringList WarningLines(const TNewTabSheet& evaluated, const QLocale& locale);
 
 // The optimal width (half-metres) and its VK, when the evaluation found one
 // whose VK was computed: a VK not computed reads 0 and is no optimum.

@@ -26,6 +26,8 @@ constexpr int DiagramPageHeight = 4961;
 // The left column's share of the content's width, the diagram's of the right column's height.
 constexpr double LeftShare = 0.36;
 constexpr double DiagramShare = 0.56;
+// A data warning takes at most this many lines of the left column.
+constexpr int MostWarningLines = 4;
 
 // The printed page's diagram, except that makes long enough to push the VK
 // and the working width off the box are shortened in the middle: the page
@@ -138,13 +140,23 @@ void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test) {
     const QStringList& cells = test.row;
     Facts trial = Columns(cells, 6, FirstFigureColumn);
     if (!s.GetOrigin().empty()) trial.append({QStringLiteral("Ursprung:"), FromUtf8(s.GetOrigin())});
+    Facts results = Columns(cells, FirstFigureColumn, SummaryColumnCount);
+    const QLocale& locale = frame.Settings().locale;
+    for (const auto& [label, text] : RateCells(s, locale)) results.append({label + QLatin1Char(':'), text});
     const QList<QPair<QString, Facts>> blocks{{QStringLiteral("Spridare"), DescriptionOfSpreader(s)},
                                               {QStringLiteral("Gödselmedel"), DescriptionOfFertiliser(s)},
                                               {QStringLiteral("Provet"), trial},
-                                              {QStringLiteral("Resultat"), Columns(cells, FirstFigureColumn, SummaryColumnCount)}};
-    const int room = left.height() - TrayTableHeight(frame) - static_cast<int>(blocks.size()) * section;
+                                              {QStringLiteral("Resultat"), results}};
+    // Only a test with units can have any, so an older test's page is as it
+    // was. They are read whole: the texts above are shortened first.
+    Facts warnings;
+    for (const QString& line : WarningLines(s, locale)) warnings.append({QString(), line});
+    const int warningsHeight = warnings.isEmpty() ? 0 : FactsHeight(frame, left.width(), warnings, MostWarningLines) + section;
+    const int room = left.height() - TrayTableHeight(frame) - warningsHeight - static_cast<int>(blocks.size()) * section;
     const int maxLines = LinesPerValue(frame, left.width(), room, blocks);
     for (const auto& [heading, facts] : blocks) left.setTop(DrawFacts(frame, left, heading, facts, maxLines) + section);
+    if (!warnings.isEmpty())
+        left.setTop(DrawFacts(frame, left, QStringLiteral("Varningar"), warnings, MostWarningLines) + section);
     DrawTrayTable(frame, left, s);
 
     const int diagramHeight = static_cast<int>(right.height() * DiagramShare);

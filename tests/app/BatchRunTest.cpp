@@ -94,7 +94,7 @@ TEST_P(BatchRunTest, StatusMessagesAndOutputs) {
     }
     if (c.csvLines > 0) {
         EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF" "Fil;")) << csv.left(40).toStdString();
-        EXPECT_TRUE(csv.contains("\r\ngood.vkf;Amazone;ZA-M;18;NS27-4;Yara;12 m;12 m;Fram och tillbaka;2,2 %;Mycket bra;"));
+        EXPECT_TRUE(csv.contains("\r\ngood.vkf;Amazone;ZA-M;18;NS27-4;Yara;12 m;12;Fram och tillbaka;2,2;Mycket bra;"));
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 5 + (c.pdfPages > 0 || c.oldOutputs) + csvFile.exists());
 }
@@ -115,6 +115,12 @@ INSTANTIATE_TEST_SUITE_P(
                   2, "Utfilen good.vkf efter --csv har en provfils ändelse .vkf. Ingenting har skrivits.\n", 0, 0},
         BatchCase{"output_is_an_input", {"--report", "copy.dat", "copy.dat", "good.vkf"},
                   2, "Utfilen copy.dat efter --report är en av provfilerna (glömdes utfilens namn?). Ingenting har skrivits.\n", 0, 0},
+        BatchCase{"workbook_name_forgotten", {"--xlsx", "good.vkf", "racetrack.vkf"},
+                  2, "Utfilen good.vkf efter --xlsx har en provfils ändelse .vkf. Ingenting har skrivits.\n", 0, 0},
+        BatchCase{"workbook_is_an_input", {"--xlsx", "copy.dat", "copy.dat", "good.vkf"},
+                  2, "Utfilen copy.dat efter --xlsx är en av provfilerna (glömdes utfilens namn?). Ingenting har skrivits.\n", 0, 0},
+        BatchCase{"workbook_is_the_table", {"--csv", "t.out", "--xlsx", "./t.out", "good.vkf"},
+                  2, "Två utfiler kan inte skrivas till samma fil t.out. Ingenting har skrivits.\n", 0, 0},
         BatchCase{"output_is_a_test_file", {"--report", "copy.dat", "good.vkf"},
                   2, "Utfilen copy.dat efter --report är en provfil, som inte skrivs över. Ingenting har skrivits.\n", 0, 0},
         BatchCase{"no_test_read_leaves_old_outputs", {"--report", "out.pdf", "--csv", "out.csv", "notatest.txt"},

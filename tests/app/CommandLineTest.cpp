@@ -16,6 +16,7 @@ struct LineCase {
     QString report;
     QString csv;
     QString error;
+    QString xlsx = {};
 };
 
 void PrintTo(const LineCase& c, std::ostream* out) { *out << c.name; }
@@ -30,6 +31,7 @@ TEST_P(CommandLineTest, GivesTheModeAndItsFiles) {
     EXPECT_EQ(line.reportPath, c.report);
     EXPECT_EQ(line.csvPath, c.csv);
     EXPECT_EQ(line.error, c.error);
+    EXPECT_EQ(line.xlsxPath, c.xlsx);
 }
 
 using Mode = CommandLine::Mode;
@@ -42,6 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"Report", {"--report", "out.pdf", "a.vkf"}, Mode::Batch, {"a.vkf"}, "out.pdf", {}, {}},
         LineCase{"TableToStandardOutput", {"--csv", "-", "a.vkf", "b.vkf"}, Mode::Batch, {"a.vkf", "b.vkf"}, {}, "-", {}},
         LineCase{"Both", {"a.vkf", "--csv=t.csv", "--report", "r.pdf"}, Mode::Batch, {"a.vkf"}, "r.pdf", "t.csv", {}},
+        LineCase{"Workbook", {"--xlsx", "t.xlsx", "a.vkf"}, Mode::Batch, {"a.vkf"}, {}, {}, {}, "t.xlsx"},
+        LineCase{"EmptyWorkbookName", {"--xlsx=", "a.vkf"}, Mode::UsageError, {}, {}, {}, "Ingen utfil angiven."},
         LineCase{"NoInputFile", {"--report", "out.pdf"}, Mode::UsageError, {}, {}, {}, "Inga provfiler angivna."},
         LineCase{"NoOutputNamed", {"--csv"}, Mode::UsageError, {}, {}, {},
                  "Felaktigt anrop: värdet saknas efter --csv."},

@@ -1,10 +1,14 @@
 // The CSV table's exact bytes for two sheets whose VKs and figures are set by
-// hand: quoting, the byte-order mark, the locale's decimal separator, and
-// empty cells outside the layout's span and where a VK was not computed.
+// hand: quoting, the byte-order mark, the locale's decimal separator, every
+// figure a plain number, and empty cells for a figure that does not exist,
+// outside the layout's span and where a VK was not computed; and the columns
+// a test with units fills.
 #include <gtest/gtest.h>
 
 #include <map>
 
+#include "evaluation/SheetFigures.h"
+#include "evaluation/SheetFixtures.h"
 #include "evaluation/TrayLayout.h"
 #include "report/CsvTable.h"
 
@@ -15,7 +19,7 @@ struct CsvCase {
     const char* name;
     QLocale locale;
     ReportTest (*make)();
-    QByteArray cells;                  // the table's 16 columns
+    QByteArray cells;                  // the table's 20 columns
     std::map<int, QByteArray> vks;     // width (half-metres) -> field; every other width is empty
 };
 
@@ -53,12 +57,13 @@ void PrintTo(const CsvCase& c, std::ostream* out) { *out << c.name; }
 const QLocale Swedish(QLocale::Swedish, QLocale::Sweden);
 const QLocale English(QLocale::English, QLocale::UnitedKingdom);
 
-class CsvTableTest : public testing::TestWithParam<CsvCase> {};
+class CsvTableTest : public ::testing::TestWithParam<CsvCase> {};
 
 TEST_P(CsvTableTest, LineHoldsTheFiguresAndOneFieldPerWidth) {
     const CsvCase& c = GetParam();
     QByteArray expected = c.cells;
     for (int w = 10; w <= 100; ++w) expected += ';' + (c.vks.count(w) ? c.vks.at(w) : QByteArray());
+    expected += QByteArray(91, ';');  // no units, no uncertainty at any width
     const ReportTest made = c.make();
     const ReportTest test = MakeReportTest(made.name, made.sheet, c.locale);
     EXPECT_EQ(CsvLine(test, c.locale).toStdString(), (expected + "\r\n").toStdString());
@@ -66,27 +71,52 @@ TEST_P(CsvTableTest, LineHoldsTheFiguresAndOneFieldPerWidth) {
 
 INSTANTIATE_TEST_SUITE_P(
     KnownSheets, CsvTableTest,
-    testing::Values(
+    ::testing::Values(
         CsvCase{"quoted_swedish", Swedish, Quoted,
-                "\"a;b.vkf\";\"Bogballe \"\"M2W\"\"\";\"Line\nbreak\";\"34; vänster\";NS 27-4;Yara;12 m;12 m;"
-                "Fram och tillbaka;2,2 %;Mycket bra;12,5 m;0,4 %;högst 3,1 %;12–13 m;25/75 %",
+                "\"a;b.vkf\";\"Bogballe \"\"M2W\"\"\";\"Line\nbreak\";\"34; vänster\";NS 27-4;Yara;12 m;12;"
+                "Fram och tillbaka;2,2;Mycket bra;12,5;0,4;3,1;12;13;25;;;",
                 {{10, "3,5"}, {22, "1,5"}, {24, "2,2"}, {25, "0,4"}, {26, "3,1"}}},
         CsvCase{"quoted_english", English, Quoted,
-                "\"a;b.vkf\";\"Bogballe \"\"M2W\"\"\";\"Line\nbreak\";\"34; vänster\";NS 27-4;Yara;12 m;12 m;"
-                "Fram och tillbaka;2.2 %;Mycket bra;12.5 m;0.4 %;högst 3.1 %;12–13 m;25/75 %",
+                "\"a;b.vkf\";\"Bogballe \"\"M2W\"\"\";\"Line\nbreak\";\"34; vänster\";NS 27-4;Yara;12 m;12;"
+                "Fram och tillbaka;2.2;Mycket bra;12.5;0.4;3.1;12;13;25;;;",
                 {{10, "3.5"}, {22, "1.5"}, {24, "2.2"}, {25, "0.4"}, {26, "3.1"}}},
         CsvCase{"sparse_swedish", Swedish, Sparse,
-                "b.vkf;Amazone;ZA-TS;;;;24 m;50 m;Varvkörning;17,5 %;Otillräcklig;–;–;högst 17,5 %;–;–",
+                "b.vkf;Amazone;ZA-TS;;;;24 m;50;Varvkörning;17,5;Otillräcklig;;;17,5;;;;;;",
                 {{10, "4"}, {100, "17,5"}}}),
-    [](const testing::TestParamInfo<CsvCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<CsvCase>& info) { return std::string(info.param.name); });
 
 TEST(CsvTable, StartsWithTheByteOrderMarkAndNamesEveryWidth) {
     const QByteArray start = CsvStart(Swedish);
     EXPECT_TRUE(start.startsWith("\xEF\xBB\xBF" "Fil;Spridare;Modell;Inställning;Gödselmedel;Fabrikat;Uppställning;"
-                                 "Arbetsbredd;Körmönster;VK;Klass;Optimal bredd;Optimal VK;Körfel ±1 m;"
-                                 "VK under 15 %;Sidobalans V/H;VK 5 m;VK 5,5 m;VK 6 m;"));
-    EXPECT_TRUE(start.endsWith(";VK 49,5 m;VK 50 m\r\n"));
-    EXPECT_EQ(start.count(';'), 16 + 91 - 1);
+                                 "Arbetsbredd m;Körmönster;VK %;Klass;Optimal bredd m;Optimal VK %;"
+                                 "Körfel ±1 m högsta VK %;VK under 15 % från m;VK under 15 % till m;"
+                                 "Sidobalans vänster %;Giva kg/ha;Avvikelse %;VK osäkerhet %;VK 5 m;VK 5,5 m;VK 6 m;"));
+    EXPECT_TRUE(start.contains(";VK 50 m;VK osäkerhet 5 m;VK osäkerhet 5,5 m;"));
+    EXPECT_TRUE(start.endsWith(";VK osäkerhet 49,5 m;VK osäkerhet 50 m\r\n"));
+    EXPECT_EQ(start.count(';'), 20 + 2 * 91 - 1);
+}
+
+// A test with units fills the rate, deviation and uncertainty columns with
+// numbers, and the uncertainty at every width whose VK is there.
+TEST(CsvTable, TestWithUnitsFillsItsColumns) {
+    TNewTabSheet s = testing::MakeSheet(testing::Peaked, Layout12m, 24);
+    s.SetUnits(SheetUnits{0.25, AmountUnit{0.1, AmountKind::Mass}, std::nullopt, 200.0});
+    CalculateSheet(s, YScaleValue);
+    const SheetFigures figures = ComputeSheetFigures(s);
+    ASSERT_TRUE(figures.rate && figures.target && figures.vkUncertainty);
+    const QStringList fields = QString::fromUtf8(CsvLine(MakeReportTest(QStringLiteral("u.vkf"), s, Swedish), Swedish))
+                                   .chopped(2).split(QLatin1Char(';'));
+    ASSERT_EQ(fields.size(), 20 + 2 * 91);
+    const auto number = [&](int i) {
+        bool ok = false;
+        const double v = Swedish.toDouble(fields[i], &ok);
+        EXPECT_TRUE(ok) << i << ": " << fields[i].toStdString();
+        return v;
+    };
+    EXPECT_NEAR(number(17), *figures.rate, 0.05);
+    EXPECT_NEAR(number(18), figures.target->deviationPercent, 0.05);
+    EXPECT_NEAR(number(19), *figures.vkUncertainty, 0.005);
+    for (int w = 0; w < 91; ++w) EXPECT_EQ(fields[20 + w].isEmpty(), fields[20 + 91 + w].isEmpty()) << w;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "report/CsvTable.h"
 #include "report/PdfReport.h"
 #include "report/SavedOutput.h"
+#include "report/XlsxTable.h"
 #include "ui/support/CommandError.h"
 #include "ui/support/FileDialogs.h"
 #include "ui/support/RecentFolder.h"
@@ -22,6 +23,7 @@ namespace {
 
 const FileKind PdfFiles{QStringLiteral("PDF-filer"), QStringLiteral("pdf")};
 const FileKind CsvFiles{QStringLiteral("CSV-filer"), QStringLiteral("csv")};
+const FileKind XlsxFiles{QStringLiteral("Excel-arbetsböcker"), QStringLiteral("xlsx")};
 
 // The open sheets in tab order, each named by its title and evaluated anew on
 // the value Y scale in a copy, whatever scale the window shows.
@@ -71,6 +73,15 @@ void ReportCommands::ExportTable() {
     const QLocale locale;
     if (const std::optional<QString> failed = WriteFileAtomically(path, CsvTableOf(TestsOf(workbook_, locale), locale)))
         throw CommandError(*failed);
+}
+
+void ReportCommands::ExportWorkbook() {
+    if (workbook_.SheetCount() == 0) return;
+    const QString path = ChooseFileToSave(window_, XlsxFiles, folder_.StartFolder(), QStringLiteral("Tabell"));
+    if (path.isEmpty()) return;
+    const QLocale locale;
+    const SaveOutcome saved = SaveXlsxTable(path, TestsOf(workbook_, locale), locale);
+    if (saved.kind == SaveOutcome::Kind::Failed) throw CommandError(saved.error);
 }
 
 }  // namespace kaldoventri

@@ -1,7 +1,8 @@
-// "Rapport (PDF)..." and "Exportera tabell (CSV)..." of the Arkiv menu: the
-// report and the table of all open sheets, saved under a chosen name as test
-// files are. The report is written whole or not at all; a long one shows a
-// progress dialog whose "Avbryt" leaves nothing behind.
+// "Rapport (PDF)...", "Exportera tabell (CSV)..." and "Exportera tabell
+// (Excel)..." of the Arkiv menu: the report and the table of all open sheets,
+// saved under a chosen name as test files are. Each is written whole or not
+// at all; a long report shows a progress dialog whose "Avbryt" leaves nothing
+// behind.
 #pragma once
 
 #include <QString>
@@ -21,6 +22,7 @@ public:
 
     void WriteReport();
     void ExportTable();
+    void ExportWorkbook();
 
     // How long a report runs before its progress dialog shows.
     void SetProgressDelay(std::chrono::milliseconds delay) { progressDelay_ = delay; }

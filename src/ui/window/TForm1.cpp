@@ -106,6 +106,7 @@ void TForm1::ConnectCommands() {
     run(f.Medelvarde1, &QAction::triggered, [this] { analysis_->MedelvardeClick(); });
     run(f.Rapport1, &QAction::triggered, [this] { reports_->WriteReport(); });
     run(f.ExporteraTabell1, &QAction::triggered, [this] { reports_->ExportTable(); });
+    run(f.ExporteraExcel1, &QAction::triggered, [this] { reports_->ExportWorkbook(); });
     connect(f.Avsluta1, &QAction::triggered, this, &QWidget::close);
     for (QAction* item : {f.Menu_Diagram1, f.YSkala0, f.Menu_Diagram2, f.YSKala1, f.Menu_Diagram3, f.YSkala2}) {
         const int mode = item == f.Menu_Diagram1 || item == f.YSkala0   ? YScaleValue

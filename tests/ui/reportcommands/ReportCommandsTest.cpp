@@ -62,6 +62,8 @@ private slots:
         w.c.Find<QAction>(QStringLiteral("Rapport1"))->trigger();
         answerer.Queue(ChooseFile(folder.filePath(QStringLiteral("tabell"))));
         w.c.Find<QAction>(QStringLiteral("ExporteraTabell1"))->trigger();
+        answerer.Queue(ChooseFile(folder.filePath(QStringLiteral("tabell"))));
+        w.c.Find<QAction>(QStringLiteral("ExporteraExcel1"))->trigger();
 
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {folder.filePath(QStringLiteral("rapport.pdf")), QStringLiteral("-")});
@@ -71,6 +73,7 @@ private slots:
         const QByteArray csv = ReadAll(folder.filePath(QStringLiteral("tabell.csv")));
         QVERIFY(csv.startsWith("\xEF\xBB\xBF" "Fil;"));
         QCOMPARE(csv.count("\r\nBlad"), 2);
+        QVERIFY(ReadAll(folder.filePath(QStringLiteral("tabell.xlsx"))).startsWith("PK\x03\x04"));
         QVERIFY(answerer.messages.isEmpty());
     }
 

@@ -1,0 +1,87 @@
+// The xlsx table read back from its zip: which cells are numbers and which
+// texts (a grade "27-3-3", a setting "12/3" and a model "001" stay texts as
+// typed), empty cells left out, and the header row frozen.
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "evaluation/SheetFixtures.h"
+#include "report/XlsxTable.h"
+
+namespace kaldoventri {
+namespace {
+
+QString Unzipped(const QString& zip, const QString& member) {
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), zip, member});
+    unzip.waitForFinished(30000);
+    return QString::fromUtf8(unzip.readAllStandardOutput());
+}
+
+struct Cell {
+    bool text;
+    QString value;
+};
+
+// Cell reference ("R2") -> its kind and value, shared strings resolved.
+std::map<QString, Cell> CellsOf(const QString& sheet, const QString& shared) {
+    QStringList strings;
+    static const QRegularExpression si(QStringLiteral("<si><t[^>]*>([^<]*)</t></si>"));
+    for (const auto& m : si.globalMatch(shared)) strings << m.captured(1);
+    std::map<QString, Cell> cells;
+    static const QRegularExpression c(QStringLiteral("<c r=\"([A-Z]+\\d+)\"([^>]*?)(?:/>|>.*?<v>([^<]*)</v>.*?</c>)"));
+    for (const auto& m : c.globalMatch(sheet)) {
+        const bool text = m.captured(2).contains(QStringLiteral("t=\"s\""));
+        cells[m.captured(1)] = {text, text ? strings.value(m.captured(3).toInt()) : m.captured(3)};
+    }
+    return cells;
+}
+
+TEST(XlsxTable, FiguresAreNumbersAndTextsStayAsTyped) {
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    TNewTabSheet typed = testing::MakeSheet(testing::Peaked, Layout12m, 24);
+    typed.SetDescription("Yara", "Bogballe", "27-3-3", "001", Layout12m, 24, "12/3", "Köping");
+    typed.SetUnits(SheetUnits{0.25, AmountUnit{0.1, AmountKind::Mass}, std::nullopt, 200.0});
+    CalculateSheet(typed, YScaleValue);
+    // No units, one VK set by hand and no optimum.
+    TNewTabSheet sparse;
+    sparse.SetDescription("", "Amazone", "", "ZA-TS", Layout24m, 100, "", "");
+    sparse.SetVK(100, 17.5);
+    const std::vector<ReportTest> tests{MakeReportTest(QStringLiteral("a.vkf"), typed, swedish),
+                                        MakeReportTest(QStringLiteral("b.vkf"), sparse, swedish)};
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tabell.xlsx"));
+    ASSERT_EQ(SaveXlsxTable(path, tests, swedish).kind, SaveOutcome::Kind::Saved);
+
+    const QString sheet = Unzipped(path, QStringLiteral("xl/worksheets/sheet1.xml"));
+    const std::map<QString, Cell> cells = CellsOf(sheet, Unzipped(path, QStringLiteral("xl/sharedStrings.xml")));
+    struct Row { const char* ref; bool text; const char* value; };  // value nullptr: any
+    const Row rows[] = {
+        {"A1", true, "Fil"},         {"J1", true, "VK %"},        {"R1", true, "Giva kg/ha"},
+        {"U1", true, "VK 5 m"},      {"DH1", true, "VK osäkerhet 5 m"},
+        {"A2", true, "a.vkf"},       {"C2", true, "001"},         {"D2", true, "12/3"},
+        {"E2", true, "27-3-3"},      {"H2", false, "12"},         {"J2", false, "2.2"},
+        {"K2", true, "Mycket bra"},  {"R2", false, nullptr},      {"S2", false, nullptr},
+        {"T2", false, nullptr},      {"DH2", false, nullptr},
+        {"H3", false, "50"},         {"J3", false, "17.5"},       {"DG3", false, "17.5"},
+    };
+    for (const Row& r : rows) {
+        const auto found = cells.find(QString::fromLatin1(r.ref));
+        ASSERT_NE(found, cells.end()) << r.ref;
+        EXPECT_EQ(found->second.text, r.text) << r.ref;
+        if (r.value) {
+            EXPECT_EQ(found->second.value.toStdString(), r.value) << r.ref;
+        }
+    }
+    // The figures the second test does not have are no cells at all.
+    for (const char* missing : {"L3", "R3", "S3", "T3", "U3", "DH3"}) EXPECT_EQ(cells.count(QString::fromLatin1(missing)), 0u) << missing;
+    EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<pane [^>]*ySplit=\"1\"[^>]*state=\"frozen\""))));
+    EXPECT_TRUE(sheet.contains(QStringLiteral("<col min=\"1\" max=\"1\" width=")));
+}
+
+}  // namespace
+}  // namespace kaldoventri
