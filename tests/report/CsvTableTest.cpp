@@ -1,14 +1,11 @@
 // The CSV table's exact bytes for two sheets whose VKs and figures are set by
 // hand: quoting, the byte-order mark, the locale's decimal separator, every
 // figure a plain number, and empty cells for a figure that does not exist,
-// outside the layout's span and where a VK was not computed; and the columns
-// a test with units fills.
+// outside the layout's span and where a VK was not computed.
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "evaluation/SheetFigures.h"
-#include "evaluation/SheetFixtures.h"
 #include "evaluation/TrayLayout.h"
 #include "report/CsvTable.h"
 
@@ -94,29 +91,6 @@ TEST(CsvTable, StartsWithTheByteOrderMarkAndNamesEveryWidth) {
     EXPECT_TRUE(start.contains(";VK 50 m;VK osäkerhet 5 m;VK osäkerhet 5,5 m;"));
     EXPECT_TRUE(start.endsWith(";VK osäkerhet 49,5 m;VK osäkerhet 50 m\r\n"));
     EXPECT_EQ(start.count(';'), 20 + 2 * 91 - 1);
-}
-
-// A test with units fills the rate, deviation and uncertainty columns with
-// numbers, and the uncertainty at every width whose VK is there.
-TEST(CsvTable, TestWithUnitsFillsItsColumns) {
-    TNewTabSheet s = testing::MakeSheet(testing::Peaked, Layout12m, 24);
-    s.SetUnits(SheetUnits{0.25, AmountUnit{0.1, AmountKind::Mass}, std::nullopt, 200.0});
-    CalculateSheet(s, YScaleValue);
-    const SheetFigures figures = ComputeSheetFigures(s);
-    ASSERT_TRUE(figures.rate && figures.target && figures.vkUncertainty);
-    const QStringList fields = QString::fromUtf8(CsvLine(MakeReportTest(QStringLiteral("u.vkf"), s, Swedish), Swedish))
-                                   .chopped(2).split(QLatin1Char(';'));
-    ASSERT_EQ(fields.size(), 20 + 2 * 91);
-    const auto number = [&](int i) {
-        bool ok = false;
-        const double v = Swedish.toDouble(fields[i], &ok);
-        EXPECT_TRUE(ok) << i << ": " << fields[i].toStdString();
-        return v;
-    };
-    EXPECT_NEAR(number(17), *figures.rate, 0.05);
-    EXPECT_NEAR(number(18), figures.target->deviationPercent, 0.05);
-    EXPECT_NEAR(number(19), *figures.vkUncertainty, 0.005);
-    for (int w = 0; w < 91; ++w) EXPECT_EQ(fields[20 + w].isEmpty(), fields[20 + 91 + w].isEmpty()) << w;
 }
 
 }  // namespace
