@@ -11,6 +11,7 @@
 #include "FieldCursor.h"
 #include "TestFileFormat.h"
 #include "TextLineReader.h"
+#include "UnitLines.h"
 #include "WholeNumber.h"
 
 namespace kaldoventri {
@@ -78,13 +79,7 @@ public:
             kitName = cursor.Rest().toByteArray();
             return true;
         }
-        if (key == KeyBackyta) return TakePositive(cursor, lineNumber, "Backyta", "0.25", contents.Units.trayArea);
-        if (key == KeyDensitet) {
-            densityLine = lineNumber;
-            return TakePositive(cursor, lineNumber, "Densitet", "1.05", contents.Units.density);
-        }
-        if (key == KeyMalgiva) return TakePositive(cursor, lineNumber, "Målgiva", "200", contents.Units.target);
-        if (key == KeyEnhet) return TakeUnit(cursor, lineNumber);
+        if (const auto taken = units.Take(key, cursor, lineNumber)) return *taken;
         if (key == KeyKormonster) {
             const auto value = cursor.Next();
             contents.Pattern = value && *value == RacetrackValue ? DrivingPattern::Racetrack : DrivingPattern::BackAndForth;
@@ -99,7 +94,7 @@ public:
     // Set when a kit line could not be read: the reason, naming the line.
     const QString& BadKit() const { return badKit; }
     // Set when a unit line could not be read: the reason, naming the line.
-    const QString& BadUnit() const { return badUnit; }
+    const QString& BadUnit() const { return units.Refusal(); }
 
     // The contents, or why the kit of an own kit's test does not fit.
     TestFileReadResult Finish(TextEncoding encoding, bool ownKit) {
@@ -107,10 +102,8 @@ public:
             contents.*DescriptionKeys[i].second = DecodeText(texts[i], encoding);
         contents.TrayValues = QList<qint32>(trays.begin(), trays.begin() + trayCount);
         contents.ABredd = ClampWorkingWidth(contents.ABredd);
-        const bool volume = contents.Units.unit && contents.Units.unit->kind == AmountKind::Volume;
-        if (contents.Units.density && !volume)
-            return TestFileError{TestFileError::Kind::BadUnit, {},
-                                 QStringLiteral("rad %1 (Densitet): en densitet hör bara till enheten ml").arg(*densityLine)};
+        if (auto problem = units.Finish()) return TestFileError{TestFileError::Kind::BadUnit, {}, *problem};
+        contents.Units = units.Units();
         if (ownKit) {
             if (auto problem = MakeKit(encoding)) return TestFileError{TestFileError::Kind::BadKit, {}, *problem};
         } else {
@@ -171,41 +164,6 @@ private:
         return true;
     }
 
-    // A field after the number is refused too: "Backyta,0,25" is a decimal
-    // comma, and taking it for 0 or 25 would be off by orders of magnitude.
-    bool TakePositive(Cursor& cursor, qint64 lineNumber, const char* key, const char* example,
-                      std::optional<double>& target) {
-        const auto value = PositiveNumber(cursor.Next());
-        if (!value || cursor.Next())
-            return RefuseUnit(lineNumber, key, QStringLiteral("ett positivt tal med decimalpunkt väntas, som ") + QLatin1String(example));
-        target = *value;
-        return true;
-    }
-
-    bool TakeUnit(Cursor& cursor, qint64 lineNumber) {
-        const auto size = PositiveNumber(cursor.Next());
-        if (!size) return RefuseUnit(lineNumber, "Enhet", QStringLiteral("ett positivt tal med decimalpunkt väntas, som 0.1,g"));
-        const auto kind = cursor.Next();
-        if (!kind || (*kind != UnitGrams && *kind != UnitMillilitres))
-            return RefuseUnit(lineNumber, "Enhet", QStringLiteral("enheten ska vara g eller ml"));
-        contents.Units.unit = AmountUnit{*size, *kind == UnitGrams ? AmountKind::Mass : AmountKind::Volume};
-        return true;
-    }
-
-    static std::optional<double> PositiveNumber(const std::optional<QByteArrayView>& field) {
-        if (!field) return std::nullopt;
-        bool ok = false;
-        const double v = field->toByteArray().toDouble(&ok);
-        if (!ok || !std::isfinite(v) || !(v > 0.0)) return std::nullopt;
-        return v;
-    }
-
-    bool RefuseUnit(qint64 lineNumber, const char* key, const QString& reason) {
-        if (badUnit.isEmpty())
-            badUnit = QStringLiteral("rad %1 (%2): %3").arg(lineNumber).arg(QString::fromUtf8(key), reason);
-        return false;
-    }
-
     // A kit problem as the file's refusal: "rad 14 (Backpositioner): ...".
     bool RefuseKit(qint64 lineNumber, const char* key, const std::string& reason) {
         if (badKit.isEmpty())
@@ -253,8 +211,7 @@ private:
     std::optional<qint64> searchLine;
     QByteArray kitName;
     QString badKit;
-    QString badUnit;
-    std::optional<qint64> densityLine;
+    UnitLines units;
 };
 
 TestFileError RefusalOf(const ContentsBuilder& builder, TextEncoding encoding) {
