@@ -42,8 +42,8 @@ SpanVK::SpanVK(const TNewTabSheet& sheet) : n_(static_cast<std::size_t>(sheet.Ge
         right_.amount[j] = sheet.GetRightPassReversed() ? amount_[N - 1 - j] : amount_[j];
     }
     const double never = std::numeric_limits<double>::quiet_NaN();  // equal to nothing
-    left_.segmentWidth.fill(never);
-    right_.segmentWidth.fill(never);
+    std::fill_n(left_.segmentWidth.begin(), N, never);
+    std::fill_n(right_.segmentWidth.begin(), N, never);
     applies_ = PositionsAscend(position_.data(), N);
 }
 

@@ -29,10 +29,12 @@ private:
     // One neighbour pass. The slope of each of its segments is remembered with
     // the position difference it came from: for most layouts that difference
     // is the same at every width, and the division need not be repeated.
+    // The arrays are written for the kit's trays before they are read; the rest
+    // of their room is left as it is, not cleared at every evaluation.
     struct Neighbour {
-        Values amount{};
-        Values segmentWidth{};
-        Values slope{};
+        Values amount;
+        Values segmentWidth;
+        Values slope;
         // Where the searches of the previous width ended; the next width
         // starts from there, since the answers move little from width to width.
         std::size_t reachedHint = 0;
@@ -47,9 +49,9 @@ private:
     std::size_t n_ = 0;  // trays of the sheet's kit
     std::size_t stripHint_ = 0;
     std::size_t stripEndHint_ = 0;
-    Values position_{};
-    Values mirrored_{};  // -position of tray N-j: the neighbour's trays in ascending order
-    Values amount_{};
+    Values position_;
+    Values mirrored_;  // -position of tray N-j: the neighbour's trays in ascending order
+    Values amount_;
     Neighbour left_;
     Neighbour right_;
     bool applies_ = false;

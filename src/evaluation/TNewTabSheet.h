@@ -111,6 +111,7 @@ public:
     // the evaluation could give one; none outside 1..101.
     void SetVKUncertainty(int index, std::optional<double> u);
     std::optional<double> GetVKUncertainty(int index) const;
+    void ClearVKUncertainty() { VKUncertaintyCurve.fill(-1.0); }
 
     void SetTrayAmount(std::int32_t value, int index);
     std::int32_t GetTrayAmount(int index) const;

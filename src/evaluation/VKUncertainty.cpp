@@ -141,6 +141,13 @@ std::optional<double> VKUncertaintyAt(const TNewTabSheet& sheet, int halfMetres)
 }
 
 void ComputeVKUncertainty(TNewTabSheet& evaluated) {
+    // Only a test with units or a mean of replicates shows how far its VK can
+    // be trusted. The others are spared the work: for a 100-tray kit the
+    // propagation costs several times the rest of the evaluation.
+    if (!evaluated.GetUnits().Any() && !evaluated.HasReplicates()) {
+        evaluated.ClearVKUncertainty();
+        return;
+    }
     const Propagation propagation(evaluated);
     for (int w = 1; w <= MaxCurveWidth; ++w)
         evaluated.SetVKUncertainty(w, evaluated.GetVKComputed(w) ? propagation.At(w) : std::nullopt);

@@ -10,6 +10,7 @@
 #include "DiagramSheets.h"
 #include "RecordingSurface.h"
 #include "drawing/VKCurveRenderer.h"
+#include "evaluation/CalculateSheet.h"
 
 namespace kaldoventri::drawingtest {
 namespace {
@@ -149,7 +150,10 @@ TEST(VKCurve, UncertaintyBandOnlyWithUnits) {
     std::transform(Peaked.begin(), Peaked.end(), small.begin(), [](int a) { return a / 8; });
     TNewTabSheet sheet = MakeSheet(small, Layout12m, 24);
     for (const bool units : {false, true}) {
-        if (units) sheet.SetUnits(SheetUnits{0.25, AmountUnit{1.0, AmountKind::Mass}, std::nullopt, std::nullopt});
+        if (units) {
+            sheet.SetUnits(SheetUnits{0.25, AmountUnit{1.0, AmountKind::Mass}, std::nullopt, std::nullopt});
+            CalculateSheet(sheet, YScaleValue);
+        }
         VKCurveRenderer r;
         const RecordingSurface s = DrawCurve(r, &sheet, 1600, 330);
         const VKCurveGeometry& g = r.Geometry();

@@ -131,14 +131,21 @@ TEST(VKUncertainty, AgreesWithABruteForceMonteCarloAndShrinksAsAmountsGrow) {
     EXPECT_NEAR(linear[2] / VKUncertaintyAt(testing::MakeSheet(testing::Peaked, Layout24m, 40), 40).value(), 7.0, 1e-9);
 }
 
-TEST(VKUncertainty, StoredAtComputedWidthsAndShownOnlyWithUnits) {
+// Computed only for a test with units (or a mean of replicates), and cleared
+// again when the units go.
+TEST(VKUncertainty, StoredAtComputedWidthsOnlyWithUnits) {
     TNewTabSheet s = testing::MakeSheet(testing::Peaked, Layout12m, 24);
+    CalculateSheet(s, YScaleValue);
+    EXPECT_FALSE(s.GetVKUncertainty(24));
+    EXPECT_FALSE(ComputeSheetFigures(s).vkUncertainty);
+    s.SetUnits(Grams(1, 0.25));
     CalculateSheet(s, YScaleValue);
     EXPECT_TRUE(s.GetVKUncertainty(24) && s.GetVKUncertainty(52));
     EXPECT_FALSE(s.GetVKUncertainty(53));
-    EXPECT_FALSE(ComputeSheetFigures(s).vkUncertainty);
-    s.SetUnits(Grams(1, 0.25));
     EXPECT_EQ(ComputeSheetFigures(s).vkUncertainty, s.GetVKUncertainty(24));
+    s.SetUnits(SheetUnits{});
+    CalculateSheet(s, YScaleValue);
+    EXPECT_FALSE(s.GetVKUncertainty(24));
 }
 
 TEST(VKUncertainty, ClassUncertainWhereTheBandCrossesALimit) {

@@ -103,6 +103,16 @@ pdftotext -l 1 "$docs/rapport.pdf" - | grep -qE "rapport över [0-9]+ prov" ||
   fail "the report's first page does not read \"rapport över … prov\" (no font?)"
 pass "report of the same files: $(pages "$out/linux.pdf") pages as on Linux"
 
+# The Excel table: the same cells as on Linux (the workbook's dates differ).
+(cd "$docs" && "$linux" --xlsx "$out/linux.xlsx" "${files[@]}" >/dev/null 2>&1)
+on_windows "$windir\\Kaldoventri.exe" --xlsx "$docs_win\\tabell.xlsx" "$docs_win\\*.vkf" >/dev/null 2>&1
+[ -f "$docs/tabell.xlsx" ] || fail "no Excel table written"
+for part in xl/worksheets/sheet1.xml xl/sharedStrings.xml; do
+  cmp <(unzip -p "$out/linux.xlsx" "$part") <(unzip -p "$docs/tabell.xlsx" "$part") ||
+    fail "the Excel table's $part differs from Linux"
+done
+pass "--xlsx of the same files: the same cells as on Linux"
+
 # --- The window ----------------------------------------------------------------
 # Waits for a window captioned exactly $1 for up to 60 s; prints its id.
 wait_for_caption() {
