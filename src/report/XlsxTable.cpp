@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <array>
+#include <clocale>
 #include <cmath>
+#include <string>
 
 #include <xlsxwriter.h>
 
@@ -39,6 +41,26 @@ double TextWidth(const QString& text) {
     for (const QStringView line : QStringView(text).split(u'\n')) widest = std::max(widest, line.size());
     return static_cast<double>(widest);
 }
+
+// libxlsxwriter prints its numbers with the C library, which follows the
+// process's LC_NUMERIC: under a Swedish locale (Qt takes it from the
+// environment on Linux) "2,2" and widths of "10,7" went into the XML, a file
+// that spreadsheets refuse or repair. The writing runs with C numbers.
+class CNumbers {
+public:
+    CNumbers() {
+        if (const char* now = std::setlocale(LC_NUMERIC, nullptr)) saved_ = now;
+        std::setlocale(LC_NUMERIC, "C");
+    }
+    ~CNumbers() {
+        if (!saved_.empty()) std::setlocale(LC_NUMERIC, saved_.c_str());
+    }
+    CNumbers(const CNumbers&) = delete;
+    CNumbers& operator=(const CNumbers&) = delete;
+
+private:
+    std::string saved_;
+};
 
 class XlsxWriter {
 public:
@@ -98,6 +120,7 @@ private:
     }
 
     QByteArray tmpdir_;
+    CNumbers cNumbers_;  // made first and gone last: around every call of the library
     lxw_workbook* book_ = nullptr;
     lxw_worksheet* sheet_ = nullptr;
     lxw_format* header_ = nullptr;
