@@ -2,6 +2,7 @@
 #include "TrayKit.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "DisplayText.h"
@@ -45,9 +46,17 @@ std::optional<std::string> KitProblem(const TrayKit& kit) {
     return std::nullopt;
 }
 
+double KeptPlace(double metres) {
+    if (!std::isfinite(metres)) return metres;
+    const std::string text = FormatGeneral(metres, ".");
+    double kept = metres;
+    std::from_chars(text.data(), text.data() + text.size(), kept);
+    return kept;
+}
+
 std::vector<double> EvenlySpaced(int count, double spacing) {
     std::vector<double> positions;
-    for (int i = 0; i < count; ++i) positions.push_back((i - (count - 1) / 2.0) * spacing);
+    for (int i = 0; i < count; ++i) positions.push_back(KeptPlace((i - (count - 1) / 2.0) * spacing));
     return positions;
 }
 

@@ -44,7 +44,13 @@ WidthRange DefaultSearchRange(int lastCurveWidth);
 // till back."), or nothing.
 std::optional<std::string> KitProblem(const TrayKit& kit);
 
-// `count` trays `spacing` metres apart, symmetric about the centre line.
+// A place rounded to the 15 significant digits a test file and the settings
+// hold, so that a kit once saved reads back as the same kit: two places that
+// differ only beyond them would be one place after saving.
+double KeptPlace(double metres);
+
+// `count` trays `spacing` metres apart, symmetric about the centre line, as
+// kept places (0.3, not 3 x 0.1).
 std::vector<double> EvenlySpaced(int count, double spacing);
 
 // The kit of a sheet, and the kit put into one (layout, tray count, places,

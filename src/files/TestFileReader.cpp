@@ -13,6 +13,7 @@
 #include "TextLineReader.h"
 #include "UnitLines.h"
 #include "WholeNumber.h"
+#include "evaluation/TrayKit.h"
 
 namespace kaldoventri {
 
@@ -146,7 +147,7 @@ private:
             bool ok = false;
             const double p = field->toByteArray().toDouble(&ok);
             if (!ok || !std::isfinite(p)) return RefuseKit(lineNumber, "Backpositioner", "'" + field->toByteArray().toStdString() + "' är inget backläge i meter");
-            positions.push_back(p);
+            positions.push_back(KeptPlace(p));
             if (positions.size() > static_cast<std::size_t>(MostTrays)) return RefuseKit(lineNumber, "Backpositioner", "fler än 100 backar");
         }
         return true;

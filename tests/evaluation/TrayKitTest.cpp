@@ -34,6 +34,8 @@ TEST(TrayKit, ProblemsOfAKit) {
         EXPECT_EQ(KitProblem(r.kit).value_or(""), r.problem);
     }
     EXPECT_EQ(EvenlySpaced(4, 1.5), (std::vector<double>{-2.25, -0.75, 0.75, 2.25}));
+    // 3 x 0.1 is 0.30000000000000004 in binary; the kit keeps the 0.3 its file will hold.
+    EXPECT_EQ(EvenlySpaced(7, 0.1), (std::vector<double>{-0.3, -0.2, -0.1, 0, 0.1, 0.2, 0.3}));
 }
 
 TNewTabSheet Kit(const std::vector<double>& positions, const std::vector<int>& amounts, int aBredd) {

@@ -95,6 +95,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "rad 13 (Backpositioner): 4 backlägen, men raden Normal har 5 mängder"},
         RefusalCase{"NotAscending", "-4.125,-2,0,2,4.125", "-4.125,0,-2,2,4.125",
                     "rad 13 (Backpositioner): Backarnas lägen måste öka från back till back (back 3)."},
+        // Places kept to 15 digits: saved, these two would be one place.
+        RefusalCase{"OnePlaceWhenKept", "-4.125,-2,0,2,4.125", "-4.125,-2,0,2,2.0000000000000004",
+                    "rad 13 (Backpositioner): Backarnas lägen måste öka från back till back (back 5)."},
         RefusalCase{"Outside", "-4.125,-2,0,2,4.125", "-4.125,-2,0,2,24.5",
                     "rad 13 (Backpositioner): Back 5 ligger utanför ±24,25 m."},
         RefusalCase{"NotAPosition", "-4.125,-2,0,2,4.125", "-4.125,-2,0,2,4,125",

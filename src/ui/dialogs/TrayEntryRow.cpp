@@ -59,7 +59,7 @@ std::optional<double> PlaceOf(const QString& typed) {
     bool ok = false;
     const double place = QLocale::c().toDouble(text, &ok);
     if (!ok || !std::isfinite(place)) return std::nullopt;
-    return place;
+    return KeptPlace(place);
 }
 
 TrayEntryRow::TrayEntryRow(QWidget* panel, int pitch, int fieldWidth, TrayKeyFilter* keyFilter)
