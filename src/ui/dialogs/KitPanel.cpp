@@ -99,7 +99,9 @@ void KitPanel::ShowKit(const TrayKit& kit) {
     name_->setText(QString::fromStdString(kit.name));
     searchFirst_->setValue(kit.search.first / 2.0);
     searchLast_->setValue(kit.search.last / 2.0);
-    if (kit.positions.size() >= 2) spacing_->setText(FormatNumber(kit.positions[1] - kit.positions[0]));
+    // The first gap as the quick fill takes it, to a millimetre: -11,155 - -12,125
+    // is 0,97, not 0,970000000000001.
+    if (kit.positions.size() >= 2) spacing_->setText(FormatNumber(std::round((kit.positions[1] - kit.positions[0]) * 1000) / 1000));
     RefreshSaved(name_->text());
 }
 

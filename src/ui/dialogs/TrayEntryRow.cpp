@@ -28,6 +28,8 @@ constexpr int NumberHeight = 20;
 constexpr int PlaceTop = 54;
 constexpr int RowHeight = NumberTop + NumberHeight;
 constexpr int RowHeightWithPlaces = PlaceTop + FieldHeight;
+// A line edit's frame, inner margins and text cursor beside its text.
+constexpr int FieldChrome = 10;
 
 class RevealOnFocus : public QObject {
 public:
@@ -127,6 +129,9 @@ void TrayEntryRow::Make(int tray) {
     place->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[-\u2212+]?\\d{0,2}([.,]\\d{0,4})?")), place));
     place->setToolTip(QStringLiteral("Backens läge i meter från körspårets mitt, vänster sida negativ"));
+    connect(place, &QLineEdit::textChanged, this, [this] {
+        if (FieldWidth() != shownWidth_) Layout();
+    });
     places_.push_back(place);
     for (QWidget* field : {static_cast<QWidget*>(amounts_[index]), static_cast<QWidget*>(place)})
         field->installEventFilter(new RevealOnFocus(scroller_));
@@ -140,13 +145,26 @@ void TrayEntryRow::SetCount(int count, bool withPlaces) {
     Layout();
 }
 
+int TrayEntryRow::FieldWidth() const {
+    int width = fieldWidth_;
+    if (withPlaces_)
+        for (int i = 0; i < count_; ++i) {
+            const QLineEdit* place = places_[static_cast<std::size_t>(i)];
+            width = std::max(width, place->fontMetrics().horizontalAdvance(place->text()) + FieldChrome);
+        }
+    return width;
+}
+
 void TrayEntryRow::Layout() {
+    // Fields that widen for their places keep the stored gap between them.
+    shownWidth_ = FieldWidth();
+    const int pitch = pitch_ + shownWidth_ - fieldWidth_;
     for (std::size_t i = 0; i < places_.size(); ++i) {
         const bool shown = static_cast<int>(i) < count_;
-        const int x = pitch_ * static_cast<int>(i);
-        amounts_[i]->setGeometry(x, 0, fieldWidth_, FieldHeight);
-        numbers_[i]->setGeometry(x, NumberTop, fieldWidth_, NumberHeight);
-        places_[i]->setGeometry(x, PlaceTop, fieldWidth_, FieldHeight);
+        const int x = pitch * static_cast<int>(i);
+        amounts_[i]->setGeometry(x, 0, shownWidth_, FieldHeight);
+        numbers_[i]->setGeometry(x, NumberTop, shownWidth_, NumberHeight);
+        places_[i]->setGeometry(x, PlaceTop, shownWidth_, FieldHeight);
         amounts_[i]->setVisible(shown);
         numbers_[i]->setVisible(shown);
         places_[i]->setVisible(shown && withPlaces_);
@@ -156,7 +174,7 @@ void TrayEntryRow::Layout() {
         }
     }
     const int height = withPlaces_ ? RowHeightWithPlaces : RowHeight;
-    content_->resize(pitch_ * (count_ - 1) + fieldWidth_, height);
+    content_->resize(pitch * (count_ - 1) + shownWidth_, height);
     const int bar = scroller_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller_);
     // The row reaches as far right as 26 trays do in the stored layout.
     const int right = left_ + pitch_ * (TrayCount - 1) + fieldWidth_;

@@ -49,6 +49,9 @@ public:
 private:
     void Make(int tray);
     void Layout();
+    // The width of every field: the stored width, or more where a place such
+    // as "-12,125" needs it, so that no place shows cut (and no minus goes).
+    int FieldWidth() const;
 
     QWidget* panel_;
     QScrollArea* scroller_;
@@ -57,6 +60,7 @@ private:
     TrayKeyFilter* keyFilter_;
     int pitch_;
     int fieldWidth_;
+    int shownWidth_ = 0;
     int left_;
     int amountTop_;
     int count_ = 0;

@@ -16,6 +16,7 @@
 #include "ui/controls/RadioGroup.h"
 #include "ui/dialogs/TTypDokument.h"
 #include "ui/support/KitStore.h"
+#include "workbook/SheetSettings.h"
 
 using namespace kaldoventri;
 
@@ -89,6 +90,27 @@ private slots:
         const auto seen = [&] { return QRect(last->mapTo(row->viewport(), QPoint(0, 0)), last->size()); };
         QTRY_VERIFY2(row->viewport()->rect().contains(seen()),
                      qPrintable(QStringLiteral("field at %1 in a row %2 wide").arg(seen().x()).arg(row->viewport()->width())));
+    }
+
+    // Places of three decimals widen every field instead of showing "12,125"
+    // for -12,125; the quick fill offers the kit's gap as typed, not 0,970000000000001.
+    void longPlacesShowWhole() {
+        QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+        SheetSettings settings;
+        settings.kit = TrayKit{LayoutOwn, "Kit", {}, {10, 40}};
+        for (int i = 0; i < 26; ++i) settings.kit.positions.push_back(KeptPlace(-12.125 + 0.97 * i));
+        settings.amounts.assign(26, 20);
+        TTypDokument d;
+        d.ShowSettings(settings);
+        QCOMPARE(Control(d, "KitSpacing_Edit")->text(), QStringLiteral("0,97"));
+        for (int tray = 1; tray <= 26; ++tray) {
+            const QLineEdit* place = Control(d, QStringLiteral("Lage_Edit%1").arg(tray));
+            QVERIFY2(place->fontMetrics().horizontalAdvance(place->text()) + 8 <= place->width(), qPrintable(place->text()));
+            QCOMPARE(Control(d, QStringLiteral("Box_Edit%1").arg(tray))->width(), place->width());
+            if (tray > 1)  // neighbouring frames overlap by 2 pixels, as in the stored layout
+                QVERIFY(place->x() + 1 >= Control(d, QStringLiteral("Lage_Edit%1").arg(tray - 1))->geometry().right());
+        }
+        QLocale::setDefault(QLocale::c());
     }
 
     void kitsThatCannotBeEvaluatedAreRefused_data() {
