@@ -28,7 +28,7 @@ void ShowFitted(QLabel* label, const QString& text, const QFont& font) {
 
 }  // namespace
 
-ResultPanel::ResultPanel(QWidget& topPanel) : panel_(topPanel) {
+ResultPanel::ResultPanel(QWidget& topPanel) : panel_(topPanel), panelHeight_(topPanel.maximumHeight()) {
     const char* const results[] = {"VK_Label", "ABredd_Label", "OVK_Label", "OptimalAbredd_Label"};
     const char* const texts[] = {"SFabrikat_Label", "SModell_Label", "SInstallning_Label",
                                  "GMedel_Label",    "GFabrikat_Label", "GPlats_Label"};
@@ -152,6 +152,7 @@ void ResultPanel::CreateUnitsColumn() {
 void ResultPanel::ShowUnitsColumn(const TNewTabSheet* sheet) {
     // An older test, without units, shows nothing here and costs nothing.
     if (sheet == nullptr || !sheet->GetUnits().Any()) {
+        panel_.setFixedHeight(panelHeight_);
         rateBox_->hide();
         warningsBox_->hide();
         return;
@@ -162,19 +163,34 @@ void ResultPanel::ShowUnitsColumn(const TNewTabSheet* sheet) {
     for (const DataWarning& warning : DataWarningsOf(*sheet, separator)) lines << FromUtf8(warning.text);
 
     // The column stands right of the widest box of the two rows, as far as
-    // the panel reaches; a window too narrow for it leaves it out.
+    // the panel reaches. Where it would be narrower than its content needs,
+    // the rate and the warnings take a row of their own under the texts, so
+    // that a small window still shows them.
     const auto* resultBox = panel_.findChild<QGroupBox*>(QStringLiteral("GroupBox1"));
     const auto* fertiliserBox = panel_.findChild<QGroupBox*>(QStringLiteral("GroupBox3"));
+    const auto* spreaderBox = panel_.findChild<QGroupBox*>(QStringLiteral("GroupBox4"));
     int left = 0;
     for (const char* name : {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4"})
         left = std::max(left, panel_.findChild<QGroupBox*>(QLatin1String(name))->geometry().right() + 16);
-    const int width = panel_.width() - left - 8;
     constexpr int NarrowestColumn = 240;
-    const bool room = width >= NarrowestColumn;
+    const bool beside = panel_.width() - left - 8 >= NarrowestColumn;
+    const bool hasRate = figures.rate.has_value();
+    const bool hasWarnings = !lines.isEmpty();
+    const int rowTop = std::max(fertiliserBox->geometry().bottom(), spreaderBox->geometry().bottom()) + 9;
+    const int rowHeight = resultBox->height();
+    panel_.setFixedHeight(beside || !(hasRate || hasWarnings) ? panelHeight_ : rowTop + rowHeight + 8);
+    QRect rateRect(left, resultBox->y(), panel_.width() - left - 8, resultBox->height());
+    QRect warningsRect(left, fertiliserBox->y(), rateRect.width(), panelHeight_ - fertiliserBox->y() - 8);
+    if (!beside) {
+        rateRect = QRect(spreaderBox->x(), rowTop, spreaderBox->width(), rowHeight);
+        const int warningsLeft = hasRate ? rateRect.right() + 17 : spreaderBox->x();
+        warningsRect = QRect(warningsLeft, rowTop, panel_.width() - warningsLeft - 8, rowHeight);
+    }
+    const int width = rateRect.width();
 
-    rateBox_->setVisible(room && figures.rate.has_value());
+    rateBox_->setVisible(hasRate);
     if (rateBox_->isVisible()) {
-        rateBox_->setGeometry(left, resultBox->y(), width, resultBox->height());
+        rateBox_->setGeometry(rateRect);
         const QLabel* firstRow = Label("Label3");
         const QLabel* secondRow = Label("Label2");
         auto* rateCaption = rateBox_->findChild<QLabel*>(QStringLiteral("GivaCaption_Label"));
@@ -197,10 +213,9 @@ void ResultPanel::ShowUnitsColumn(const TNewTabSheet* sheet) {
         targetCaption_->setVisible(figures.target.has_value());
     }
 
-    warningsBox_->setVisible(room && !lines.isEmpty());
+    warningsBox_->setVisible(hasWarnings);
     if (warningsBox_->isVisible()) {
-        const int top = fertiliserBox->y();
-        warningsBox_->setGeometry(left, top, width, panel_.height() - top - 8);
+        warningsBox_->setGeometry(warningsRect);
         const QRect inside = warningsBox_->rect().adjusted(8, 6, -8, -4);
         warnings_->setGeometry(inside);
         const QString text = lines.join(QLatin1Char('\n'));

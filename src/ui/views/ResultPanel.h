@@ -4,7 +4,8 @@
 // the stored layout's, found by their component names (VK_Label ...).
 // A test with units adds a column on the right: the rate at the working
 // width with the target's deviation and correction, and under it the
-// warnings about the data, a short line each.
+// warnings about the data, a short line each. A window too narrow for the
+// column shows the two side by side in a row of their own under the texts.
 #pragma once
 
 #include <QFont>
@@ -34,6 +35,7 @@ private:
     void ShowUnitsColumn(const TNewTabSheet* sheet);
 
     QWidget& panel_;
+    int panelHeight_;  // the stored layout's, without the row under the texts
     // The value labels Show fills: the VK, the working width, the optimal VK
     // and width, then the six description texts.
     QLabel* results_[4] = {};

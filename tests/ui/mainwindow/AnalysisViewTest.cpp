@@ -180,6 +180,16 @@ private slots:
         amounts[19] = 300;
         w.workbook->SetTrayAmounts(TrayEntries(amounts.begin(), amounts.end()));
         QVERIFY2(shown("Varningar_Label").contains(QStringLiteral("Back 20 avviker")), qPrintable(shown("Varningar_Label")));
+        // In the narrowest window the rate and the warnings move under the texts instead of going.
+        auto* panel = w.form->findChild<QWidget*>(QStringLiteral("Top_Panel"));
+        const int besideHeight = panel->height();
+        w.form->resize(w.form->minimumWidth(), w.form->height());
+        QTRY_VERIFY(panel->height() > besideHeight);
+        for (const char* name : {"Giva_GroupBox", "Varningar_GroupBox"}) {
+            const auto* box = w.form->findChild<QWidget*>(QLatin1String(name));
+            QVERIFY2(box->isVisible() && panel->rect().contains(box->geometry()), name);
+            QVERIFY(box->y() > w.form->findChild<QWidget*>(QStringLiteral("GroupBox3"))->geometry().bottom());
+        }
 
         const int valueAxis = sheet->GetYAxisMax();
         w.c.YSkala2->trigger();
