@@ -88,10 +88,15 @@ VKResult SpanVK::ResultAt(int w) {
     const std::size_t end = std::max(first, FirstFrom<true>(N, stripEndHint_, reach, own));
     // Each strip value is amount + left + right, added in that order; a
     // neighbour that does not reach a tray adds nothing, as adding 0 would.
-    // Only the strip's trays are summed, so only they are copied.
+    // Only the strip's trays are summed, so only they are copied. A built-in
+    // layout's 26 are copied whole: a copy of known size is inlined, where
+    // one of the strip's length is a library call that costs more than it saves.
     Values values;
-    std::copy(amount_.begin() + static_cast<std::ptrdiff_t>(first), amount_.begin() + static_cast<std::ptrdiff_t>(end),
-              values.begin() + static_cast<std::ptrdiff_t>(first));
+    if (N == TrayCount)
+        std::copy_n(amount_.begin(), TrayCount, values.begin());
+    else
+        std::copy(amount_.begin() + static_cast<std::ptrdiff_t>(first), amount_.begin() + static_cast<std::ptrdiff_t>(end),
+                  values.begin() + static_cast<std::ptrdiff_t>(first));
     AddOverlap(left_, -halfWidth, first, end, values);
     AddOverlap(right_, halfWidth, first, end, values);
     StripSums sums;

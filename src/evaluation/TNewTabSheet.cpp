@@ -51,7 +51,9 @@ bool TNewTabSheet::GetVKComputed(int index) const {
 }
 
 void TNewTabSheet::SetVKUncertainty(int index, std::optional<double> u) {
-    if (IsCurveIndex(index)) VKUncertaintyCurve[static_cast<std::size_t>(index - 1)] = u && *u >= 0.0 ? *u : -1.0;
+    if (!IsCurveIndex(index)) return;
+    VKUncertaintyCurve[static_cast<std::size_t>(index - 1)] = u && *u >= 0.0 ? *u : -1.0;
+    HoldsVKUncertainty = true;
 }
 
 std::optional<double> TNewTabSheet::GetVKUncertainty(int index) const {

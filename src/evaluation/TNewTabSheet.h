@@ -111,7 +111,11 @@ public:
     // the evaluation could give one; none outside 1..101.
     void SetVKUncertainty(int index, std::optional<double> u);
     std::optional<double> GetVKUncertainty(int index) const;
-    void ClearVKUncertainty() { VKUncertaintyCurve.fill(-1.0); }
+    // Nearly every sheet holds none, so clearing costs nothing then.
+    void ClearVKUncertainty() {
+        if (HoldsVKUncertainty) VKUncertaintyCurve.fill(-1.0);
+        HoldsVKUncertainty = false;
+    }
 
     void SetTrayAmount(std::int32_t value, int index);
     std::int32_t GetTrayAmount(int index) const;
@@ -188,6 +192,7 @@ private:
         none.fill(-1.0);
         return none;
     }();
+    bool HoldsVKUncertainty = false;  // set by any SetVKUncertainty since the last clearing
     SheetUnits Units;
     std::vector<double> ReplicateVariance;
     // Per-tray storage, tray 1 at element 0; trays 1..Trays are used.
