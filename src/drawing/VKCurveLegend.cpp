@@ -1,9 +1,11 @@
-// The VK curve's legend: a swatch and a name for each tolerance band and for
-// the bar of the optimum search range, in one line at the top right. It is
+// The lines above the VK curve's plot: the figures, wrapped to the surface,
+// and the legend, a swatch and a name for each tolerance band and for the bar
+// of the optimum search range, in one line at the top right. The legend is
 // left out where one line of the surface cannot hold it, rather than taking
 // the plot's height.
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "drawing/VKCurveRenderer.h"
@@ -51,6 +53,22 @@ int VKCurveRenderer::LegendWidth() {
     for (const LegendEntry& entry : ShownEntries(BandShown))
         width += EntryGap(Style) + SwatchSize(TextHeight) + Style.labelGap + Target->TextWidth(entry.name);
     return width;
+}
+
+void VKCurveRenderer::WrapFigures(const std::string& figures, int room) {
+    static const std::string separator = " · ";
+    FigureLines.clear();
+    std::size_t start = 0;
+    while (start <= figures.size()) {
+        const std::size_t end = figures.find(separator, start);
+        const std::string part = figures.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!FigureLines.empty() && Target->TextWidth(FigureLines.back() + separator + part) <= room)
+            FigureLines.back() += separator + part;
+        else
+            FigureLines.push_back(part);
+        if (end == std::string::npos) break;
+        start = end + separator.size();
+    }
 }
 
 // Gives the number of text lines above the plot. `figuresEnd` is where the

@@ -21,27 +21,6 @@ namespace {
 
 bool Shown(const TNewTabSheet& sheet, int w) { return sheet.GetVKComputed(w) && std::isfinite(sheet.GetVK(w)); }
 
-int LastWidthOf(const TNewTabSheet& sheet) { return LastCurveWidthOf(sheet); }
-
-// The figures as lines no wider than `room`, broken between figures only; a
-// figure wider than the room keeps a line of its own.
-std::vector<std::string> WrappedFigures(DrawingSurface& s, const std::string& figures, int room) {
-    static const std::string separator = " · ";
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start <= figures.size()) {
-        std::size_t end = figures.find(separator, start);
-        const std::string part = figures.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (!lines.empty() && s.TextWidth(lines.back() + separator + part) <= room)
-            lines.back() += separator + part;
-        else
-            lines.push_back(part);
-        if (end == std::string::npos) break;
-        start = end + separator.size();
-    }
-    return lines;
-}
-
 std::optional<double> BandOf(const TNewTabSheet& sheet, int w) {
     if (!Shown(sheet, w)) return std::nullopt;
     const std::optional<double> u = sheet.GetVKUncertainty(w);
@@ -96,21 +75,34 @@ void VKCurveRenderer::Draw(const TNewTabSheet* sheet, DrawingSurface& surface) {
 void VKCurveRenderer::PlaceThePlot(const TNewTabSheet& sheet, const std::string& figures) {
     DrawingSurface& s = *Target;
     const double top = VKAxisTop(sheet);
-    const int last = LastWidthOf(sheet);
+    const int last = LastCurveWidthOf(sheet);
     const int widestYLabel = s.TextWidth(std::to_string(static_cast<int>(top)) + " %");
     const int lastXLabel = s.TextWidth(std::to_string(last / 2));
     PlotRect plot;
     plot.left = Style.padding + widestYLabel + Style.labelGap + Style.tickLength;
     // A curve beside the diagram may be too narrow for the figures on one line.
     FigureLines.clear();
-    if (ShowFigures) FigureLines = WrappedFigures(s, figures, s.Width() - Style.padding - plot.left);
+    if (ShowFigures) WrapFigures(figures, s.Width() - Style.padding - plot.left);
     const int moreLines = std::max(0, static_cast<int>(FigureLines.size()) - 1);
     int linesAbove = PlaceTheLegend(ShowFigures ? plot.left + s.TextWidth(FigureLines.back()) : -1);
     LegendTop += moreLines * (TextHeight + Style.labelGap);
     linesAbove += moreLines;
-    plot.top = Style.padding + TextHeight / 2 + linesAbove * (TextHeight + Style.labelGap);
+    const auto topUnder = [&](int lines) { return Style.padding + TextHeight / 2 + lines * (TextHeight + Style.labelGap); };
+    plot.top = topUnder(linesAbove);
     plot.right = s.Width() - Style.padding - lastXLabel / 2 - Style.labelGap - s.TextWidth("m");
     plot.bottom = s.Height() - Style.padding - TextHeight - Style.labelGap - Style.tickLength;
+    // A curve too short for the lines above it keeps its plot: the legend
+    // goes first, then the figures, rather than drawing nothing at all.
+    const int figureLines = static_cast<int>(FigureLines.size());
+    if (plot.top >= plot.bottom && linesAbove > figureLines) {
+        LegendLeft = -1;
+        plot.top = topUnder(figureLines);
+    }
+    if (plot.top >= plot.bottom) {
+        LegendLeft = -1;
+        FigureLines.clear();
+        plot.top = topUnder(0);
+    }
     Layout = VKCurveGeometry(plot, FirstCurveWidth, last, top);
 }
 

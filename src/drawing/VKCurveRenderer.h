@@ -40,6 +40,9 @@ public:
 
 private:
     void PlaceThePlot(const TNewTabSheet& sheet, const std::string& figures);
+    // Sets FigureLines: the figures in lines no wider than `room`, broken
+    // between figures only; a figure wider than the room keeps a line of its own.
+    void WrapFigures(const std::string& figures, int room);
     // The legend's width on the surface, and its place: beside the figures
     // where both fit on one line, else on a line of its own, else nowhere.
     int LegendWidth();
