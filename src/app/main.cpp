@@ -1,7 +1,9 @@
 // Kaldoventri: evaluation of a fertiliser spreader's distribution test.
-// Without options the window program starts and opens the files it is given;
-// --report and --csv evaluate the files without a window (BatchRun.cpp).
+// Without options the window program starts and opens the files it is given,
+// or hands them to the program that runs already; --report and --csv evaluate
+// the files without a window (BatchRun.cpp) and never join a running program.
 #include <QCoreApplication>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
@@ -9,10 +11,14 @@
 #include "app/ArgumentExpansion.h"
 #include "app/BatchRun.h"
 #include "app/CommandLine.h"
+#include "app/SingleInstance.h"
 #include "app/StartUp.h"
 #include "app/SwedishTranslation.h"
 #include "app/ErrorReportingApplication.h"
 #include "app/WindowsConsole.h"
+#include "ui/commands/RecoveryOffer.h"
+#include "ui/support/CommandBoundary.h"
+#include "workbook/SheetRecovery.h"
 
 namespace {
 
@@ -27,10 +33,32 @@ int RunWindow(int argc, char** argv, const QStringList& files) {
     // Message-box captions take the application's name, which Qt would
     // otherwise take from the installed program's file name "kaldoventri".
     QCoreApplication::setApplicationName(QStringLiteral("Kaldoventri"));
+    kaldoventri::SingleInstance instance;
+    if (instance.HandOver(files)) return 0;
+    instance.Listen();
+
     const kaldoventri::StartedProgram program = kaldoventri::StartProgram(kaldoventri::BlockingSleep);
-    // Once the window runs, so that a message about one file has a window to stand over.
-    QTimer::singleShot(0, program.window.get(), [&program, files] { program.window->OpenFiles(files); });
-    return application.exec();
+    kaldoventri::TForm1* window = program.window.get();
+    const QString recoveryRoot =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
+    kaldoventri::SheetRecovery recovery(*program.workbook, recoveryRoot);
+    QObject::connect(&recovery, &kaldoventri::SheetRecovery::writeFailed, window, [window](const QString& reason) {
+        // Not inside the command whose change was being copied.
+        QTimer::singleShot(0, window, [window, reason] { kaldoventri::ShowRecoveryFailure(window, reason); });
+    });
+    QObject::connect(&instance, &kaldoventri::SingleInstance::filesArrived, window, [window](const QStringList& paths) {
+        kaldoventri::RunCommand(window, [window, &paths] { window->OpenHandedOverFiles(paths); });
+    });
+    // Once the window runs, so that a question or a message about one file has a window to stand over.
+    QTimer::singleShot(0, window, [&program, &recovery, window, recoveryRoot, files] {
+        kaldoventri::RunCommand(window, [&] {
+            kaldoventri::OfferLeftBehindSheets(window, *program.workbook, recovery, recoveryRoot);
+        });
+        window->OpenFiles(files);
+    });
+    const int status = application.exec();
+    recovery.EndNormally();
+    return status;
 }
 
 }  // namespace

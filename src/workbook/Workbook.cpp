@@ -1,6 +1,8 @@
 // The open sheets and the commands that change them.
 #include "workbook/Workbook.h"
 
+#include <QFileInfo>
+
 #include "evaluation/AveragedAmounts.h"
 #include "evaluation/CalculateSheet.h"
 #include "files/FileAccess.h"
@@ -14,28 +16,97 @@ Workbook::~Workbook() = default;
 
 std::string Workbook::NextSheetName() const { return "Blad" + std::to_string(nextSheetNumber_); }
 
+namespace {
+
+// Two paths name one file when their canonical forms agree; Windows file
+// names ignore case.
+bool SameFile(const QString& a, const QString& b) {
+    const QString canonicalA = QFileInfo(a).canonicalFilePath();
+    if (canonicalA.isEmpty()) return false;
+#ifdef Q_OS_WIN
+    return canonicalA.compare(QFileInfo(b).canonicalFilePath(), Qt::CaseInsensitive) == 0;
+#else
+    return canonicalA == QFileInfo(b).canonicalFilePath();
+#endif
+}
+
+// The number of a title "Blad" + number, or 0.
+int SheetNumberOf(const QString& title) {
+    if (!title.startsWith(QLatin1String("Blad"))) return 0;
+    bool ok = false;
+    const int number = title.mid(4).toInt(&ok);
+    return ok && number > 0 ? number : 0;
+}
+
+}  // namespace
+
+const Workbook::OpenTest* Workbook::Entry(int index) const {
+    return index >= 0 && index < SheetCount() ? &sheets_[static_cast<std::size_t>(index)] : nullptr;
+}
+
 const TNewTabSheet* Workbook::Sheet(int index) const {
-    return index >= 0 && index < SheetCount() ? sheets_[static_cast<std::size_t>(index)].get() : nullptr;
+    const OpenTest* entry = Entry(index);
+    return entry != nullptr ? entry->sheet.get() : nullptr;
 }
 
 int Workbook::IndexOf(const TNewTabSheet* sheet) const {
     for (int i = 0; i < SheetCount(); ++i)
-        if (sheets_[static_cast<std::size_t>(i)].get() == sheet) return i;
+        if (sheets_[static_cast<std::size_t>(i)].sheet.get() == sheet) return i;
     return -1;
 }
 
-TNewTabSheet& Workbook::Append(std::unique_ptr<TNewTabSheet> sheet, bool evaluated) {
-    sheet->SetName(NextSheetName());
+QString Workbook::FilePath(int index) const {
+    const OpenTest* entry = Entry(index);
+    return entry != nullptr ? entry->filePath : QString();
+}
+
+bool Workbook::IsModified(int index) const {
+    const OpenTest* entry = Entry(index);
+    return entry != nullptr && entry->modified;
+}
+
+std::vector<int> Workbook::ModifiedSheets() const {
+    std::vector<int> modified;
+    for (int i = 0; i < SheetCount(); ++i)
+        if (IsModified(i)) modified.push_back(i);
+    return modified;
+}
+
+QByteArray Workbook::FileBytes(int index) const {
+    const TNewTabSheet* sheet = Sheet(index);
+    return sheet != nullptr ? WriteTestFile(MakeTestFileValues(*sheet)) : QByteArray();
+}
+
+int Workbook::IndexOfFile(const QString& path) const {
+    for (int i = 0; i < SheetCount(); ++i)
+        if (!sheets_[static_cast<std::size_t>(i)].filePath.isEmpty() && SameFile(sheets_[static_cast<std::size_t>(i)].filePath, path))
+            return i;
+    return -1;
+}
+
+TNewTabSheet& Workbook::Append(OpenTest test, bool evaluated) {
+    test.sheet->SetName(NextSheetName());
     ++nextSheetNumber_;
-    sheets_.push_back(std::move(sheet));
+    sheets_.push_back(std::move(test));
     current_ = SheetCount() - 1;
     if (evaluated)
         ++evaluations_;
     else
         Evaluate();
-    emit changed(Sheets | Current | Evaluated);
-    return *sheets_.back();
+    emit changed(Sheets | Current | Evaluated | Saved);
+    return *sheets_.back().sheet;
 }
+
+Workbook::Changes Workbook::CheckSaved() {
+    if (current_ < 0) return {};
+    OpenTest& entry = sheets_[static_cast<std::size_t>(current_)];
+    const bool modified = !entry.savedBytes || FileBytes(current_) != *entry.savedBytes;
+    if (modified == entry.modified) return {};
+    entry.modified = modified;
+    return Saved;
+}
+
+void Workbook::Changed(Changes what) { emit changed(what | CheckSaved()); }
 
 const TNewTabSheet& Workbook::AddSheet(const SheetSettings& settings) {
     auto sheet = std::make_unique<TNewTabSheet>();
@@ -43,7 +114,7 @@ const TNewTabSheet& Workbook::AddSheet(const SheetSettings& settings) {
     sheet->ToggleLeftPassReversed();
     sheet->ToggleRightPassReversed();
     sheet->SetTitle(NextSheetName());
-    return Append(std::move(sheet));
+    return Append({std::move(sheet), {}, {}, true});
 }
 
 const TNewTabSheet* Workbook::AddAveragedSheet(const std::vector<int>& indices) {
@@ -63,10 +134,14 @@ const TNewTabSheet* Workbook::AddAveragedSheet(const std::vector<int>& indices) 
     for (std::size_t i = 0; i < chosen.size(); ++i) origin += (i > 0 ? ", " : "") + chosen[i]->GetTitle();
     sheet->SetOrigin(std::move(origin));
     sheet->SetTitle(NextSheetName());
-    return &Append(std::move(sheet));
+    return &Append({std::move(sheet), {}, {}, true});
 }
 
 std::optional<OpenFailure> Workbook::OpenSheet(const QString& path) {
+    if (const int open = IndexOfFile(path); open >= 0) {
+        if (open != current_) SetCurrentIndex(open);
+        return std::nullopt;
+    }
     std::optional<TrayAmounts> shown;
     if (const TNewTabSheet* current = CurrentSheet()) {
         shown.emplace();
@@ -74,17 +149,33 @@ std::optional<OpenFailure> Workbook::OpenSheet(const QString& path) {
     }
     auto read = ReadTestSheet(path, yScaleMode_, shown);
     if (auto* failure = std::get_if<OpenFailure>(&read)) return std::move(*failure);
-    Append(std::make_unique<TNewTabSheet>(std::move(std::get<TNewTabSheet>(read))), true);
+    auto sheet = std::make_unique<TNewTabSheet>(std::move(std::get<TNewTabSheet>(read)));
+    QByteArray bytes = WriteTestFile(MakeTestFileValues(*sheet));
+    Append({std::move(sheet), path, std::move(bytes), false}, true);
     return std::nullopt;
 }
 
-std::optional<QString> Workbook::SaveCurrentSheet(const QString& path) {
-    TNewTabSheet* sheet = Editable();
-    if (sheet == nullptr) return std::nullopt;
-    if (auto failed = WriteFileAtomically(path, WriteTestFile(MakeTestFileValues(*sheet)))) return failed;
-    sheet->SetTitle(SheetTitleOf(path).toStdString());
-    emit changed(Sheets);
+std::optional<QString> Workbook::SaveCurrentSheet(const QString& path) { return SaveSheet(current_, path); }
+
+std::optional<QString> Workbook::SaveSheet(int index, const QString& path) {
+    if (Entry(index) == nullptr) return std::nullopt;
+    OpenTest& entry = sheets_[static_cast<std::size_t>(index)];
+    QByteArray bytes = FileBytes(index);
+    if (auto failed = WriteFileAtomically(path, bytes)) return failed;
+    entry.sheet->SetTitle(SheetTitleOf(path).toStdString());
+    entry.filePath = path;
+    entry.savedBytes = std::move(bytes);
+    entry.modified = false;
+    emit changed(Sheets | Saved);
     return std::nullopt;
+}
+
+const TNewTabSheet& Workbook::RestoreSheet(TNewTabSheet sheet, const QString& title, const QString& filePath) {
+    // A sheet restored as "Blad7" keeps that name where the number is still
+    // free, and new sheets go on after it.
+    nextSheetNumber_ = std::max(nextSheetNumber_, SheetNumberOf(title));
+    sheet.SetTitle(title.toStdString());
+    return Append({std::make_unique<TNewTabSheet>(std::move(sheet)), filePath, {}, true});
 }
 
 void Workbook::ApplySettings(const SheetSettings& settings) {
@@ -92,7 +183,7 @@ void Workbook::ApplySettings(const SheetSettings& settings) {
     if (sheet == nullptr) return;
     kaldoventri::ApplySettings(settings, *sheet);
     Evaluate();
-    emit changed(Evaluated);
+    Changed(Evaluated);
 }
 
 void Workbook::SetWorkingWidth(int halfMetres) {
@@ -100,7 +191,7 @@ void Workbook::SetWorkingWidth(int halfMetres) {
     if (sheet == nullptr) return;
     sheet->SetABredd(ClampWorkingWidth(halfMetres));
     Evaluate();
-    emit changed(Evaluated);
+    Changed(Evaluated);
 }
 
 void Workbook::SetDrivingPattern(DrivingPattern pattern) {
@@ -108,7 +199,7 @@ void Workbook::SetDrivingPattern(DrivingPattern pattern) {
     if (sheet == nullptr) return;
     kaldoventri::SetDrivingPattern(*sheet, pattern);
     Evaluate();
-    emit changed(Evaluated);
+    Changed(Evaluated);
 }
 
 bool Workbook::Store(const TrayEntries& amounts) {
@@ -123,11 +214,11 @@ bool Workbook::Store(const TrayEntries& amounts) {
 void Workbook::SetTrayAmounts(const TrayEntries& amounts) {
     if (!Store(amounts)) return;
     Evaluate();
-    emit changed(Evaluated);
+    Changed(Evaluated);
 }
 
 void Workbook::StoreTrayAmounts(const TrayEntries& amounts) {
-    if (Store(amounts)) emit changed(Stored);
+    if (Store(amounts)) Changed(Stored);
 }
 
 void Workbook::SetCurrentIndex(int index) {
@@ -136,6 +227,17 @@ void Workbook::SetCurrentIndex(int index) {
     // The sheet may last have been evaluated under another Y scale.
     Evaluate();
     emit changed(Current | Evaluated);
+}
+
+void Workbook::CloseSheet(int index) {
+    if (Entry(index) == nullptr) return;
+    if (index == current_) {
+        CloseCurrentSheet();
+        return;
+    }
+    sheets_.erase(sheets_.begin() + index);
+    if (index < current_) --current_;
+    emit changed(Sheets | Current);
 }
 
 void Workbook::CloseCurrentSheet() {

@@ -5,8 +5,13 @@
 // notification; the windows are views that draw what the workbook holds.
 // Views get the sheets read-only: every write is one of the named calls
 // below. It never shows a window: a failure comes back as a value.
+//
+// Each sheet also knows the file it belongs to and whether it is saved: a
+// sheet is saved while the test file it would write holds the same bytes as
+// the file it was last opened from or saved to.
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -35,6 +40,7 @@ public:
         Evaluated = 0x4,  // the current sheet was evaluated anew
         Stored = 0x8,     // inputs were stored without an evaluation
         YScale = 0x10,    // the Y-scale mode changed
+        Saved = 0x20,     // a sheet became saved or unsaved
     };
     Q_DECLARE_FLAGS(Changes, Change)
 
@@ -55,6 +61,16 @@ public:
     int YScaleMode() const { return yScaleMode_; }
     // How many evaluations have run so far.
     long EvaluationCount() const { return evaluations_; }
+    // The file the sheet was last opened from or saved to; empty for a sheet
+    // that has none (new, averaged, or restored without a file).
+    QString FilePath(int index) const;
+    // False for a sheet whose test, as its file would hold it, is the one last
+    // opened or saved; true for a new or averaged sheet until it is saved.
+    bool IsModified(int index) const;
+    // The sheets that are not saved, in tab order.
+    std::vector<int> ModifiedSheets() const;
+    // The test file's bytes of the sheet as it stands.
+    QByteArray FileBytes(int index) const;
 
     // A new sheet "Blad" + number from the dialog's values, both neighbour
     // passes driven the opposite way; it becomes the current sheet.
@@ -68,10 +84,19 @@ public:
     // Reads a test file into a new sheet titled after the file, which becomes
     // the current sheet. Trays the file has no value for keep the amounts the
     // current sheet shows. Nothing changes and no number is used on failure.
+    // A file that is open already only makes its sheet the current one.
     std::optional<OpenFailure> OpenSheet(const QString& path);
+    // The index of the sheet that belongs to the file, or -1.
+    int IndexOfFile(const QString& path) const;
     // Writes the current sheet to a test file and titles it after the file.
     // Gives the error text when the file could not be written.
     std::optional<QString> SaveCurrentSheet(const QString& path);
+    // The same for any sheet; it then belongs to that file and is saved.
+    std::optional<QString> SaveSheet(int index, const QString& path);
+    // A sheet brought back from its recovery copy: unsaved, under its old
+    // title, belonging to the file it belonged to; it becomes the current sheet.
+    // Later sheet numbers go on after any "Blad" + number it is titled.
+    const TNewTabSheet& RestoreSheet(TNewTabSheet sheet, const QString& title, const QString& filePath);
 
     // The commands below do nothing without a current sheet.
     void ApplySettings(const SheetSettings& settings);
@@ -88,6 +113,8 @@ public:
     // Closes the current sheet; the next one (or the first, when it was the
     // last) becomes current and is evaluated.
     void CloseCurrentSheet();
+    // Closes the sheet at `index`; the current sheet stays current.
+    void CloseSheet(int index);
     void CloseAllSheets();
 
     // "Y-Skala kg/ha" is taken only when the current sheet has the tray area
@@ -103,15 +130,29 @@ signals:
     void changed(kaldoventri::Workbook::Changes what);
 
 private:
+    struct OpenTest {
+        std::unique_ptr<TNewTabSheet> sheet;
+        QString filePath;
+        // The file bytes when last opened or saved; none for a sheet never saved.
+        std::optional<QByteArray> savedBytes;
+        bool modified = true;
+    };
+
     // "Blad" + the next sheet number.
     std::string NextSheetName() const;
     // Names the sheet, makes it current and evaluates it unless `evaluated`.
-    TNewTabSheet& Append(std::unique_ptr<TNewTabSheet> sheet, bool evaluated = false);
-    TNewTabSheet* Editable() { return current_ >= 0 ? sheets_[static_cast<std::size_t>(current_)].get() : nullptr; }
+    TNewTabSheet& Append(OpenTest test, bool evaluated = false);
+    TNewTabSheet* Editable() { return current_ >= 0 ? sheets_[static_cast<std::size_t>(current_)].sheet.get() : nullptr; }
+    const OpenTest* Entry(int index) const;
     void Evaluate();
     bool Store(const TrayEntries& amounts);
+    // Compares the current sheet with its saved bytes after a change of its
+    // test; gives Saved when its mark changed.
+    Changes CheckSaved();
+    // Emits `changed` with `what` and the Saved flag where the mark changed.
+    void Changed(Changes what);
 
-    std::vector<std::unique_ptr<TNewTabSheet>> sheets_;
+    std::vector<OpenTest> sheets_;
     int current_ = -1;
     int nextSheetNumber_ = 1;
     int yScaleMode_ = 0;

@@ -67,8 +67,11 @@ stop_all() {
 }
 
 # Starts the program in the background; its output goes to $out/program.log.
+# Its data folder (recovery copies, settings) is the test's own, so that no
+# other run's copies are offered to it, nor its copies to anyone else.
 start_program() {
-  "$program" >"$out/program.log" 2>&1 &
+  export XDG_DATA_HOME="$out/data" XDG_CONFIG_HOME="$out/config"
+  "$program" "$@" >>"$out/program.log" 2>&1 &
   program_pid=$!
 }
 

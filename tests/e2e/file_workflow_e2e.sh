@@ -84,8 +84,9 @@ diagram_menu() {
   xdotool key --delay 150 "$@"
   sleep 0.5
 }
-save_as() {
-  click_in "$second" 96 $tool_bar_y
+save_as() {  # "Spara som" (Ctrl+Shift+S): the sheet has a file, which "Spara" would write over
+  xdotool windowfocus --sync "$second"
+  xdotool key ctrl+shift+s
   wait_for_window 'Spara|Save' >/dev/null || exit 1
   sleep 0.5
   xdotool key ctrl+a

@@ -109,7 +109,11 @@ for opening in "alt+a n" "F10 Return"; do
 done
 xdotool windowfocus --sync "$main"
 xdotool key ctrl+w
+# The typed test is unsaved: "Spara inte" lets it go.
+sleep 0.5
+xdotool key alt+i
 wait_for_window '^Kaldoventri$' >/dev/null || fail "Ctrl+W did not close the sheet"
+xdotool search --onlyvisible --name '^Kaldoventri - Blad1$' >/dev/null && fail "Ctrl+W and Spara inte left the sheet open"
 
 for shot in 1-splash 2-main-window 3-dialog 4-sheet 5-popup-over-readout 6-dialog-by-keyboard; do
   [ -s "$out/$shot.png" ] || fail "screenshot $shot is missing"

@@ -2,6 +2,7 @@
 #include "ui/commands/FileCommands.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "ui/support/CommandBoundary.h"
 #include "ui/support/CommandError.h"
@@ -21,14 +22,26 @@ const FileKind TestFiles{QStringLiteral("Spridarfiler"), QStringLiteral("vkf")};
 FileCommands::FileCommands(QWidget* window, Workbook& workbook, RecentFolder& folder)
     : window_(window), workbook_(workbook), folder_(folder) {}
 
-void FileCommands::Save() {
-    const TNewTabSheet* sheet = workbook_.CurrentSheet();
-    if (sheet == nullptr) return;
-    const QString path =
-        ChooseFileToSave(window_, TestFiles, folder_.StartFolder(), QString::fromStdString(sheet->GetTitle()));
-    if (path.isEmpty()) return;
-    if (const std::optional<QString> failed = workbook_.SaveCurrentSheet(path)) throw CommandError(*failed);
+bool FileCommands::Save(int index) {
+    const QString path = workbook_.FilePath(index);
+    if (workbook_.Sheet(index) == nullptr) return false;
+    if (path.isEmpty()) return SaveAs(index);
+    if (const std::optional<QString> failed = workbook_.SaveSheet(index, path)) throw CommandError(*failed);
     folder_.Remember(path);
+    return true;
+}
+
+bool FileCommands::SaveAs(int index) {
+    const TNewTabSheet* sheet = workbook_.Sheet(index);
+    if (sheet == nullptr) return false;
+    const QString own = workbook_.FilePath(index);
+    const QString start = !own.isEmpty() && QFileInfo(own).absoluteDir().exists() ? QFileInfo(own).absolutePath()
+                                                                                   : folder_.StartFolder();
+    const QString path = ChooseFileToSave(window_, TestFiles, start, QString::fromStdString(sheet->GetTitle()));
+    if (path.isEmpty()) return false;
+    if (const std::optional<QString> failed = workbook_.SaveSheet(index, path)) throw CommandError(*failed);
+    folder_.Remember(path);
+    return true;
 }
 
 void FileCommands::Open() {
@@ -44,19 +57,7 @@ void FileCommands::OpenFile(const QString& path) {
         folder_.Remember(path);
         return;
     }
-    if (failed->kind == OpenFailure::Kind::NotATestFile) {
-        ShowPlainMessage(window_, failed->message);
-        return;
-    }
-    throw CommandError(failed->message);
-}
-
-void FileCommands::OpenGivenFile(const QString& path) {
-    const std::optional<OpenFailure> failed = workbook_.OpenSheet(path);
-    if (!failed) {
-        folder_.Remember(path);
-        return;
-    }
+    // The same words as the command line's, naming the file.
     ShowPlainMessage(window_, failed->kind == OpenFailure::Kind::NotATestFile
                                   ? failed->message
                                   : QDir::toNativeSeparators(path) + QStringLiteral(": ") + failed->swedish);

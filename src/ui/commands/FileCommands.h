@@ -1,5 +1,5 @@
-// "Spara som" and "Öppna": the file dialogs, the overwrite question and the
-// messages around writing and reading a test file. The workbook does the
+// "Spara", "Spara som" and "Öppna": the file dialogs, the overwrite question
+// and the messages around writing and reading a test file. The workbook does the
 // reading and writing; failures come back from it as values and end the
 // command here with the program's own message or the standard error report.
 #pragma once
@@ -17,16 +17,19 @@ class FileCommands {
 public:
     FileCommands(QWidget* window, Workbook& workbook, RecentFolder& folder);
 
-    // Saves the current sheet under a chosen name (SaveSheetToFile).
-    void Save();
+    // "Spara": writes the sheet to the file it belongs to; a sheet without a
+    // file is saved as "Spara som" does. False when the user cancelled.
+    bool Save(int index);
+    // "Spara som": saves the sheet under a chosen name; the dialog starts in
+    // the sheet's own folder. False when the user cancelled.
+    bool SaveAs(int index);
     // Opens the chosen test files as further sheets (OpenSheetFromFile).
     void Open();
-    // Opens the file as a further sheet, as "Öppna" does once a file is chosen.
+    // Opens the file as a further sheet, as "Öppna" does once a file is
+    // chosen; a file that is open already shows its sheet. A refusal names
+    // the file in the command line's Swedish words, since several files may
+    // be opened at once.
     void OpenFile(const QString& path);
-    // Opens a file given to the program at start: as OpenFile, but a refusal
-    // names the file and is worded in Swedish, since nothing else on the
-    // screen says which of the files it came from.
-    void OpenGivenFile(const QString& path);
 
 private:
     QWidget* window_;

@@ -64,7 +64,7 @@ void SheetTabBar::SetWorkbook(const Workbook* workbook) {
 }
 
 void SheetTabBar::Follow(Workbook::Changes what) {
-    if (what & Workbook::Sheets) MatchSheets();
+    if (what & (Workbook::Sheets | Workbook::Saved)) MatchSheets();
     if (what & (Workbook::Sheets | Workbook::Current)) CheckCurrent();
 }
 
@@ -82,7 +82,9 @@ void SheetTabBar::MatchSheets() {
         tabs_.push_back(tab);
     }
     for (int i = 0; i < count; ++i) {
-        const QString title = QString::fromStdString(workbook_->Sheet(i)->GetTitle());
+        // An unsaved sheet carries a mark after its name, as editors show it.
+        const QString title = QString::fromStdString(workbook_->Sheet(i)->GetTitle()) +
+                              (workbook_->IsModified(i) ? QStringLiteral(" *") : QString());
         TabButton* tab = tabs_[static_cast<std::size_t>(i)];
         // An averaged sheet tells where it came from when the pointer rests on its tab.
         tab->setToolTip(QString::fromStdString(workbook_->Sheet(i)->GetOrigin()));

@@ -1,5 +1,5 @@
 // The sheet tabs of the main window: one tab per sheet of the workbook, in
-// its order and titled as its sheet, on as many rows as the tabs need, above
+// its order and titled as its sheet (with " *" while it is unsaved), on as many rows as the tabs need, above
 // an empty page frame. The tabs follow the workbook and own no sheet; a click
 // on another tab, or Ctrl+Tab / Ctrl+PgDn (next) and Ctrl+Shift+Tab /
 // Ctrl+PgUp (previous) anywhere in the window, only asks the window to make

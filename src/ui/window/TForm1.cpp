@@ -4,6 +4,10 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#if QT_CONFIG(sessionmanager)
+#include <QSessionManager>
+#endif
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QMenu>
@@ -14,6 +18,7 @@
 #include "ui/commands/DiagramOutput.h"
 #include "ui/commands/FileCommands.h"
 #include "ui/commands/ReportCommands.h"
+#include "ui/commands/SheetClosing.h"
 #include "ui/controls/ProgramFont.h"
 #include "ui/support/CommandBoundary.h"
 #include "ui/views/DisplayOptions.h"
@@ -59,6 +64,7 @@ TForm1::TForm1(Workbook& workbook, QWidget* parent)
     readout_ = new ReadoutTracker(*ui_->Diagram_PaintBox, workbook_, this);
     output_ = std::make_unique<DiagramOutput>(*options_);
     files_ = std::make_unique<FileCommands>(this, workbook_, folder_);
+    closing_ = std::make_unique<SheetClosing>(this, workbook_, *files_);
     reports_ = std::make_unique<ReportCommands>(this, workbook_, folder_);
     analysis_ = std::make_unique<AnalysisCommands>(workbook_, *options_, this);
     ticks_ = std::make_unique<MenuTicks>(*ui_, workbook_, *options_);
@@ -73,6 +79,7 @@ TForm1::TForm1(Workbook& workbook, QWidget* parent)
     ui_->Stng1->setShortcuts(QKeySequence::Close);
     PlaceCloseButton();
     ConnectCommands();
+    ConnectSessionEnd();
     ConnectViews();
     readout_->Timer().start();
     ShowActiveSheet();
@@ -98,8 +105,9 @@ void TForm1::ConnectCommands() {
     on(f.Nytt_ToolButton, &QToolButton::clicked, &TForm1::NewSheet);
     on(f.ppna1, &QAction::triggered, &TForm1::OpenSheetFromFile);
     on(f.Open_ToolButton, &QToolButton::clicked, &TForm1::OpenSheetFromFile);
+    on(f.Spara2, &QAction::triggered, &TForm1::SaveSheet);
+    on(f.Spara_ToolButton, &QToolButton::clicked, &TForm1::SaveSheet);
     on(f.Spara1, &QAction::triggered, &TForm1::SaveSheetToFile);
-    on(f.Spara_ToolButton, &QToolButton::clicked, &TForm1::SaveSheetToFile);
     on(f.Stng1, &QAction::triggered, &TForm1::CloseActiveSheet);
     on(f.Close_Button, &QToolButton::clicked, &TForm1::CloseActiveSheet);
     on(f.Stngalla1, &QAction::triggered, &TForm1::CloseAllSheets);
@@ -159,6 +167,25 @@ void TForm1::ConnectCommands() {
     diagram->OnClick = [this] { Run(&TForm1::Diagram_PaintBoxClick); };
 }
 
+void TForm1::ConnectSessionEnd() {
+#if QT_CONFIG(sessionmanager)
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        // Without leave to ask, the recovery copies keep the unsaved sheets.
+        if (!manager.allowsInteraction()) return;
+        bool goOn = false;
+        RunCommand(this, [this, &goOn] {
+            if (workbook_.CurrentSheet() != nullptr) workbook_.StoreTrayAmounts(trayStrip_->WholeNumbers());
+            goOn = closing_->ConfirmEnd();
+            // What the user chose not to save is gone now, also should the
+            // session go on after all.
+            if (goOn) workbook_.CloseAllSheets();
+        });
+        manager.release();
+        if (!goOn) manager.cancel();
+    });
+#endif
+}
+
 void TForm1::ConnectViews() {
     connect(&workbook_, &Workbook::changed, this, &TForm1::WorkbookChanged);
     connect(options_, &DisplayOptions::changed, this, &TForm1::ShowVKCurve);
@@ -187,6 +214,15 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    bool goOn = false;
+    RunCommand(this, [this, &goOn] {
+        if (workbook_.CurrentSheet() != nullptr) workbook_.StoreTrayAmounts(trayStrip_->WholeNumbers());
+        goOn = closing_->ConfirmEnd();
+    });
+    if (!goOn) {
+        event->ignore();
+        return;
+    }
     readout_->Close();
     QMainWindow::closeEvent(event);
 }

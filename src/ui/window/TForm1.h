@@ -8,7 +8,8 @@
 // (which the menu ticks and the diagram surfaces follow), or to one of the
 // window's parts: TrayStrip (the 26 tray fields), ReadoutTracker (the pointer
 // read-out), DiagramOutput (clipboard and printer), FileCommands (save and
-// open), ReportCommands (report and table), AnalysisCommands (the VK-curve
+// open), SheetClosing (the questions before unsaved sheets are closed),
+// ReportCommands (report and table), AnalysisCommands (the VK-curve
 // view, the driving pattern, averaged sheets) and ResultPanel (the labels).
 // The controls come from the stored layout TForm1.ui and are private; they
 // carry the component names as object names (VK_Label, Spara_ToolButton ...).
@@ -40,6 +41,7 @@ class MenuTicks;
 class ReadoutTracker;
 class ReportCommands;
 class ResultPanel;
+class SheetClosing;
 class TTypDokument;
 class TrayStrip;
 
@@ -67,7 +69,12 @@ public:
     // Opens each file as "Öppna" would, in order; a refused file gets its
     // message and the others still open (files given on the command line).
     void OpenFiles(const QStringList& paths);
-    void SaveSheetToFile();
+    // Files handed over by a second start of the program: opened as OpenFiles
+    // does once no dialog or message of this window waits for an answer, and
+    // the window comes to the front.
+    void OpenHandedOverFiles(const QStringList& paths);
+    void SaveSheet();        // "Spara"
+    void SaveSheetToFile();  // "Spara som"
     void CloseActiveSheet();
     void CloseAllSheets();
     void EditSheetSettings();
@@ -110,6 +117,8 @@ protected:
 
 private:
     void ConnectCommands();
+    // The end of the desktop session asks about unsaved sheets as closing the window does.
+    void ConnectSessionEnd();
     void ConnectViews();
     void Run(void (TForm1::*command)());
     void WorkbookChanged(Workbook::Changes what);
@@ -130,6 +139,7 @@ private:
     ReadoutTracker* readout_ = nullptr;
     std::unique_ptr<DiagramOutput> output_;
     std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<SheetClosing> closing_;
     std::unique_ptr<ReportCommands> reports_;
     std::unique_ptr<AnalysisCommands> analysis_;
     std::unique_ptr<MenuTicks> ticks_;

@@ -1,15 +1,18 @@
 // The main window's commands and its view of the workbook. Every command
 // hands its work on; the workbook evaluates and tells the window, which then
 // shows what the workbook holds.
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPrintDialog>
+#include <QTimer>
 
 #include "evaluation/CalculateSheet.h"
 #include "files/WholeNumber.h"
 #include "ui/commands/AnalysisCommands.h"
 #include "ui/commands/DiagramOutput.h"
 #include "ui/commands/FileCommands.h"
+#include "ui/commands/SheetClosing.h"
 #include "ui/dialogs/TAboutBox.h"
 #include "ui/dialogs/TTypDokument.h"
 #include "ui/support/CommandBoundary.h"
@@ -80,19 +83,44 @@ void TForm1::OpenSheetFromFile() { files_->Open(); }
 void TForm1::OpenFile(const QString& path) { files_->OpenFile(path); }
 
 void TForm1::OpenFiles(const QStringList& paths) {
-    for (const QString& path : paths) RunCommand(this, [this, &path] { files_->OpenGivenFile(path); });
+    for (const QString& path : paths) RunCommand(this, [this, &path] { files_->OpenFile(path); });
+}
+
+void TForm1::OpenHandedOverFiles(const QStringList& paths) {
+    // A sheet opened under an open dialog would change what the dialog is about.
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(200, this, [this, paths] { OpenHandedOverFiles(paths); });
+        return;
+    }
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+    OpenFiles(paths);
+}
+
+void TForm1::SaveSheet() {
+    if (workbook_.CurrentSheet() == nullptr) return;
+    // A number pasted into a field is saved as the user sees it.
+    workbook_.StoreTrayAmounts(trayStrip_->WholeNumbers());
+    files_->Save(workbook_.CurrentIndex());
 }
 
 void TForm1::SaveSheetToFile() {
     if (workbook_.CurrentSheet() == nullptr) return;
-    // A number pasted into a field is saved as the user sees it.
     workbook_.StoreTrayAmounts(trayStrip_->WholeNumbers());
-    files_->Save();
+    files_->SaveAs(workbook_.CurrentIndex());
 }
 
-void TForm1::CloseActiveSheet() { workbook_.CloseCurrentSheet(); }
+void TForm1::CloseActiveSheet() {
+    if (workbook_.CurrentSheet() != nullptr) workbook_.StoreTrayAmounts(trayStrip_->WholeNumbers());
+    closing_->CloseCurrent();
+}
 
-void TForm1::CloseAllSheets() { workbook_.CloseAllSheets(); }
+void TForm1::CloseAllSheets() {
+    if (workbook_.CurrentSheet() != nullptr) workbook_.StoreTrayAmounts(trayStrip_->WholeNumbers());
+    closing_->CloseAll();
+}
 
 void TForm1::SetYScaleMode(int mode) { workbook_.SetYScaleMode(mode); }
 

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "../OrdinaryUser.h"
+#include "FileDialogAnswer.h"
 #include "../mainwindow/MainWindowFixture.h"
 #include "app/SwedishTranslation.h"
 #include "ui/dialogs/TTypDokument.h"
@@ -24,29 +25,6 @@ namespace kaldoventri::testing {
 namespace {
 
 bool qtCatalogueInstalled = false;  // Qt's own Swedish texts
-
-// What a file dialog showed: the offered name, the title, the folder, then
-// the buttons' texts without their ampersands.
-using DialogSeen = QStringList;
-
-// Chooses a path in the file dialog and accepts it. selectFile() clears the
-// list's selection but leaves a name field that has the focus as it was, so
-// the path is typed there too.
-ModalAnswerer::Answer ChooseFile(const QString& path, DialogSeen* seen = nullptr) {
-    return [path, seen](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        QVERIFY(dialog != nullptr);
-        auto* nameField = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (seen != nullptr) {
-            *seen = {nameField->text(), dialog->windowTitle(), dialog->directory().path()};
-            for (const QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
-                *seen << button->text().remove(QLatin1Char('&'));
-        }
-        dialog->selectFile(path);
-        nameField->setText(path);
-        static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() reads the name field
-    };
-}
 
 ModalAnswerer::Answer Press(QMessageBox::StandardButton button, std::function<void()> first = {}) {
     return [button, first](QWidget* modal) {

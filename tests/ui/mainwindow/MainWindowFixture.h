@@ -98,6 +98,17 @@ private:
     static inline ModalAnswerer* newest_ = nullptr;
 };
 
+// Clicks the message box's button whose text, without its access key, is `text`.
+inline ModalAnswerer::Answer PressButton(const QString& text) {
+    return [text](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        for (QAbstractButton* button : box->buttons())
+            if (button->text().remove(QLatin1Char('&')) == text) return button->click();
+        QFAIL(qPrintable(QStringLiteral("no button ") + text));
+    };
+}
+
 // A control of the test entry dialog, found by its component name.
 template <class T = QLineEdit>
 T* DialogControl(QWidget* dialog, const QString& name) {

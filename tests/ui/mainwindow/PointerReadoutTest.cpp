@@ -174,6 +174,8 @@ private slots:
         QVERIFY(ShowReadoutAtRest(w, 300, 20) > 0);
         QVERIFY(f.Readout().Window()->isVisible());
         if (cause == QLatin1String("sheet closes")) {
+            ModalAnswerer answerer;
+            answerer.Queue(PressButton(QStringLiteral("Spara inte")));
             w.c.Stng1->trigger();
         } else if (cause == QLatin1String("another sheet")) {
             w.c.PageControl1->Tab(0)->click();

@@ -47,7 +47,7 @@ private slots:
         const TNewTabSheet* sheet = w.NewSheet();
         QVERIFY(sheet != nullptr);
         QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri - Blad1"));
-        QCOMPARE(w.c.PageControl1->PageCaption(0), QStringLiteral("Blad1"));
+        QCOMPARE(w.c.PageControl1->PageCaption(0), QStringLiteral("Blad1 *"));
         QVERIFY(sheet->GetLeftPassReversed() && sheet->GetRightPassReversed() && !sheet->GetOwnPassReversed());
         QCOMPARE(sheet->GetTrayPosition(1), -12.25);
         QCOMPARE(sheet->GetTrayPosition(26), 12.25);
@@ -71,7 +71,11 @@ private slots:
         QCOMPARE(PageNames(*w.workbook), QStringList({"Blad1", "Blad2", "Blad3"}));
         w.c.PageControl1->Tab(1)->click();
         QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri - Blad2"));
-        w.c.Stng1->trigger();
+        {
+            ModalAnswerer answerer;
+            answerer.Queue(PressButton(QStringLiteral("Spara inte")));
+            w.c.Stng1->trigger();
+        }
         QCOMPARE(PageNames(*w.workbook), QStringList({"Blad1", "Blad3"}));
         QCOMPARE(QString::fromStdString(w.workbook->CurrentSheet()->GetName()), QStringLiteral("Blad3"));
         QCOMPARE(w.c.PageControl1->ActivePageIndex(), 1);
@@ -85,6 +89,8 @@ private slots:
         TForm1& f = *w.form;
         for (int i = 0; i < 3; ++i) w.NewSheet();
         QCOMPARE(w.c.PageControl1->ActivePageIndex(), 2);
+        ModalAnswerer answerer;
+        answerer.Queue(PressButton(QStringLiteral("Spara inte")));
         w.c.Close_Button->click();
         QCOMPARE(w.c.PageControl1->ActivePageIndex(), 0);
         QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri - Blad1"));
@@ -101,6 +107,8 @@ private slots:
         TForm1& f = *w.form;
         w.NewSheet();
         if (command == QLatin1String("Stngalla1")) w.NewSheet();
+        ModalAnswerer answerer;
+        answerer.Queue(PressButton(QStringLiteral("Spara inte")));
         f.findChild<QAction*>(command)->trigger();
         QVERIFY(w.workbook->CurrentSheet() == nullptr);
         QCOMPARE(w.c.PageControl1->PageCount(), 0);

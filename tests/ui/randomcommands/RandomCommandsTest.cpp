@@ -228,7 +228,9 @@ private:
             return;
         }
         QCOMPARE(f.windowTitle(), QStringLiteral("Kaldoventri - ") + QString::fromStdString(sheet->GetTitle()));
-        QCOMPARE(pages->PageCaption(pages->ActivePageIndex()), QString::fromStdString(sheet->GetTitle()));
+        QCOMPARE(pages->PageCaption(pages->ActivePageIndex()),
+                 QString::fromStdString(sheet->GetTitle()) +
+                     (workbook.IsModified(workbook.CurrentIndex()) ? QStringLiteral(" *") : QString()));
         QCOMPARE(c.SFabrikat_Label->text(), QString::fromStdString(sheet->GetSpridarFabrikat()));
         QCOMPARE(c.GMedel_Label->text(), QString::fromStdString(sheet->GetGodselMedel()));
         QCOMPARE(c.ABredd_Label->text(), FormatNumber(sheet->GetABredd() / 2.0) + QStringLiteral(" m"));
