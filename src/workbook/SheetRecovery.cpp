@@ -41,6 +41,15 @@ QByteArray InfoBytes(const QString& title, const QString& filePath) {
     return (title + QLatin1Char('\n') + filePath + QLatin1Char('\n')).toUtf8();
 }
 
+// Empties a folder whose lock is held, then lets the lock and the folder go.
+void RemoveFolder(const QString& folder, QLockFile& lock) {
+    QDir dir(folder);
+    for (const QString& file : dir.entryList(QDir::Files))
+        if (file != LockName) dir.remove(file);
+    lock.unlock();
+    QDir().rmdir(folder);
+}
+
 // The copies of one folder, in the order of their numbers.
 std::vector<RecoveredSheet> ReadCopies(const QDir& folder) {
     std::vector<std::pair<long long, RecoveredSheet>> found;
@@ -82,13 +91,7 @@ LeftBehind FindLeftBehind(const QString& root) {
 void RemoveLeftBehind(const QStringList& folders) {
     for (const QString& folder : folders) {
         // Taken again, so that no program starting meanwhile reads it half removed.
-        const std::unique_ptr<QLockFile> lock = TakeLock(folder);
-        if (lock == nullptr) continue;
-        QDir dir(folder);
-        for (const QString& file : dir.entryList(QDir::Files))
-            if (file != LockName) dir.remove(file);
-        lock->unlock();
-        QDir().rmdir(folder);
+        if (const std::unique_ptr<QLockFile> lock = TakeLock(folder)) RemoveFolder(folder, *lock);
     }
 }
 
@@ -171,12 +174,8 @@ void SheetRecovery::EndNormally() {
     ended_ = true;
     timer_.stop();
     if (lock_ == nullptr) return;
-    QDir dir(folder_);
-    for (const QString& file : dir.entryList(QDir::Files))
-        if (file != LockName) dir.remove(file);
-    lock_->unlock();
+    RemoveFolder(folder_, *lock_);
     lock_.reset();
-    QDir().rmdir(folder_);
     written_.clear();
 }
 

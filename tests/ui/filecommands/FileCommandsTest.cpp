@@ -109,7 +109,10 @@ private slots:
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Kaldoventri - field 3.2"));
         QVERIFY(ReadAll(Path("field 3.2.vkf")).startsWith("Kaldoventri\r\nNormal,6,13,21,"));
 
-        Open(w, answerer, Path("field 3.2.vkf"));
+        // A copy in another folder: the saved file itself would only show its tab.
+        QDir(dir_.path()).mkpath(QStringLiteral("copy"));
+        QFile::copy(Path("field 3.2.vkf"), Path("copy/field 3.2.vkf"));
+        Open(w, answerer, Path("copy/field 3.2.vkf"));
         const TNewTabSheet* opened = w.workbook->CurrentSheet();
         QVERIFY(opened != saved);
         QCOMPARE(QString::fromStdString(opened->GetName()), QStringLiteral("Blad2"));
@@ -143,7 +146,7 @@ private slots:
         QCOMPARE(w.c.UpDown1->Position(), 40);
     }
 
-    // "Öppna" keeps the standard wording; a file given at start is named, in Swedish.
+    // "Öppna" and a file given at start name the file, in Swedish.
     void refusedFilesCreateNoSheet_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
@@ -173,7 +176,8 @@ private slots:
         ModalAnswerer answerer;
         Open(w, answerer, Path(name));
         w.form->OpenFiles({Path(name)});
-        QCOMPARE(answerer.messages, QStringList({message, given.isEmpty() ? message : Path(name) + given}));
+        const QString expected = given.isEmpty() ? message : Path(name) + given;
+        QCOMPARE(answerer.messages, QStringList({expected, expected}));
         QCOMPARE(answerer.messageTitles.value(0), QCoreApplication::applicationName());
         QCOMPARE(answerer.messageButtons, QStringList({QStringLiteral("OK"), QStringLiteral("OK")}));
         QVERIFY(w.workbook->CurrentSheet() == nullptr);
@@ -202,7 +206,7 @@ private slots:
         QCOMPARE(w.c.PageControl1->PageCount(), 2);
         QCOMPARE(w.c.PageControl1->PageCaption(0), QStringLiteral("first"));
         QCOMPARE(w.c.PageControl1->PageCaption(1), QStringLiteral("second"));
-        QCOMPARE(answerer.messages, QStringList{QStringLiteral("File not found")});
+        QCOMPARE(answerer.messages, QStringList{Path("absent.vkf") + QStringLiteral(": filen finns inte")});
     }
 
     // A file with fewer than 26 values leaves the rest to the tray fields: an
@@ -213,7 +217,7 @@ private slots:
         {
             ModalAnswerer answerer;
             Open(w, answerer, Path("short.vkf"));
-            QCOMPARE(answerer.messages, QStringList{QStringLiteral("'' is not a valid integer value")});
+            QCOMPARE(answerer.messages, QStringList{Path("short.vkf") + QStringLiteral(": raden Normal har för få värden")});
             QVERIFY(w.workbook->CurrentSheet() == nullptr);
         }
         QVERIFY(w.NewSheet() != nullptr);  // fills the tray fields with the peaked pattern, tray 26 holding 6

@@ -132,6 +132,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
         w.form->setFocus();
         ModalAnswerer answerer;
+        if (opens == QStringLiteral("closed")) answerer.Queue(PressButton(QStringLiteral("Spara inte")));
         QTest::keyClick(w.form.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         if (opens == QStringLiteral("closed")) {
             QCOMPARE(w.workbook->SheetCount(), 0);
