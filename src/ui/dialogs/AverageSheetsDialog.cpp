@@ -58,11 +58,14 @@ QStringList ListTexts(const Workbook& workbook) {
     return texts;
 }
 
+QString KitName(const TNewTabSheet& sheet) { return FromUtf8(KitNameOf(sheet)); }
+
+// "tas inte med: 1 g, det först valda 0,1 g", "tas inte med: annan backuppställning än 12 m".
 QString WhyLeftOut(AveragingObstacle obstacle, const TNewTabSheet& sheet, const TNewTabSheet& first) {
     if (obstacle == AveragingObstacle::OtherKit)
-        return QStringLiteral("kan inte tas med: annan backuppställning än det först valda bladet");
+        return QStringLiteral("tas inte med: annan backuppställning än %1").arg(KitName(first));
     const auto named = [](const TNewTabSheet& s) { return UnitOf(s).isEmpty() ? QStringLiteral("ingen enhet") : UnitOf(s); };
-    return QStringLiteral("kan inte tas med: annan enhet än det först valda bladet (%1 mot %2)").arg(named(sheet), named(first));
+    return QStringLiteral("tas inte med: %1, det först valda %2").arg(named(sheet), named(first));
 }
 
 }  // namespace
@@ -91,7 +94,7 @@ AverageSheetsDialog::AverageSheetsDialog(const Workbook& workbook, QWidget* pare
         item->setCheckState(Qt::Unchecked);
     }
     connect(list_, &QListWidget::itemChanged, this, &AverageSheetsDialog::ItemChanged);
-    resize(560, 320);
+    resize(600, 320);
     Refresh();
 }
 
