@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "TrayKit.h"
+
 namespace kaldoventri {
 
 namespace {
@@ -21,6 +23,12 @@ std::int64_t RoundedQuotient(std::int64_t sum, std::int64_t count) {
 }
 
 }  // namespace
+
+std::optional<AveragingObstacle> AveragingObstacleOf(const TNewTabSheet& sheet, const TNewTabSheet& first) {
+    if (!SameKit(sheet, first)) return AveragingObstacle::OtherKit;
+    if (sheet.GetUnits().unit != first.GetUnits().unit) return AveragingObstacle::OtherUnit;
+    return std::nullopt;
+}
 
 std::vector<std::int32_t> AveragedAmounts(std::span<const TNewTabSheet* const> sheets) {
     int trays = 0;

@@ -4,12 +4,19 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
 #include "TNewTabSheet.h"
 
 namespace kaldoventri {
+
+// Why a sheet cannot be averaged with the first one chosen: its trays lie
+// elsewhere, or its amounts count in another unit (0,1 g against 1 g, or a
+// unit against none), so that a mean tray by tray would mix them.
+enum class AveragingObstacle { OtherKit, OtherUnit };
+std::optional<AveragingObstacle> AveragingObstacleOf(const TNewTabSheet& sheet, const TNewTabSheet& first);
 
 // The mean amounts, tray 1 first, each rounded to a whole number with halves
 // to even and brought into 32 bits, as many as the first sheet has trays (the

@@ -42,6 +42,10 @@ double ShownRate(double kgPerHa) {
     return std::fabs(kgPerHa) >= 10 ? RoundHalfEven(kgPerHa) : RoundHalfEven(kgPerHa * 10) / 10;
 }
 
+std::string AmountUnitText(const AmountUnit& unit, std::string_view decimalSeparator) {
+    return FormatGeneral(unit.size, decimalSeparator) + (unit.kind == AmountKind::Mass ? " g" : " ml");
+}
+
 std::string UncertaintyText(const SheetFigures& figures, std::string_view decimalSeparator) {
     if (!figures.vkUncertainty) return {};
     return "± " + FormatGeneral(RoundHalfEven(*figures.vkUncertainty * 10) / 10, decimalSeparator);

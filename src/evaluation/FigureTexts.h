@@ -33,6 +33,8 @@ std::string UncertaintyText(const SheetFigures& figures, std::string_view decima
 std::string RateText(const SheetFigures& figures, std::string_view decimalSeparator);
 std::string DeviationText(const SheetFigures& figures);
 std::string CorrectionText(const SheetFigures& figures, std::string_view decimalSeparator);
+// What one amount stands for: "0,1 g", "1 ml".
+std::string AmountUnitText(const AmountUnit& unit, std::string_view decimalSeparator);
 // A rate in kg/ha as shown: whole kg/ha from 10 up, one decimal below.
 double ShownRate(double kgPerHa);
 

@@ -32,7 +32,7 @@ QByteArray CsvStart(const QLocale& locale) { return "\xEF\xBB\xBF" + CsvRecord(T
 
 QByteArray CsvLine(const ReportTest& test, const QLocale& locale) {
     QStringList fields;
-    for (const TableCell& cell : TableRow(test)) {
+    for (const TableCell& cell : TableRow(test, locale)) {
         switch (cell.kind) {
             case TableCell::Kind::Empty: fields << QString(); break;
             case TableCell::Kind::Text: fields << cell.text; break;

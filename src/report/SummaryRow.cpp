@@ -18,7 +18,7 @@ QStringList SummaryHeaders() {
             QStringLiteral("Uppställning"), QStringLiteral("Arbetsbredd"),   QStringLiteral("Körmönster"),
             QStringLiteral("VK"),           QStringLiteral("Klass"),         QStringLiteral("Optimal bredd"),
             QStringLiteral("Optimal VK"),   QStringLiteral("Körfel ±1 m"),   QStringLiteral("VK under ") + PercentText(UsableVKLimit, QLocale::c()),
-            QStringLiteral("Sidobalans V/H")};
+            QStringLiteral("Sidobalans V/H"), QStringLiteral("Giva"),         QStringLiteral("Avvikelse")};
 }
 
 std::optional<Optimum> OptimumOf(const TNewTabSheet& evaluated) {
@@ -56,7 +56,9 @@ QStringList SummaryCells(const QString& name, const TNewTabSheet& s, const QLoca
             optimum ? PercentText(optimum->vk, locale) : missing,
             FromUtf8(DrivingErrorText(figures, separator)),
             FromUtf8(UsableRangeText(figures, separator)),
-            FromUtf8(SideBalanceText(figures, separator))};
+            FromUtf8(SideBalanceText(figures, separator)),
+            figures.rate ? FromUtf8(RateText(figures, separator)) : missing,
+            figures.target ? FromUtf8(DeviationText(figures)) : missing};
 }
 
 QList<QPair<QString, QString>> RateCells(const TNewTabSheet& evaluated, const QLocale& locale) {

@@ -17,15 +17,19 @@
 namespace kaldoventri {
 
 inline constexpr int SummaryColumnCount = 16;
+// After them "Giva" and "Avvikelse", which the table shows only where some
+// test has units, so that a report of older tests looks as it did.
+inline constexpr int RateColumnCount = 2;
 // Where the analysis figures begin: VK, class, optimal width and VK, driving
 // error, usable range, side balance.
 inline constexpr int FirstFigureColumn = 9;
 
-// "Fil", "Spridare", ... "Sidobalans V/H".
+// "Fil", "Spridare", ... "Sidobalans V/H", "Giva", "Avvikelse".
 QStringList SummaryHeaders();
 
 // The row of the test `name` whose sheet is evaluated. With units, the VK
-// carries its uncertainty ("13,2 % ± 0,8") and an uncertain class says so.
+// carries its uncertainty ("13,2 % ± 0,8") and an uncertain class says so,
+// and the rate and deviation read "212 kg/ha" and "+6 % !" ("–" without).
 QStringList SummaryCells(const QString& name, const TNewTabSheet& evaluated, const QLocale& locale);
 
 // What a test with tray area and unit adds to its page, label and text:

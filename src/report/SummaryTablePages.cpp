@@ -30,10 +30,22 @@ int WidestWord(const QFontMetrics& metrics, const QString& text) {
     return widest;
 }
 
+// The width a text needs on two lines, broken between words.
+int TwoLines(const QFontMetrics& metrics, const QString& text) {
+    const QStringList words = text.split(QLatin1Char(' '));
+    int best = metrics.horizontalAdvance(text);
+    for (qsizetype k = 1; k < words.size(); ++k)
+        best = std::min(best, std::max(metrics.horizontalAdvance(words.mid(0, k).join(QLatin1Char(' '))),
+                                       metrics.horizontalAdvance(words.mid(k).join(QLatin1Char(' ')))));
+    return best;
+}
+
 }  // namespace
 
 SummaryTablePages::SummaryTablePages(const ReportPageFrame& frame, const std::vector<ReportTest>& tests)
     : tests_(tests), headers_(SummaryHeaders()) {
+    const bool units = std::any_of(tests.begin(), tests.end(), [](const ReportTest& t) { return t.sheet.GetUnits().Any(); });
+    columns_ = SummaryColumnCount + (units ? RateColumnCount : 0);
     padding_ = ReportPageFrame::Mm(1);
     const QFontMetrics metrics(TableFont(), &frame.Writer());
     const QFontMetrics bold(TableFont(true), &frame.Writer());
@@ -42,7 +54,7 @@ SummaryTablePages::SummaryTablePages(const ReportPageFrame& frame, const std::ve
     ChooseWidths(frame);
 
     int lines = 1;
-    for (int c = 0; c < SummaryColumnCount; ++c) {
+    for (int c = 0; c < columns_; ++c) {
         const QRect needed = bold.boundingRect(QRect(0, 0, widths_[static_cast<std::size_t>(c)] - 2 * padding_, 100000),
                                                Qt::TextWordWrap, headers_[c]);
         lines = std::max(lines, (needed.height() + bold.height() - 1) / bold.height());
@@ -61,7 +73,7 @@ void SummaryTablePages::WrapRows(const ReportPageFrame& frame) {
     for (std::size_t r = 0; r < tests_.size(); ++r) {
         std::vector<QStringList> cells;
         int lines = 1;
-        for (int c = 0; c < SummaryColumnCount; ++c) {
+        for (int c = 0; c < columns_; ++c) {
             const int width = widths_[static_cast<std::size_t>(c)] - 2 * padding_;
             cells.push_back(frame.WrapText(TableFont(), tests_[r].row.value(c), width, mostLines));
             lines = std::max(lines, static_cast<int>(cells.back().size()));
@@ -84,8 +96,8 @@ void SummaryTablePages::WrapRows(const ReportPageFrame& frame) {
 void SummaryTablePages::ChooseWidths(const ReportPageFrame& frame) {
     const QFontMetrics metrics(TableFont(), &frame.Writer());
     const QFontMetrics bold(TableFont(true), &frame.Writer());
-    std::vector<int> oneLine(SummaryColumnCount), wrapped(SummaryColumnCount), least(SummaryColumnCount);
-    for (int c = 0; c < SummaryColumnCount; ++c) {
+    std::vector<int> oneLine(static_cast<std::size_t>(columns_)), wrapped(oneLine.size()), least(oneLine.size());
+    for (int c = 0; c < columns_; ++c) {
         const auto i = static_cast<std::size_t>(c);
         int widest = 0;
         for (const ReportTest& test : tests_) widest = std::max(widest, metrics.horizontalAdvance(test.row.value(c)));
@@ -103,8 +115,26 @@ void SummaryTablePages::ChooseWidths(const ReportPageFrame& frame) {
         if (total > available) continue;
         // Room to spare goes to every column alike, so the table spans the page.
         widths_ = *natural;
-        for (int& w : widths_) w += static_cast<int>((available - total) / SummaryColumnCount);
+        for (int& w : widths_) w += static_cast<int>((available - total) / columns_);
         return;
+    }
+    // Where the short columns leave the free texts too little for their
+    // longest words (a report with the rate columns), the short columns that
+    // gain most go onto two lines ("Fram och / tillbaka"), one by one as far
+    // as needed, rather than every column breaking inside its words.
+    const auto narrowest = [&](std::size_t i, int (*measure)(const QFontMetrics&, const QString&)) {
+        int widest = 0;
+        for (const ReportTest& test : tests_) widest = std::max(widest, measure(metrics, test.row.value(static_cast<int>(i))));
+        return std::max(least[i], widest + 2 * padding_ + 2);
+    };
+    long freeWords = 0;
+    for (std::size_t i = 0; i < FreeTextColumns; ++i) freeWords += std::min(wrapped[i], narrowest(i, WidestWord));
+    std::vector<std::pair<int, std::size_t>> gains;
+    for (std::size_t i = FreeTextColumns; i < wrapped.size(); ++i) gains.push_back({wrapped[i] - narrowest(i, TwoLines), i});
+    std::sort(gains.rbegin(), gains.rend());
+    for (const auto& [gain, i] : gains) {
+        if (sum(wrapped, FreeTextColumns, wrapped.size()) + freeWords <= available || gain <= 0) break;
+        wrapped[i] -= gain;
     }
     // The free texts wrap onto more lines, each onto about as many as the
     // others, so that a row is no taller than it must be; none becomes
@@ -168,7 +198,7 @@ void SummaryTablePages::DrawPage(const ReportPageFrame& frame, int page) const {
     p.setPen(Qt::black);
     p.setFont(TableFont(true));
     int x = content.left();
-    for (int c = 0; c < SummaryColumnCount; ++c) {
+    for (int c = 0; c < columns_; ++c) {
         const int w = widths_[static_cast<std::size_t>(c)];
         p.drawText(QRect(x + padding_, content.top(), w - 2 * padding_, headerHeight_),
                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, headers_[c]);
@@ -184,7 +214,7 @@ void SummaryTablePages::DrawPage(const ReportPageFrame& frame, int page) const {
         const auto row = static_cast<std::size_t>(r);
         if ((r - first) % 2 == 1) p.fillRect(QRect(content.left(), y, tableWidth, rowHeights_[row]), StripeColour);
         x = content.left();
-        for (int c = 0; c < SummaryColumnCount; ++c) {
+        for (int c = 0; c < columns_; ++c) {
             const int w = widths_[static_cast<std::size_t>(c)];
             const QStringList& lines = cellLines_[row][static_cast<std::size_t>(c)];
             for (int i = 0; i < lines.size(); ++i)

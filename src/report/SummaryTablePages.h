@@ -33,6 +33,7 @@ private:
 
     const std::vector<ReportTest>& tests_;
     QStringList headers_;
+    int columns_ = 0;  // with the rate columns where some test has units
     std::vector<int> widths_;
     int padding_ = 0;
     int headerHeight_ = 0;

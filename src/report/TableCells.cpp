@@ -25,6 +25,14 @@ double Rounded(double v, int decimals) {
     return RoundHalfEven(v * scale) / scale;
 }
 
+// "0,1 g", or "1 ml (0,95 kg/l)": amounts in ml mean nothing without their density.
+QString UnitCellText(const SheetUnits& units, const QLocale& locale) {
+    QString text = FromUtf8(AmountUnitText(*units.unit, DecimalSeparatorOf(locale)));
+    if (units.unit->kind == AmountKind::Volume && units.density)
+        text += QStringLiteral(" (%1 kg/l)").arg(FormatNumber(*units.density, locale));
+    return text;
+}
+
 }  // namespace
 
 QStringList TableHeaders(const QLocale& locale) {
@@ -36,18 +44,23 @@ QStringList TableHeaders(const QLocale& locale) {
                         QStringLiteral("Klass"),         QStringLiteral("Optimal bredd m"),
                         QStringLiteral("Optimal VK %"),  QStringLiteral("Körfel ±1 m högsta VK %"),
                         QStringLiteral("VK under 15 % från m"), QStringLiteral("VK under 15 % till m"),
-                        QStringLiteral("Sidobalans vänster %"), QStringLiteral("Giva kg/ha"),
-                        QStringLiteral("Avvikelse %"),   QStringLiteral("VK osäkerhet %")};
+                        QStringLiteral("Sidobalans vänster %"), QStringLiteral("Backyta m²"),
+                        QStringLiteral("Enhet"),         QStringLiteral("Giva kg/ha"),
+                        QStringLiteral("Målgiva kg/ha"), QStringLiteral("Avvikelse %"),
+                        QStringLiteral("Korrigering"),   QStringLiteral("VK osäkerhet %"),
+                        QStringLiteral("Varningar")};
     for (int w = FirstCurveWidth; w <= WidestWorkingWidth; ++w) headers << QStringLiteral("VK ") + WidthText(w, locale);
     for (int w = FirstCurveWidth; w <= WidestWorkingWidth; ++w)
         headers << QStringLiteral("VK osäkerhet ") + WidthText(w, locale);
     return headers;
 }
 
-std::vector<TableCell> TableRow(const ReportTest& test) {
+std::vector<TableCell> TableRow(const ReportTest& test, const QLocale& locale) {
     const TNewTabSheet& s = test.sheet;
     const SheetFigures f = ComputeSheetFigures(s);
+    const SheetUnits& units = s.GetUnits();
     const std::optional<Optimum> optimum = OptimumOf(s);
+    const QStringList warnings = WarningLines(s, locale);
     std::vector<TableCell> row{TableCell::Of(test.name),
                                TableCell::Of(FromUtf8(s.GetSpridarFabrikat())),
                                TableCell::Of(FromUtf8(s.GetSpridarModell())),
@@ -65,16 +78,22 @@ std::vector<TableCell> TableRow(const ReportTest& test) {
                                f.usableRange ? TableCell::Of(f.usableRange->narrowest, 1) : TableCell{},
                                f.usableRange ? TableCell::Of(f.usableRange->widest, 1) : TableCell{},
                                f.sideBalance ? TableCell::Of(f.sideBalance->left, 1) : TableCell{},
+                               NumberOr(units.trayArea, TableCell::AsGiven),
+                               units.unit ? TableCell::Of(UnitCellText(units, locale)) : TableCell{},
                                f.rate ? TableCell::Of(Rounded(*f.rate, 1), 1) : TableCell{},
+                               NumberOr(units.target, TableCell::AsGiven),
                                f.target ? TableCell::Of(Rounded(f.target->deviationPercent, 1), 1) : TableCell{},
-                               f.vkUncertainty ? TableCell::Of(Rounded(*f.vkUncertainty, 2), 2) : TableCell{}};
+                               // The factor "Doseringen × 0,94" shows.
+                               f.target && f.target->correction ? TableCell::Of(Rounded(*f.target->correction, 2), 2)
+                                                                : TableCell{},
+                               f.vkUncertainty ? TableCell::Of(Rounded(*f.vkUncertainty, 2), 2) : TableCell{},
+                               warnings.isEmpty() ? TableCell{} : TableCell::Of(warnings.join(QLatin1Char(' ')))};
     const int last = LastCurveWidthOf(s);
     for (int w = FirstCurveWidth; w <= WidestWorkingWidth; ++w)
         row.push_back(w <= last && s.GetVKComputed(w) ? TableCell::Of(s.GetVK(w), 1) : TableCell{});
     // The uncertainty per width only where the test has units, as at its own width.
-    const bool units = s.GetUnits().Any();
     for (int w = FirstCurveWidth; w <= WidestWorkingWidth; ++w) {
-        const auto u = units && w <= last ? s.GetVKUncertainty(w) : std::nullopt;
+        const auto u = units.Any() && w <= last ? s.GetVKUncertainty(w) : std::nullopt;
         row.push_back(u ? TableCell::Of(Rounded(*u, 2), 2) : TableCell{});
     }
     return row;

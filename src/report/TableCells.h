@@ -19,20 +19,24 @@ struct TableCell {
     Kind kind = Kind::Empty;
     QString text;
     double number = 0.0;
-    int decimals = 0;  // how many a number is shown with
+    int decimals = 0;  // how many a number is shown with; AsGiven: as many as it has
 
+    static constexpr int AsGiven = -1;  // a value the tester typed: a tray area, a target
     static TableCell Of(QString t) { return {Kind::Text, std::move(t), 0.0, 0}; }
     static TableCell Of(double v, int decimals) { return {Kind::Number, {}, v, decimals}; }
 };
 
-// "Fil" ... "VK osäkerhet %", then "VK 5 m" ... "VK 50 m" and "VK osäkerhet
-// 5 m" ... "VK osäkerhet 50 m" in the locale's number form.
+// "Fil" ... "Sidobalans vänster %", "Backyta m²", "Enhet", "Giva kg/ha",
+// "Målgiva kg/ha", "Avvikelse %", "Korrigering", "VK osäkerhet %",
+// "Varningar", then "VK 5 m" ... "VK 50 m" and "VK osäkerhet 5 m" ... "VK
+// osäkerhet 50 m" in the locale's number form.
 QStringList TableHeaders(const QLocale& locale);
 
-// The cells of one test, as many as there are headers.
-std::vector<TableCell> TableRow(const ReportTest& test);
+// The cells of one test, as many as there are headers; the unit ("0,1 g")
+// and the warnings are texts in the locale's number form.
+std::vector<TableCell> TableRow(const ReportTest& test, const QLocale& locale);
 
 // The first column of the VKs per width: the summary's columns come before it.
-inline constexpr int FirstWidthColumn = 20;
+inline constexpr int FirstWidthColumn = 25;
 
 }  // namespace kaldoventri

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "display/LocaleText.h"
+#include "evaluation/FigureTexts.h"
 #include "evaluation/TNewTabSheet.h"
 #include "report/ReportPageFrame.h"
 
@@ -80,9 +81,17 @@ int DrawFacts(const ReportPageFrame& frame, QRect area, const QString& heading, 
 int TrayTableHeight(const ReportPageFrame& frame) { return (2 + TrayCount / 2) * LineHeight(frame); }
 
 int DrawTrayTable(const ReportPageFrame& frame, QRect area, const TNewTabSheet& sheet) {
-    const int top = DrawHeading(frame, area, QStringLiteral("Backar"));
-    QPainter& p = frame.Painter();
     const QLocale& locale = frame.Settings().locale;
+    // What an amount means, where the test says: the tray's area and the
+    // amount unit in the heading, "Backar, backyta 0,25 m², mängd i 0,1 g";
+    // in the amounts' header they would crowd two blocks of trays into four.
+    const SheetUnits& units = sheet.GetUnits();
+    QStringList meaning;
+    if (units.trayArea) meaning << QStringLiteral("backyta %1 m²").arg(FormatNumber(*units.trayArea, locale));
+    if (units.unit) meaning << QStringLiteral("mängd i ") + FromUtf8(AmountUnitText(*units.unit, DecimalSeparatorOf(locale)));
+    const QString heading = (QStringList{QStringLiteral("Backar")} + meaning).join(QStringLiteral(", "));
+    const int top = DrawHeading(frame, area, heading);
+    QPainter& p = frame.Painter();
     const int trays = sheet.GetTrayCount();
     // Two blocks side by side hold the 26 trays of a built-in layout; a larger
     // kit takes up to four, and a smaller text where even they cannot hold it

@@ -24,7 +24,9 @@ int DrawFacts(const ReportPageFrame& frame, QRect area, const QString& heading, 
 // The height DrawFacts takes in an area of this width.
 int FactsHeight(const ReportPageFrame& frame, int width, const Facts& facts, int maxLines);
 
-// Two blocks of 13 trays side by side: "Back", "Läge (m)", "Mängd".
+// Two blocks of 13 trays side by side: "Back", "Läge (m)", "Mängd", under
+// a heading that names the tray's area and the amount unit where the test
+// has them ("Backar, backyta 0,25 m², mängd i 0,1 g").
 int DrawTrayTable(const ReportPageFrame& frame, QRect area, const TNewTabSheet& sheet);
 int TrayTableHeight(const ReportPageFrame& frame);
 

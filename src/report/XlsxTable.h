@@ -1,8 +1,11 @@
 // The table of many tests as an Excel workbook: the cells of TableCells.h,
 // typed, so that a figure is a number a spreadsheet computes with and a text
 // stays as it was typed (an NPK grade "27-3-3" or a setting "12/3" never
-// becomes a date, "001" keeps its zeros). One sheet, the header row frozen,
-// every column as wide as what it holds. Written whole or not at all.
+// becomes a date, "001" keeps its zeros), and a number is written as the
+// program shows it (8.7). A sheet "Tabell" of the tests and a sheet "Backar"
+// of every test's trays (file, tray, position in m, amount), each with its
+// header row frozen and every column as wide as what it holds. Written whole
+// or not at all.
 #pragma once
 
 #include <QLocale>

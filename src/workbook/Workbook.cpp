@@ -120,7 +120,7 @@ const TNewTabSheet& Workbook::AddSheet(const SheetSettings& settings) {
 const TNewTabSheet* Workbook::AddAveragedSheet(const std::vector<int>& indices) {
     std::vector<const TNewTabSheet*> chosen;
     for (const int index : indices)
-        if (const TNewTabSheet* sheet = Sheet(index); sheet != nullptr && (chosen.empty() || SameKit(*sheet, *chosen.front())))
+        if (const TNewTabSheet* sheet = Sheet(index); sheet != nullptr && (chosen.empty() || !AveragingObstacleOf(*sheet, *chosen.front())))
             chosen.push_back(sheet);
     if (chosen.size() < 2) return nullptr;
     SheetSettings settings = SettingsOf(*chosen.front());

@@ -78,8 +78,9 @@ public:
     // A new sheet "Blad" + number whose amounts are the tray-by-tray means of
     // the sheets at `indices` (rounded, halves to even), with the description,
     // working width and driving pattern of the first of them and the titles
-    // of all as its origin ("Medelvärde av Blad1, Blad2"). Nothing happens
-    // for fewer than two valid indices.
+    // of all as its origin ("Medelvärde av Blad1, Blad2"). A sheet of another
+    // kit or amount unit than the first is left out; nothing happens for
+    // fewer than two sheets that go together.
     const TNewTabSheet* AddAveragedSheet(const std::vector<int>& indices);
     // Reads a test file into a new sheet titled after the file, which becomes
     // the current sheet. Trays the file has no value for keep the amounts the

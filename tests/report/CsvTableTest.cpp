@@ -6,8 +6,11 @@
 
 #include <map>
 
+#include "evaluation/CalculateSheet.h"
+#include "evaluation/SheetFixtures.h"
 #include "evaluation/TrayLayout.h"
 #include "report/CsvTable.h"
+#include "report/SummaryRow.h"
 
 namespace kaldoventri {
 namespace {
@@ -16,7 +19,7 @@ struct CsvCase {
     const char* name;
     QLocale locale;
     ReportTest (*make)();
-    QByteArray cells;                  // the table's 20 columns
+    QByteArray cells;                  // the table's 25 columns
     std::map<int, QByteArray> vks;     // width (half-metres) -> field; every other width is empty
 };
 
@@ -71,14 +74,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CsvCase{"quoted_swedish", Swedish, Quoted,
                 "\"a;b.vkf\";\"Bogballe \"\"M2W\"\"\";\"Line\nbreak\";\"34; vänster\";NS 27-4;Yara;12 m;12;"
-                "Fram och tillbaka;2,2;Mycket bra;12,5;0,4;3,1;12;13;25;;;",
+                "Fram och tillbaka;2,2;Mycket bra;12,5;0,4;3,1;12;13;25;;;;;;;;",
                 {{10, "3,5"}, {22, "1,5"}, {24, "2,2"}, {25, "0,4"}, {26, "3,1"}}},
         CsvCase{"quoted_english", English, Quoted,
                 "\"a;b.vkf\";\"Bogballe \"\"M2W\"\"\";\"Line\nbreak\";\"34; vänster\";NS 27-4;Yara;12 m;12;"
-                "Fram och tillbaka;2.2;Mycket bra;12.5;0.4;3.1;12;13;25;;;",
+                "Fram och tillbaka;2.2;Mycket bra;12.5;0.4;3.1;12;13;25;;;;;;;;",
                 {{10, "3.5"}, {22, "1.5"}, {24, "2.2"}, {25, "0.4"}, {26, "3.1"}}},
         CsvCase{"sparse_swedish", Swedish, Sparse,
-                "b.vkf;Amazone;ZA-TS;;;;24 m;50;Varvkörning;17,5;Otillräcklig;;;17,5;;;;;;",
+                "b.vkf;Amazone;ZA-TS;;;;24 m;50;Varvkörning;17,5;Otillräcklig;;;17,5;;;;;;;;;;;",
                 {{10, "4"}, {100, "17,5"}}}),
     [](const ::testing::TestParamInfo<CsvCase>& info) { return std::string(info.param.name); });
 
@@ -87,10 +90,34 @@ TEST(CsvTable, StartsWithTheByteOrderMarkAndNamesEveryWidth) {
     EXPECT_TRUE(start.startsWith("\xEF\xBB\xBF" "Fil;Spridare;Modell;Inställning;Gödselmedel;Fabrikat;Uppställning;"
                                  "Arbetsbredd m;Körmönster;VK %;Klass;Optimal bredd m;Optimal VK %;"
                                  "Körfel ±1 m högsta VK %;VK under 15 % från m;VK under 15 % till m;"
-                                 "Sidobalans vänster %;Giva kg/ha;Avvikelse %;VK osäkerhet %;VK 5 m;VK 5,5 m;VK 6 m;"));
+                                 "Sidobalans vänster %;Backyta m²;Enhet;Giva kg/ha;Målgiva kg/ha;Avvikelse %;"
+                                 "Korrigering;VK osäkerhet %;Varningar;VK 5 m;VK 5,5 m;VK 6 m;"));
     EXPECT_TRUE(start.contains(";VK 50 m;VK osäkerhet 5 m;VK osäkerhet 5,5 m;"));
     EXPECT_TRUE(start.endsWith(";VK osäkerhet 49,5 m;VK osäkerhet 50 m\r\n"));
-    EXPECT_EQ(start.count(';'), 20 + 2 * 91 - 1);
+    EXPECT_EQ(start.count(';'), 25 + 2 * 91 - 1);
+}
+
+// A test with units: tray area and unit as given, a unit in ml with its
+// density, the target, and the correction and warnings as the window shows
+// them. Flat 40 at 12 m: a mean sum of 86,67 over the middle strip (2 of its
+// 12 trays caught by both neighbours), 4 or 40 kg/ha per unit.
+TEST(CsvTable, UnitsTargetCorrectionAndWarnings) {
+    struct Case {
+        SheetUnits units;
+        QList<QByteArray> fields;  // "Backyta m²" to "Korrigering"
+    };
+    for (const Case& c : {Case{{0.25, AmountUnit{0.1, AmountKind::Mass}, std::nullopt, 400.0},
+                               {"0,25", "0,1 g", "346,7", "400", "-13,3", "1,15"}},
+                          Case{{0.25, AmountUnit{1.0, AmountKind::Volume}, 1.0, 4000.0},
+                               {"0,25", "1 ml (1 kg/l)", "3466,7", "4000", "-13,3", "1,15"}}}) {
+        TNewTabSheet sheet = testing::MakeSheet(testing::Flat(40), Layout12m, 24);  // not fallen off at the edges
+        sheet.SetUnits(c.units);
+        CalculateSheet(sheet, YScaleValue);
+        const QList<QByteArray> fields = CsvLine(MakeReportTest(QStringLiteral("e.vkf"), sheet, Swedish), Swedish).split(';');
+        EXPECT_EQ(fields.mid(17, 6), c.fields) << c.fields[1].toStdString();
+        EXPECT_EQ(fields[24].toStdString(), WarningLines(sheet, Swedish).join(QLatin1Char(' ')).toStdString());
+        EXPECT_TRUE(fields[24].startsWith("Ytterbacken ")) << fields[24].toStdString();
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "evaluation/FigureTexts.h"
 #include "evaluation/SheetFixtures.h"
 #include "report/PdfReport.h"
 
@@ -64,6 +65,7 @@ TEST_P(PdfReportTest, TablePagesThenOnePagePerTestAllNumbered) {
         EXPECT_TRUE(pages[p].contains(QStringLiteral("2026-12-09"))) << p;
         if (p < tablePages) {
             EXPECT_TRUE(pages[p].contains(QStringLiteral("Körmönster"))) << p;
+            EXPECT_FALSE(pages[p].contains(QStringLiteral("Avvikelse"))) << p;  // no test has units
         }
     }
     const QString table = QStringList(pages.mid(0, tablePages)).join(QString());
@@ -100,10 +102,17 @@ TEST(PdfReportUnits, OnlyATestWithUnitsShowsRateUncertaintyAndWarnings) {
     const QStringList pages = OutputOf(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), file.fileName(), QStringLiteral("-")})
                                   .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     ASSERT_EQ(pages.size(), 3);
-    for (const char* text : {"Giva:", "Målgiva:", "Avvikelse:", "Doseringen ×", "Varningar", "Ytterbacken"}) {
+    for (const char* text : {"Giva:", "Målgiva:", "Avvikelse:", "Doseringen ×", "Varningar", "Ytterbacken",
+                             "Backar, backyta 0,25 m², mängd i 0,1 g"}) {
         EXPECT_TRUE(pages[1].contains(QString::fromUtf8(text))) << text;
         EXPECT_FALSE(pages[2].contains(QString::fromUtf8(text))) << text;
     }
+    // The table gets the rate columns.
+    const QString rate = QString::fromStdString(RateText(ComputeSheetFigures(flat), ","));
+    const QString deviation = QString::fromStdString(DeviationText(ComputeSheetFigures(flat)));
+    EXPECT_TRUE(pages[0].contains(QRegularExpression(QStringLiteral("Giva\\s+Avvikelse"))));
+    EXPECT_TRUE(pages[0].contains(QRegularExpression(QStringLiteral("\\b%1 %2").arg(QRegularExpression::escape(rate), QRegularExpression::escape(deviation)))))
+        << pages[0].toStdString();
     const QRegularExpression uncertain(QStringLiteral("\\b\\d+(,\\d+)? % ± \\d"));
     EXPECT_EQ(pages[0].count(uncertain), 1);
     EXPECT_TRUE(pages[1].contains(uncertain) && !pages[2].contains(uncertain));

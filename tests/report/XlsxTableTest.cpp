@@ -1,6 +1,7 @@
 // The xlsx table read back from its zip: which cells are numbers and which
 // texts (a grade "27-3-3", a setting "12/3" and a model "001" stay texts as
-// typed), empty cells left out, and the header row frozen.
+// typed), every number as the program shows it, empty cells left out, the
+// header rows frozen, and the sheet of every tray.
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -76,6 +77,7 @@ TEST(XlsxTable, FiguresAreNumbersAndTextsStayAsTyped) {
     TNewTabSheet sparse;
     sparse.SetDescription("", "Amazone", "", "ZA-TS", Layout24m, 100, "", "");
     sparse.SetVK(100, 17.5);
+    sparse.SetVK(20, 87 / 10.0);  // libxlsxwriter's 16 digits print 8.699999999999999
     const std::vector<ReportTest> tests{MakeReportTest(QStringLiteral("a.vkf"), typed, swedish),
                                         MakeReportTest(QStringLiteral("b.vkf"), sparse, swedish)};
     QTemporaryDir dir;
@@ -84,26 +86,49 @@ TEST(XlsxTable, FiguresAreNumbersAndTextsStayAsTyped) {
 
     const QString sheet = Unzipped(path, "xl/worksheets/sheet1.xml");
     const auto cells = CellsOf(sheet, Unzipped(path, "xl/sharedStrings.xml"));
-    struct Row { const char* ref; bool text; const char* value; };  // value nullptr: any
+    const QString trays = Unzipped(path, "xl/worksheets/sheet2.xml");
+    const auto trayCells = CellsOf(trays, Unzipped(path, "xl/sharedStrings.xml"));
+    struct Row { const std::map<QString, std::pair<bool, QString>>* sheet; const char* ref; bool text; const char* value; };  // value nullptr: any
     const Row rows[] = {
-        {"A1", true, "Fil"},         {"J1", true, "VK %"},        {"R1", true, "Giva kg/ha"},
-        {"U1", true, "VK 5 m"},      {"DH1", true, "VK osäkerhet 5 m"},
-        {"A2", true, "a.vkf"},       {"C2", true, "001"},         {"D2", true, "12/3"},
-        {"E2", true, "27-3-3"},      {"H2", false, "12"},         {"J2", false, "2.2"},
-        {"K2", true, "Mycket bra"},  {"R2", false, nullptr},      {"S2", false, nullptr},
-        {"T2", false, nullptr},      {"DH2", false, nullptr},
-        {"H3", false, "50"},         {"J3", false, "17.5"},       {"DG3", false, "17.5"},
+        {&cells, "A1", true, "Fil"},         {&cells, "J1", true, "VK %"},          {&cells, "R1", true, "Backyta m²"},
+        {&cells, "S1", true, "Enhet"},       {&cells, "T1", true, "Giva kg/ha"},    {&cells, "U1", true, "Målgiva kg/ha"},
+        {&cells, "W1", true, "Korrigering"}, {&cells, "Y1", true, "Varningar"},
+        {&cells, "Z1", true, "VK 5 m"},      {&cells, "DM1", true, "VK osäkerhet 5 m"},
+        {&cells, "A2", true, "a.vkf"},       {&cells, "C2", true, "001"},           {&cells, "D2", true, "12/3"},
+        {&cells, "E2", true, "27-3-3"},      {&cells, "H2", false, "12"},           {&cells, "J2", false, "2.2"},
+        {&cells, "K2", true, "Mycket bra"},  {&cells, "R2", false, "0.25"},         {&cells, "S2", true, "0,1 g"},
+        {&cells, "T2", false, nullptr},      {&cells, "U2", false, "200"},          {&cells, "V2", false, nullptr},
+        {&cells, "W2", false, nullptr},      {&cells, "X2", false, nullptr},        {&cells, "DM2", false, nullptr},
+        {&cells, "H3", false, "50"},         {&cells, "J3", false, "17.5"},         {&cells, "AJ3", false, "8.7"},
+        {&cells, "DL3", false, "17.5"},
+        {&trayCells, "A1", true, "Fil"},     {&trayCells, "C1", true, "Läge m"},    {&trayCells, "D1", true, "Mängd"},
+        {&trayCells, "A2", true, "a.vkf"},   {&trayCells, "B2", false, "1"},        {&trayCells, "C2", false, "-12.25"},
+        {&trayCells, "D2", false, "6"},      {&trayCells, "C27", false, "12.25"},    {&trayCells, "D14", false, "98"},
+        {&trayCells, "A28", true, "b.vkf"},  {&trayCells, "B53", false, "26"},
     };
     for (const Row& r : rows) {
-        const auto found = cells.find(QString::fromLatin1(r.ref));
-        ASSERT_NE(found, cells.end()) << r.ref;
+        const auto found = r.sheet->find(QString::fromLatin1(r.ref));
+        ASSERT_NE(found, r.sheet->end()) << r.ref;
         EXPECT_EQ(found->second.first, r.text) << r.ref;
-        EXPECT_TRUE(!r.value || found->second.second == QString::fromUtf8(r.value)) << r.ref;
+        EXPECT_TRUE(!r.value || found->second.second == QString::fromUtf8(r.value)) << r.ref << " " << found->second.second.toStdString();
     }
+    // Every figure as the program shows it, never with a 16th digit.
+    for (const auto* numbers : {&cells, &trayCells})
+        for (const auto& [ref, cell] : *numbers)
+            EXPECT_TRUE(cell.first || cell.second.count(QRegularExpression(QStringLiteral("\\d"))) <= 15)
+                << ref.toStdString() << " " << cell.second.toStdString();
     // The figures the second test does not have are no cells at all.
-    for (const char* missing : {"L3", "R3", "S3", "T3", "U3", "DH3"}) EXPECT_EQ(cells.count(QString::fromLatin1(missing)), 0u) << missing;
-    EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<pane [^>]*ySplit=\"1\"[^>]*state=\"frozen\""))));
-    EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("<col min=\"1\" max=\"1\" width=\"[0-9]+(\\.[0-9]+)?\""))));
+    for (const char* missing : {"L3", "R3", "S3", "T3", "U3", "W3", "Y3", "Z3", "DM3"})
+        EXPECT_EQ(cells.count(QString::fromLatin1(missing)), 0u) << missing;
+    EXPECT_EQ(trayCells.count(QStringLiteral("A54")), 0u);
+    for (const QString& xml : {sheet, trays}) {
+        EXPECT_TRUE(xml.contains(QRegularExpression(QStringLiteral("<pane [^>]*ySplit=\"1\"[^>]*state=\"frozen\""))));
+        EXPECT_TRUE(xml.contains(QRegularExpression(QStringLiteral("<col min=\"1\" max=\"1\" width=\"[0-9]+(\\.[0-9]+)?\""))));
+    }
+    QProcess test;
+    test.start(QStringLiteral("unzip"), {QStringLiteral("-tq"), path});
+    test.waitForFinished(30000);
+    EXPECT_EQ(test.exitCode(), 0) << test.readAllStandardOutput().toStdString();
 }
 
 }  // namespace

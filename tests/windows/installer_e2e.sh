@@ -107,7 +107,7 @@ pass "report of the same files: $(pages "$out/linux.pdf") pages as on Linux"
 (cd "$docs" && "$linux" --xlsx "$out/linux.xlsx" "${files[@]}" >/dev/null 2>&1)
 on_windows "$windir\\Kaldoventri.exe" --xlsx "$docs_win\\tabell.xlsx" "$docs_win\\*.vkf" >/dev/null 2>&1
 [ -f "$docs/tabell.xlsx" ] || fail "no Excel table written"
-for part in xl/worksheets/sheet1.xml xl/sharedStrings.xml; do
+for part in xl/worksheets/sheet1.xml xl/worksheets/sheet2.xml xl/sharedStrings.xml; do
   cmp <(unzip -p "$out/linux.xlsx" "$part") <(unzip -p "$docs/tabell.xlsx" "$part") ||
     fail "the Excel table's $part differs from Linux"
 done

@@ -234,5 +234,30 @@ TEST(WorkbookTest, UnitsTravelWithTheSettingsAndGateTheKgPerHaScale) {
     EXPECT_DOUBLE_EQ(mean.GetReplicateVariance(5), 0.0);
 }
 
+// Amounts are averaged only with sheets that count them in the same unit:
+// a sheet in 1 g, or one without a unit, is left out of a mean of 0,1 g.
+TEST(WorkbookTest, AveragesOnlySheetsOfTheFirstOnesAmountUnit) {
+    const auto with = [](std::optional<AmountUnit> unit, int bump) {
+        SheetSettings s = Peaked();
+        s.units.unit = unit;
+        s.units.trayArea = 0.25;
+        s.amounts[0] += bump;
+        return s;
+    };
+    const AmountUnit tenth{0.1, AmountKind::Mass}, gram{1.0, AmountKind::Mass};
+    Workbook workbook;
+    workbook.AddSheet(with(tenth, 0));         // Blad1: 6
+    workbook.AddSheet(with(gram, 1000));       // Blad2: 1006
+    workbook.AddSheet(with(std::nullopt, 500)); // Blad3: 506
+    workbook.AddSheet(with(tenth, 4));         // Blad4: 10
+    EXPECT_EQ(workbook.AddAveragedSheet({0, 1, 2}), nullptr);
+    EXPECT_EQ(workbook.AddAveragedSheet({1, 0}), nullptr);
+    ASSERT_NE(workbook.AddAveragedSheet({0, 1, 2, 3}), nullptr);
+    const TNewTabSheet& mean = *workbook.CurrentSheet();
+    EXPECT_EQ(mean.GetTrayAmount(1), 8);
+    EXPECT_EQ(mean.GetOrigin(), "Medelvärde av Blad1, Blad4");
+    EXPECT_EQ(mean.GetUnits().unit, tenth);
+}
+
 }  // namespace
 }  // namespace kaldoventri

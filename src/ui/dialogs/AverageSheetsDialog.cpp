@@ -10,19 +10,75 @@
 #include <algorithm>
 
 #include "display/LocaleText.h"
+#include "evaluation/AveragedAmounts.h"
+#include "evaluation/FigureTexts.h"
 #include "evaluation/TrayKit.h"
 #include "workbook/Workbook.h"
 
 namespace kaldoventri {
 
+namespace {
+
+QString UnitOf(const TNewTabSheet& sheet) {
+    const auto& unit = sheet.GetUnits().unit;
+    return unit ? FromUtf8(AmountUnitText(*unit, DecimalSeparatorOf())) : QString();
+}
+
+// What the spreader was set to, which tells apart two tests of one title.
+QString SpreaderOf(const TNewTabSheet& sheet) {
+    QStringList parts;
+    for (const std::string& part : {sheet.GetSpridarFabrikat(), sheet.GetSpridarModell(), sheet.GetSpridarInstallning()})
+        if (!part.empty()) parts << FromUtf8(part);
+    return parts.join(QLatin1Char(' '));
+}
+
+// "Blad1 (12 m, 0,1 g)"; where titles are equal, what the spreader was set
+// to follows, and where even that is equal, the sheet's tab.
+QStringList ListTexts(const Workbook& workbook) {
+    QStringList titles, spreaders, texts;
+    for (int i = 0; i < workbook.SheetCount(); ++i) {
+        titles << FromUtf8(workbook.Sheet(i)->GetTitle());
+        spreaders << SpreaderOf(*workbook.Sheet(i));
+    }
+    for (int i = 0; i < workbook.SheetCount(); ++i) {
+        const TNewTabSheet& sheet = *workbook.Sheet(i);
+        QStringList about{FromUtf8(KitNameOf(sheet))};
+        if (!UnitOf(sheet).isEmpty()) about << UnitOf(sheet);
+        QString text = QStringLiteral("%1 (%2)").arg(titles[i], about.join(QStringLiteral(", ")));
+        bool twin = false, spreaderTwin = false;
+        for (int j = 0; j < workbook.SheetCount(); ++j) {
+            if (j == i || titles[j] != titles[i]) continue;
+            twin = true;
+            spreaderTwin = spreaderTwin || spreaders[j] == spreaders[i];
+        }
+        if (twin && !spreaders[i].isEmpty()) text += QStringLiteral(" – ") + spreaders[i];
+        if (spreaderTwin) text += QStringLiteral(", flik %1").arg(i + 1);
+        texts << text;
+    }
+    return texts;
+}
+
+QString KitName(const TNewTabSheet& sheet) { return FromUtf8(KitNameOf(sheet)); }
+
+// "tas inte med: 1 g, det först valda 0,1 g", "tas inte med: annan backuppställning än 12 m".
+QString WhyLeftOut(AveragingObstacle obstacle, const TNewTabSheet& sheet, const TNewTabSheet& first) {
+    if (obstacle == AveragingObstacle::OtherKit)
+        return QStringLiteral("tas inte med: annan backuppställning än %1").arg(KitName(first));
+    const auto named = [](const TNewTabSheet& s) { return UnitOf(s).isEmpty() ? QStringLiteral("ingen enhet") : UnitOf(s); };
+    return QStringLiteral("tas inte med: %1, det först valda %2").arg(named(sheet), named(first));
+}
+
+}  // namespace
+
 AverageSheetsDialog::AverageSheetsDialog(const Workbook& workbook, QWidget* parent)
-    : QDialog(parent), workbook_(workbook), list_(new QListWidget(this)),
+    : QDialog(parent), workbook_(workbook), texts_(ListTexts(workbook)), list_(new QListWidget(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     setObjectName(QStringLiteral("AverageSheetsDialog"));
     setWindowTitle(QStringLiteral("Medelvärde av blad"));
     auto* column = new QVBoxLayout(this);
-    auto* hint = new QLabel(QStringLiteral("Välj minst två blad med samma backuppställning. Det nya bladet får "
-                                           "medelvärdet av deras backar och beskrivningen av det först valda."),
+    auto* hint = new QLabel(QStringLiteral("Välj minst två blad med samma backuppställning och enhet. Det nya "
+                                           "bladet får medelvärdet av deras backar och beskrivningen av det först "
+                                           "valda."),
                             this);
     hint->setWordWrap(true);
     column->addWidget(hint);
@@ -32,15 +88,13 @@ AverageSheetsDialog::AverageSheetsDialog(const Workbook& workbook, QWidget* pare
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    for (int i = 0; i < workbook.SheetCount(); ++i) {
-        const TNewTabSheet& sheet = *workbook.Sheet(i);
-        auto* item = new QListWidgetItem(
-            QStringLiteral("%1 (%2)").arg(FromUtf8(sheet.GetTitle()), FromUtf8(KitNameOf(sheet))), list_);
+    for (const QString& text : texts_) {
+        auto* item = new QListWidgetItem(text, list_);
         item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
         item->setCheckState(Qt::Unchecked);
     }
     connect(list_, &QListWidget::itemChanged, this, &AverageSheetsDialog::ItemChanged);
-    resize(420, 320);
+    resize(600, 320);
     Refresh();
 }
 
@@ -55,12 +109,17 @@ void AverageSheetsDialog::ItemChanged(QListWidgetItem* item) {
 
 void AverageSheetsDialog::Refresh() {
     refreshing_ = true;
-    // Amounts are averaged tray by tray, so only sheets whose trays lie alike go together.
+    // Amounts are averaged tray by tray, so only sheets whose trays lie alike
+    // and whose amounts count alike go together; the others say why not.
     const TNewTabSheet* first = chosen_.empty() ? nullptr : workbook_.Sheet(chosen_.front());
     for (int i = 0; i < list_->count(); ++i) {
         QListWidgetItem* item = list_->item(i);
-        const bool allowed = first == nullptr || SameKit(*workbook_.Sheet(i), *first);
-        item->setFlags(allowed ? item->flags() | Qt::ItemIsEnabled : item->flags() & ~Qt::ItemIsEnabled);
+        const TNewTabSheet& sheet = *workbook_.Sheet(i);
+        const auto obstacle = first != nullptr ? AveragingObstacleOf(sheet, *first) : std::nullopt;
+        const QString why = obstacle ? WhyLeftOut(*obstacle, sheet, *first) : QString();
+        item->setFlags(obstacle ? item->flags() & ~Qt::ItemIsEnabled : item->flags() | Qt::ItemIsEnabled);
+        item->setText(why.isEmpty() ? texts_[i] : texts_[i] + QStringLiteral(" – ") + why);
+        item->setToolTip(why);
     }
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(chosen_.size() >= 2);
     refreshing_ = false;

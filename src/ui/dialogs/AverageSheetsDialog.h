@@ -1,9 +1,11 @@
 // "Medelvärde av blad": the open sheets with a check box each, for choosing
-// replicate tests to average. Sheets of another tray layout than the first one
-// chosen cannot be chosen with it; OK needs at least two.
+// replicate tests to average. Sheets of another tray layout or amount unit
+// than the first one chosen cannot be chosen with it and say why; sheets of
+// one title are told apart by their spreader. OK needs at least two.
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 #include <vector>
 
@@ -30,6 +32,7 @@ private:
     void Refresh();
 
     const Workbook& workbook_;
+    QStringList texts_;  // each sheet's line, before any reason it is left out
     QListWidget* list_;
     QDialogButtonBox* buttons_;
     std::vector<int> chosen_;
