@@ -1,6 +1,8 @@
 // The dialog for choosing replicate sheets.
 #include "ui/dialogs/AverageSheetsDialog.h"
 
+#include <QDir>
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -32,13 +34,15 @@ QString SpreaderOf(const TNewTabSheet& sheet) {
     return parts.join(QLatin1Char(' '));
 }
 
-// "Blad1 (12 m, 0,1 g)"; where titles are equal, what the spreader was set
-// to follows, and where even that is equal, the sheet's tab.
+// "Blad1 (12 m, 0,1 g)"; where titles are equal, the file the sheet belongs
+// to follows (for a sheet without one, what the spreader was set to), and
+// where even that is equal, the sheet's tab.
 QStringList ListTexts(const Workbook& workbook) {
     QStringList titles, spreaders, texts;
     for (int i = 0; i < workbook.SheetCount(); ++i) {
         titles << FromUtf8(workbook.Sheet(i)->GetTitle());
-        spreaders << SpreaderOf(*workbook.Sheet(i));
+        const QString file = workbook.FilePath(i);
+        spreaders << (file.isEmpty() ? SpreaderOf(*workbook.Sheet(i)) : QDir::toNativeSeparators(file));
     }
     for (int i = 0; i < workbook.SheetCount(); ++i) {
         const TNewTabSheet& sheet = *workbook.Sheet(i);
