@@ -67,12 +67,7 @@ const TNewTabSheet* Workbook::AddAveragedSheet(const std::vector<int>& indices) 
 }
 
 std::optional<OpenFailure> Workbook::OpenSheet(const QString& path) {
-    std::optional<TrayAmounts> shown;
-    if (const TNewTabSheet* current = CurrentSheet()) {
-        shown.emplace();
-        for (int tray = 1; tray <= current->GetTrayCount(); ++tray) shown->push_back(current->GetTrayAmount(tray));
-    }
-    auto read = ReadTestSheet(path, yScaleMode_, shown);
+    auto read = ReadTestSheet(path, yScaleMode_);
     if (auto* failure = std::get_if<OpenFailure>(&read)) return std::move(*failure);
     Append(std::make_unique<TNewTabSheet>(std::move(std::get<TNewTabSheet>(read))), true);
     return std::nullopt;

@@ -66,8 +66,8 @@ public:
     // for fewer than two valid indices.
     const TNewTabSheet* AddAveragedSheet(const std::vector<int>& indices);
     // Reads a test file into a new sheet titled after the file, which becomes
-    // the current sheet. Trays the file has no value for keep the amounts the
-    // current sheet shows. Nothing changes and no number is used on failure.
+    // the current sheet. A file with fewer amounts than trays is refused, as
+    // in an empty window. Nothing changes and no number is used on failure.
     std::optional<OpenFailure> OpenSheet(const QString& path);
     // Writes the current sheet to a test file and titles it after the file.
     // Gives the error text when the file could not be written.
