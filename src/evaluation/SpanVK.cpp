@@ -40,10 +40,14 @@ SpanVK::SpanVK(const TNewTabSheet& sheet) : n_(static_cast<std::size_t>(sheet.Ge
         mirrored_[j] = -position_[N - 1 - j];
         left_.amount[j] = sheet.GetLeftPassReversed() ? amount_[N - 1 - j] : amount_[j];
         right_.amount[j] = sheet.GetRightPassReversed() ? amount_[N - 1 - j] : amount_[j];
+        further_[0].amount[j] = amount_[j];
+        further_[1].amount[j] = amount_[N - 1 - j];
     }
     const double never = std::numeric_limits<double>::quiet_NaN();  // equal to nothing
-    std::fill_n(left_.segmentWidth.begin(), N, never);
-    std::fill_n(right_.segmentWidth.begin(), N, never);
+    for (Neighbour* n : {&left_, &right_, &further_[0], &further_[1]}) std::fill_n(n->segmentWidth.begin(), N, never);
+    leftReversed_ = sheet.GetLeftPassReversed();
+    rightReversed_ = sheet.GetRightPassReversed();
+    furtherReach_ = FurtherPasses(position_.data(), N);
     applies_ = PositionsAscend(position_.data(), N);
 }
 
@@ -99,6 +103,15 @@ VKResult SpanVK::ResultAt(int w) {
                   values.begin() + static_cast<std::ptrdiff_t>(first));
     AddOverlap(left_, -halfWidth, first, end, values);
     AddOverlap(right_, halfWidth, first, end, values);
+    if (const int passes = furtherReach_.At(w)) {
+        const bool backAndForth = leftReversed_ || rightReversed_;
+        for (int k = 2; k <= passes; ++k) {
+            const bool left = FurtherPasses::Reversed(k, leftReversed_, backAndForth);
+            const bool right = FurtherPasses::Reversed(k, rightReversed_, backAndForth);
+            AddOverlap(further_[left ? 1 : 0], -(k * halfWidth), first, end, values);
+            AddOverlap(further_[right ? 1 : 0], k * halfWidth, first, end, values);
+        }
+    }
     StripSums sums;
     for (std::size_t i = first; i < end; ++i) sums.Add(values[i]);
     return EvaluateVK(sums);

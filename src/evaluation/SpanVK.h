@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "FurtherPasses.h"
 #include "TNewTabSheet.h"
 #include "VariationCoefficient.h"
 
@@ -14,6 +15,9 @@ namespace kaldoventri {
 class SpanVK {
 public:
     explicit SpanVK(const TNewTabSheet& sheet);
+    // The further passes read the places held here.
+    SpanVK(const SpanVK&) = delete;
+    SpanVK& operator=(const SpanVK&) = delete;
 
     // Whether the quick walk applies: only for tray positions that ascend.
     bool Applies() const { return applies_; }
@@ -54,6 +58,11 @@ private:
     Values amount_;
     Neighbour left_;
     Neighbour right_;
+    // The passes beyond the neighbours, by direction: [1] runs reversed.
+    std::array<Neighbour, 2> further_;
+    FurtherPasses furtherReach_{nullptr, 0};
+    bool leftReversed_ = false;
+    bool rightReversed_ = false;
     bool applies_ = false;
 };
 
