@@ -62,6 +62,14 @@ int FurtherPasses::At(int w) const {
     return 0;
 }
 
+int FurtherPasses::OverStrip(int w) const {
+    if (w <= 0 || !finite_) return 0;
+    const double reach = w / 4.0;
+    // One more than the division gives, should it round down past a pass that just meets the edge.
+    const double farthest = std::floor(std::max(highest_ + reach, reach - lowest_) / (w / 2.0)) + 1;
+    return std::min(At(w), farthest >= MostPasses ? MostPasses : static_cast<int>(farthest));
+}
+
 std::vector<int> WidthsCountingFurtherPasses(const TNewTabSheet& sheet) {
     std::vector<double> places(static_cast<std::size_t>(sheet.GetTrayCount()));
     for (std::size_t i = 0; i < places.size(); ++i) places[i] = sheet.GetTrayPosition(static_cast<int>(i) + 1);

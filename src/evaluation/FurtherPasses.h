@@ -24,6 +24,10 @@ public:
     // are all there is to add.
     int At(int w) const;
 
+    // The farthest k whose pass on either side can reach a tray of the
+    // middle strip at width w: all the VK needs of the passes At counts.
+    int OverStrip(int w) const;
+
     // The pass k widths to the side of a neighbour that runs reversed or not.
     // Back and forth turns at every headland, so each further pass runs the
     // other way from the one before; a racetrack (no neighbour reversed)

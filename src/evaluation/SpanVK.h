@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "FurtherPasses.h"
 #include "TNewTabSheet.h"
@@ -58,8 +59,10 @@ private:
     Values amount_;
     Neighbour left_;
     Neighbour right_;
-    // The passes beyond the neighbours, by direction: [1] runs reversed.
-    std::array<Neighbour, 2> further_;
+    // The passes beyond the neighbours, left and right of each k = 2, 3, ...
+    // in turn, made as they are first needed.
+    Neighbour& FurtherPass(int k, bool right);
+    std::vector<Neighbour> further_;
     FurtherPasses furtherReach_{nullptr, 0};
     bool leftReversed_ = false;
     bool rightReversed_ = false;

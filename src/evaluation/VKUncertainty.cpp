@@ -53,7 +53,7 @@ public:
         int n = 0;
         const double reach = w / 4.0;
         const double halfWidth = w / 2.0;
-        const int further = furtherReach_.At(w);
+        const int further = furtherReach_.OverStrip(w);
         const bool backAndForth = leftReversed_ || rightReversed_;
         // Every pass that counts at this width: the neighbours, then the
         // further passes outwards, each with its trays' places and direction.
