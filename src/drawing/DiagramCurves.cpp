@@ -108,7 +108,7 @@ void DiagramRenderer::DrawSumCurve(const TNewTabSheet& sheet) {
     bool joined = false;
     for (int t = 1; t <= sheet.GetTrayCount(); ++t) {
         const std::int64_t sum = static_cast<std::int64_t>(sheet.GetTrayAmount(t)) + sheet.GetLeftOverlap(t) +
-                                 sheet.GetRightOverlap(t);
+                                 sheet.GetRightOverlap(t) + sheet.GetFurtherOverlap(t);
         const double x = TrayX(sheet.GetTrayPosition(t), CentreX);
         const double y = AmountY(static_cast<double>(sum));
         if (std::isnan(x) || std::isnan(y)) {

@@ -4,9 +4,9 @@
 // left out where one line of the surface cannot hold it, rather than taking
 // the plot's height.
 #include <array>
-#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "drawing/VKCurveRenderer.h"
 #include "evaluation/DisplayText.h"
@@ -24,15 +24,17 @@ struct LegendEntry {
 };
 
 constexpr std::string_view UncertaintyName = "VK ± osäkerhet";
+constexpr std::string_view FurtherPassesName = "Fler drag räknas";
 
-// The last entry is the uncertainty band's, shown only with the band.
-const std::array<LegendEntry, 6>& LegendEntries() {
-    static const std::array<LegendEntry, 6> entries = {{
+// The last two entries are shown only with their bar or band.
+const std::array<LegendEntry, 7>& LegendEntries() {
+    static const std::array<LegendEntry, 7> entries = {{
         {VKBandColours[0], ToleranceClassName(ToleranceClass::MycketBra), false},
         {VKBandColours[1], ToleranceClassName(ToleranceClass::Bra), false},
         {VKBandColours[2], ToleranceClassName(ToleranceClass::Godtagbar), false},
         {VKBandColours[3], ToleranceClassName(ToleranceClass::Otillracklig), false},
         {VKSearchRangeColour, SearchRangeName, true},
+        {VKFurtherPassesColour, FurtherPassesName, true},
         {VKUncertaintyColour, UncertaintyName, false},
     }};
     return entries;
@@ -42,15 +44,18 @@ int SwatchSize(int textHeight) { return textHeight * 3 / 5; }
 
 int EntryGap(const VKCurveStyle& style) { return 3 * style.labelGap; }
 
-std::span<const LegendEntry> ShownEntries(bool band) {
-    return std::span<const LegendEntry>(LegendEntries()).first(band ? 6 : 5);
+std::vector<LegendEntry> ShownEntries(bool band, bool further) {
+    std::vector<LegendEntry> shown(LegendEntries().begin(), LegendEntries().begin() + 5);
+    if (further) shown.push_back(LegendEntries()[5]);
+    if (band) shown.push_back(LegendEntries()[6]);
+    return shown;
 }
 
 }  // namespace
 
 int VKCurveRenderer::LegendWidth() {
     int width = -EntryGap(Style);
-    for (const LegendEntry& entry : ShownEntries(BandShown))
+    for (const LegendEntry& entry : ShownEntries(BandShown, !FurtherPassWidths.empty()))
         width += EntryGap(Style) + SwatchSize(TextHeight) + Style.labelGap + Target->TextWidth(entry.name);
     return width;
 }
@@ -95,7 +100,7 @@ void VKCurveRenderer::DrawLegend() {
     const int side = SwatchSize(TextHeight);
     const int middle = LegendTop + TextHeight / 2;
     int x = LegendLeft;
-    for (const LegendEntry& entry : ShownEntries(BandShown)) {
+    for (const LegendEntry& entry : ShownEntries(BandShown, !FurtherPassWidths.empty())) {
         s.SetBrushColour(entry.colour);
         if (entry.bar) {
             s.SetPenColour(entry.colour);

@@ -11,6 +11,7 @@
 #include "drawing/SurfaceClipping.h"
 #include "evaluation/TrayLayout.h"
 #include "evaluation/FigureTexts.h"
+#include "evaluation/FurtherPasses.h"
 #include "evaluation/SheetFigures.h"
 #include "evaluation/TrayKit.h"
 #include "evaluation/VKUncertainty.h"
@@ -52,6 +53,7 @@ void VKCurveRenderer::Draw(const TNewTabSheet* sheet, DrawingSurface& surface) {
     surface.SetFontColour(Black);
     TextHeight = surface.TextHeight("0");
     BandShown = ShowsVKUncertainty(*sheet);
+    FurtherPassWidths = WidthsCountingFurtherPasses(*sheet);
 
     const std::string figures = ShowFigures ? FiguresLine(ComputeSheetFigures(*sheet), surface.DecimalSeparator()) : "";
     PlaceThePlot(*sheet, figures);
@@ -61,6 +63,7 @@ void VKCurveRenderer::Draw(const TNewTabSheet* sheet, DrawingSurface& surface) {
     DrawLegend();
     DrawBands();
     DrawSearchRange(*sheet);
+    DrawFurtherPasses();
     if (BandShown) DrawUncertaintyBand(*sheet);
     DrawYAxis();
     DrawXAxis();
@@ -125,6 +128,20 @@ void VKCurveRenderer::DrawSearchRange(const TNewTabSheet& sheet) {
     const int bottom = Layout.Plot().bottom;
     Target->SetBrushColour(VKSearchRangeColour);
     Target->FillRect(Layout.XOfWidth(range.first), bottom + 1, Layout.XOfWidth(range.last) + 1, bottom + 1 + Style.searchBar);
+}
+
+// A bar standing on the X axis inside the plot, one for each stretch of
+// widths that count passes beyond the neighbours.
+void VKCurveRenderer::DrawFurtherPasses() {
+    const int bottom = Layout.Plot().bottom;
+    Target->SetBrushColour(VKFurtherPassesColour);
+    for (std::size_t i = 0; i < FurtherPassWidths.size(); ++i) {
+        std::size_t last = i;
+        while (last + 1 < FurtherPassWidths.size() && FurtherPassWidths[last + 1] == FurtherPassWidths[last] + 1) ++last;
+        Target->FillRect(Layout.XOfWidth(FurtherPassWidths[i]), bottom - Style.searchBar,
+                         Layout.XOfWidth(FurtherPassWidths[last]) + 1, bottom);
+        i = last;
+    }
 }
 
 // Each stretch of neighbouring widths with an uncertainty is one polygon:

@@ -1,7 +1,8 @@
 // The VK curve of an evaluated sheet: the VK at every half-metre of working
 // width over its layout's span, on the light bands of the four tolerance
 // classes, with the optimum search range on the X axis, the sheet's own width
-// and the optimum marked, a legend of the bands and the range, and optionally
+// and the optimum marked, a bar along the axis where passes beyond the
+// neighbours count, a legend of the bands and the bars, and optionally
 // the figures line above the plot. A test with units, or a mean of
 // replicates, has the VK's standard uncertainty drawn as a band along the
 // curve, and a width whose band reaches across a class limit has a hollow
@@ -50,6 +51,7 @@ private:
     void DrawLegend();
     void DrawBands();
     void DrawSearchRange(const TNewTabSheet& sheet);
+    void DrawFurtherPasses();
     void DrawUncertaintyBand(const TNewTabSheet& sheet);
     void DrawBandStretch(const TNewTabSheet& sheet, int first, int last);
     void DrawYAxis();
@@ -74,6 +76,7 @@ private:
     int LegendTop = 0;
     std::vector<std::string> FigureLines;  // the figures, wrapped to the surface's width
     bool BandShown = false;
+    std::vector<int> FurtherPassWidths;  // where more passes than the neighbours count
 };
 
 // True for a sheet whose VK uncertainty the curve shows: one with units or a

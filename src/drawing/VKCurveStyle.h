@@ -33,6 +33,8 @@ inline constexpr Colour VKCurveColour{0, 70, 160};
 // The VK ± its standard uncertainty, a light band under the curve.
 inline constexpr Colour VKUncertaintyColour{185, 200, 228};
 inline constexpr Colour VKSearchRangeColour{110, 130, 160};
+// Along the X axis where the passes beyond the neighbours count.
+inline constexpr Colour VKFurtherPassesColour{160, 90, 170};
 inline constexpr Colour VKWidthLineColour{90, 90, 90};
 inline constexpr Colour VKOptimumColour{0, 128, 0};
 inline constexpr Colour VKSwatchOutlineColour{150, 150, 150};

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "DisplayText.h"
 #include "Rounding.h"
@@ -21,6 +22,22 @@ constexpr double StandsOutLeast = 2.0;
 
 std::string WholePercent(double share, std::string_view separator) {
     return PercentText(RoundHalfEven(share * 100), separator);
+}
+
+// The mean of the sum curve over the middle strip at the width the sheet was
+// last evaluated at, its own: what a tray in the field caught, in units.
+std::optional<double> MeanStripCatch(const TNewTabSheet& evaluated) {
+    const double reach = evaluated.GetCalcWidth() / 4.0;
+    double total = 0.0;
+    int count = 0;
+    for (int tray = 1; tray <= evaluated.GetTrayCount(); ++tray) {
+        const double p = evaluated.GetTrayPosition(tray);
+        if (!(-reach <= p && p <= reach)) continue;
+        total += static_cast<double>(evaluated.GetTraySum(tray));
+        ++count;
+    }
+    if (count == 0) return std::nullopt;
+    return total / count;
 }
 
 }  // namespace
@@ -50,10 +67,13 @@ int TrayStandingOut(const TNewTabSheet& sheet) {
 
 std::vector<DataWarning> DataWarningsOf(const TNewTabSheet& evaluated, std::string_view separator) {
     std::vector<DataWarning> warnings;
-    if (!evaluated.GetUnits().Any()) return warnings;
     const int own = evaluated.GetABredd();
     const auto u = evaluated.GetVKUncertainty(own);
-    if (evaluated.GetVKComputed(own) && u && ClassUncertain(evaluated.GetVK(own), *u))
+    if (const auto mean = MeanStripCatch(evaluated); mean && *mean > 0.0 && *mean < CoarseCatchUnits)
+        warnings.push_back({WarningKind::CatchTooSmall, "Fångsten är liten för vågens upplösning: i medel " +
+                                                            FormatGeneral(RoundHalfEven(*mean), separator) +
+                                                            " enheter per back, så VK blir grov."});
+    else if (evaluated.GetVKComputed(own) && u && ClassUncertain(evaluated.GetVK(own), *u))
         warnings.push_back({WarningKind::CatchTooSmall,
                             "Fångsten är liten för vågens upplösning: klassen vid arbetsbredden är osäker."});
 

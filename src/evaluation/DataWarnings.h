@@ -25,8 +25,15 @@ inline constexpr double FallenOffShare = 0.10;
 // Halves whose catches differ by more than this share of the smaller one.
 inline constexpr double SideImbalanceShare = 0.10;
 
-// The warnings of an evaluated sheet with units, in the order of the kinds
-// above; none for a sheet without units, which shows nothing new.
+// A mean catch over the middle strip below this many amount units makes the
+// VK coarse: each strip value carries up to half a unit from the weighing and
+// from every rounded overlap, about half a unit of scatter together, which
+// below 50 units moves the VK by a percentage point or more.
+inline constexpr double CoarseCatchUnits = 50.0;
+
+// The warnings of an evaluated sheet, in the order of the kinds above. Every
+// test gets them; units add only the check of the class against the VK's
+// uncertainty.
 std::vector<DataWarning> DataWarningsOf(const TNewTabSheet& evaluated, std::string_view decimalSeparator);
 
 // The tray (1..N) that stands out furthest from the line between its two

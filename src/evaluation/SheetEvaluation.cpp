@@ -3,11 +3,14 @@
 // side, driven the opposite way, so each neighbour's pattern is the measured
 // one mirrored about its own centre line. The neighbours' amounts are
 // interpolated at the own trays, summed, and the variation coefficient (VK) is
-// taken over the trays within half a working width of the centre line.
+// taken over the trays within half a working width of the centre line. A
+// pattern wide enough to reach the middle strip from two or more widths away
+// has those passes added too.
 #include <algorithm>
 #include <cstddef>
 #include <limits>
 
+#include "FurtherPasses.h"
 #include "Interpolation.h"
 #include "Rounding.h"
 #include "TNewTabSheet.h"
@@ -72,6 +75,27 @@ void TNewTabSheet::OverlapLeft(OverlapScan scan) { Overlap(LeftPosition, LeftPas
 
 void TNewTabSheet::OverlapRight(OverlapScan scan) { Overlap(RightPosition, RightPassReversed, RightOverlap, scan); }
 
+void TNewTabSheet::OverlapFurther(OverlapScan scan) {
+    const auto N = static_cast<std::size_t>(Trays);
+    std::fill_n(FurtherOverlap.begin(), N, 0);
+    const int passes = FurtherPasses(TrayPosition.data(), N).At(CalcWidth);
+    if (passes == 0) return;
+    const bool backAndForth = LeftPassReversed || RightPassReversed;
+    const double halfWidth = CalcWidth / 2.0;
+    Positions pos;
+    std::array<std::int32_t, TrayRoom> share;
+    for (int k = 2; k <= passes; ++k) {
+        for (const bool right : {false, true}) {
+            // Placed as the neighbours are: each tray mirrored about the pass's centre line.
+            const double offset = right ? k * halfWidth : -(k * halfWidth);
+            for (std::size_t i = 0; i < N; ++i) pos[N - 1 - i] = -TrayPosition[i] + offset;
+            const bool reversed = FurtherPasses::Reversed(k, right ? RightPassReversed : LeftPassReversed, backAndForth);
+            Overlap(pos, reversed, share, scan);
+            for (std::size_t i = 0; i < N; ++i) FurtherOverlap[i] += share[i];
+        }
+    }
+}
+
 void TNewTabSheet::ResetNeighbourPositions() {
     const auto N = static_cast<std::size_t>(Trays);
     for (std::size_t i = 0; i < N; ++i) {
@@ -86,7 +110,8 @@ void TNewTabSheet::ComputeVK(int index) {
     StripSums sums;
     for (std::size_t i = 0; i < N; ++i) {
         if (InMiddleStrip(static_cast<int>(i)))
-            sums.Add(static_cast<double>(TrayAmount[i]) + LeftOverlap[i] + RightOverlap[i]);
+            sums.Add(static_cast<double>(TrayAmount[i]) + LeftOverlap[i] + RightOverlap[i] +
+                     static_cast<double>(FurtherOverlap[i]));
     }
     const VKResult vk = EvaluateVK(sums);
     SetVK(index, vk.vk, vk.computed);
@@ -132,12 +157,13 @@ void TNewTabSheet::EvaluateWidth(OverlapScan scan) {
     PlaceNeighbours();
     OverlapLeft(scan);
     OverlapRight(scan);
+    OverlapFurther(scan);
     ResetNeighbourPositions();
     ComputeVK(CalcWidth);
 
     std::int64_t peak = 0;
     for (std::size_t i = 0; i < N; ++i) {
-        TraySum[i] = static_cast<std::int64_t>(TrayAmount[i]) + LeftOverlap[i] + RightOverlap[i];
+        TraySum[i] = static_cast<std::int64_t>(TrayAmount[i]) + LeftOverlap[i] + RightOverlap[i] + FurtherOverlap[i];
         peak = std::max(peak, TraySum[i]);
     }
     ScaleYAxis(peak);

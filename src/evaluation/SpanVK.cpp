@@ -42,9 +42,26 @@ SpanVK::SpanVK(const TNewTabSheet& sheet) : n_(static_cast<std::size_t>(sheet.Ge
         right_.amount[j] = sheet.GetRightPassReversed() ? amount_[N - 1 - j] : amount_[j];
     }
     const double never = std::numeric_limits<double>::quiet_NaN();  // equal to nothing
-    std::fill_n(left_.segmentWidth.begin(), N, never);
-    std::fill_n(right_.segmentWidth.begin(), N, never);
+    for (Neighbour* n : {&left_, &right_}) std::fill_n(n->segmentWidth.begin(), N, never);
+    leftReversed_ = sheet.GetLeftPassReversed();
+    rightReversed_ = sheet.GetRightPassReversed();
+    furtherReach_ = FurtherPasses(position_.data(), N);
     applies_ = PositionsAscend(position_.data(), N);
+}
+
+SpanVK::Neighbour& SpanVK::FurtherPass(int k, bool right) {
+    const auto index = static_cast<std::size_t>(2 * (k - 2) + (right ? 1 : 0));
+    const std::size_t N = n_;
+    while (further_.size() <= index) {
+        const bool onRight = further_.size() % 2 == 1;
+        const int pass = static_cast<int>(further_.size() / 2) + 2;
+        const bool reversed =
+            FurtherPasses::Reversed(pass, onRight ? rightReversed_ : leftReversed_, leftReversed_ || rightReversed_);
+        Neighbour& n = further_.emplace_back();
+        for (std::size_t j = 0; j < N; ++j) n.amount[j] = reversed ? amount_[N - 1 - j] : amount_[j];
+        std::fill_n(n.segmentWidth.begin(), N, std::numeric_limits<double>::quiet_NaN());
+    }
+    return further_[index];
 }
 
 void SpanVK::AddOverlap(Neighbour& n, double shift, std::size_t first, std::size_t end, Values& sums) {
@@ -99,6 +116,11 @@ VKResult SpanVK::ResultAt(int w) {
                   values.begin() + static_cast<std::ptrdiff_t>(first));
     AddOverlap(left_, -halfWidth, first, end, values);
     AddOverlap(right_, halfWidth, first, end, values);
+    // Passes that cannot reach the strip add nothing to it.
+    for (int k = 2, passes = furtherReach_.OverStrip(w); k <= passes; ++k) {
+        AddOverlap(FurtherPass(k, false), -(k * halfWidth), first, end, values);
+        AddOverlap(FurtherPass(k, true), k * halfWidth, first, end, values);
+    }
     StripSums sums;
     for (std::size_t i = first; i < end; ++i) sums.Add(values[i]);
     return EvaluateVK(sums);

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
+#include "FurtherPasses.h"
 #include "TNewTabSheet.h"
 #include "VariationCoefficient.h"
 
@@ -14,6 +16,9 @@ namespace kaldoventri {
 class SpanVK {
 public:
     explicit SpanVK(const TNewTabSheet& sheet);
+    // The further passes read the places held here.
+    SpanVK(const SpanVK&) = delete;
+    SpanVK& operator=(const SpanVK&) = delete;
 
     // Whether the quick walk applies: only for tray positions that ascend.
     bool Applies() const { return applies_; }
@@ -54,6 +59,13 @@ private:
     Values amount_;
     Neighbour left_;
     Neighbour right_;
+    // The passes beyond the neighbours, left and right of each k = 2, 3, ...
+    // in turn, made as they are first needed.
+    Neighbour& FurtherPass(int k, bool right);
+    std::vector<Neighbour> further_;
+    FurtherPasses furtherReach_{nullptr, 0};
+    bool leftReversed_ = false;
+    bool rightReversed_ = false;
     bool applies_ = false;
 };
 

@@ -75,6 +75,7 @@ void TNewTabSheet::SetTrayAmount(std::int32_t value, int index) {
 std::int32_t TNewTabSheet::GetTrayAmount(int index) const { return ReadTray(TrayAmount, index, Trays); }
 std::int32_t TNewTabSheet::GetLeftOverlap(int index) const { return ReadTray(LeftOverlap, index, Trays); }
 std::int32_t TNewTabSheet::GetRightOverlap(int index) const { return ReadTray(RightOverlap, index, Trays); }
+std::int64_t TNewTabSheet::GetFurtherOverlap(int index) const { return ReadTray(FurtherOverlap, index, Trays); }
 std::int64_t TNewTabSheet::GetTraySum(int index) const { return ReadTray(TraySum, index, Trays); }
 
 void TNewTabSheet::SetTrayPosition(int index, double metres) {

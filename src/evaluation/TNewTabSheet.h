@@ -121,8 +121,11 @@ public:
     std::int32_t GetTrayAmount(int index) const;
     std::int32_t GetLeftOverlap(int index) const;
     std::int32_t GetRightOverlap(int index) const;
-    // The sum curve: amount plus both overlaps. Held in 64 bits because three
-    // 32-bit amounts do not fit in 32.
+    // What the passes beyond the neighbours put on the tray, at a width where
+    // any of them reaches the middle strip; 0 at every other width.
+    std::int64_t GetFurtherOverlap(int index) const;
+    // The sum curve: amount plus both overlaps and the further passes. Held
+    // in 64 bits because three 32-bit amounts do not fit in 32.
     std::int64_t GetTraySum(int index) const;
 
     void SetTrayPosition(int index, double metres);
@@ -152,6 +155,8 @@ public:
     void PlaceNeighbours();
     void OverlapLeft(OverlapScan scan = OverlapScan::Merged);
     void OverlapRight(OverlapScan scan = OverlapScan::Merged);
+    // Fills the further passes' share of every tray at the current width.
+    void OverlapFurther(OverlapScan scan = OverlapScan::Merged);
     void ResetNeighbourPositions();
     void ComputeVK(int index);
     // Rounded mean of the sum curve over the middle strip; 0 when the strip is empty.
@@ -199,6 +204,7 @@ private:
     std::array<std::int32_t, TrayRoom> TrayAmount{};
     std::array<std::int32_t, TrayRoom> LeftOverlap{};
     std::array<std::int32_t, TrayRoom> RightOverlap{};
+    std::array<std::int64_t, TrayRoom> FurtherOverlap{};
     std::array<std::int64_t, TrayRoom> TraySum{};
     Positions TrayPosition{};
     Positions LeftPosition{};

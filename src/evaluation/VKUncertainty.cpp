@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
+#include "FurtherPasses.h"
 #include "SheetFigures.h"
 
 namespace kaldoventri {
@@ -16,19 +18,16 @@ constexpr std::size_t Room = 100;
 constexpr double ResolutionVariance = 1.0 / 12.0;
 
 // A strip value as weights on the sheet's own amounts: the own tray and up to
-// two trays of each neighbour.
-struct StripRow {
-    std::array<int, 5> tray{};
-    std::array<double, 5> weight{};
-    int count = 0;
-    double value = 0.0;
+// two trays of each pass that reaches it, kept in one list for all values.
+struct Weight {
+    int tray;
+    double weight;
+};
 
-    void Add(int t, double w, double amount) {
-        tray[static_cast<std::size_t>(count)] = t;
-        weight[static_cast<std::size_t>(count)] = w;
-        ++count;
-        value += w * amount;
-    }
+struct StripRow {
+    std::size_t first = 0;  // its weights in the list
+    std::size_t end = 0;
+    double value = 0.0;
 };
 
 class Propagation {
@@ -42,26 +41,45 @@ public:
         leftReversed_ = sheet.GetLeftPassReversed();
         rightReversed_ = sheet.GetRightPassReversed();
         ascending_ = PositionsAscend(p_.data(), static_cast<std::size_t>(n_));
+        furtherReach_ = FurtherPasses(p_.data(), static_cast<std::size_t>(n_));
     }
+    Propagation(const Propagation&) = delete;
+    Propagation& operator=(const Propagation&) = delete;
 
     std::optional<double> At(int w) const {
         std::array<StripRow, Room> rows;
+        std::vector<Weight>& weights = weights_;
+        weights.clear();
         int n = 0;
         const double reach = w / 4.0;
-        std::array<double, Room> left;
-        std::array<double, Room> right;
-        for (int k = 0; k < n_; ++k) {
-            const double mirrored = -p_[static_cast<std::size_t>(n_ - 1 - k)];
-            left[static_cast<std::size_t>(k)] = mirrored - w / 2.0;
-            right[static_cast<std::size_t>(k)] = mirrored + w / 2.0;
+        const double halfWidth = w / 2.0;
+        const int further = furtherReach_.OverStrip(w);
+        const bool backAndForth = leftReversed_ || rightReversed_;
+        // Every pass that counts at this width: the neighbours, then the
+        // further passes outwards, each with its trays' places and direction.
+        std::vector<Pass>& passes = passes_;
+        passes.resize(2 + 2 * static_cast<std::size_t>(std::max(further - 1, 0)));
+        for (std::size_t pass = 0; pass < passes.size(); ++pass) {
+            const int k = static_cast<int>(pass / 2) + 1;
+            const bool right = pass % 2 == 1;
+            const double offset = k == 1 ? (right ? halfWidth : -halfWidth) : (right ? k * halfWidth : -(k * halfWidth));
+            const bool neighbourReversed = right ? rightReversed_ : leftReversed_;
+            passes[pass].reversed = FurtherPasses::Reversed(k, neighbourReversed, backAndForth);
+            for (int j = 0; j < n_; ++j)
+                passes[pass].place[static_cast<std::size_t>(j)] = -p_[static_cast<std::size_t>(n_ - 1 - j)] + offset;
         }
         for (int i = 0; i < n_; ++i) {
             const double x = p_[static_cast<std::size_t>(i)];
             if (!(-reach <= x && x <= reach)) continue;
             StripRow& row = rows[static_cast<std::size_t>(n++)];
-            row.Add(i, 1.0, a_[static_cast<std::size_t>(i)]);
-            AddNeighbour(row, x, left, leftReversed_);
-            AddNeighbour(row, x, right, rightReversed_);
+            row.first = weights.size();
+            const auto add = [&](int t, double weight) {
+                weights.push_back({t, weight});
+                row.value += weight * a_[static_cast<std::size_t>(t)];
+            };
+            add(i, 1.0);
+            for (const Pass& pass : passes) AddPass(add, x, pass.place, pass.reversed);
+            row.end = weights.size();
         }
         if (n < 2) return std::nullopt;
         double sum = 0.0;
@@ -78,11 +96,10 @@ public:
         for (int k = 0; k < n; ++k) {
             const StripRow& row = rows[static_cast<std::size_t>(k)];
             const double dv = s > 0.0 ? 100 * ((row.value - m) / ((n - 1) * s * m) - s / (n * m * m)) : 0.0;
-            for (int c = 0; c < row.count; ++c) {
-                const auto t = static_cast<std::size_t>(row.tray[static_cast<std::size_t>(c)]);
-                const double weight = row.weight[static_cast<std::size_t>(c)];
-                gradient[t] += dv * weight;
-                flatNoise += weight * weight * var_[t];
+            for (std::size_t c = row.first; c < row.end; ++c) {
+                const auto t = static_cast<std::size_t>(weights[c].tray);
+                gradient[t] += dv * weights[c].weight;
+                flatNoise += weights[c].weight * weights[c].weight * var_[t];
             }
         }
         // A perfectly even strip has no gradient (the VK's minimum at 0): the
@@ -95,13 +112,14 @@ public:
     }
 
 private:
-    // The neighbour's tray k lies at q[k] = -p[N-1-k] ± half the width and
-    // holds the amount of tray N-1-k when it runs the other way, of tray k
-    // otherwise; the value at x is interpolated between the two trays around
-    // it, as the sheet's own overlap does, without truncation. The first
-    // neighbour tray at or beyond x is found by bisection where the places
-    // ascend, by the sheet's own plain search where they do not.
-    void AddNeighbour(StripRow& row, double x, const std::array<double, Room>& q, bool reversed) const {
+    // The pass's tray k lies at q[k] = -p[N-1-k] + its offset and holds the
+    // amount of tray N-1-k when it runs reversed, of tray k otherwise; the
+    // value at x is interpolated between the two trays around it, as the
+    // sheet's own overlap does, without truncation. The first tray of the
+    // pass at or beyond x is found by bisection where the places ascend, by
+    // the sheet's own plain search where they do not.
+    template <typename Add>
+    void AddPass(const Add& add, double x, const std::array<double, Room>& q, bool reversed) const {
         const int N = n_;
         const auto position = [&](int k) { return q[static_cast<std::size_t>(k)]; };
         const auto trayOf = [&](int k) { return reversed ? N - 1 - k : k; };
@@ -111,19 +129,22 @@ private:
         else
             while (j < N && !(position(j) >= x)) ++j;
         if (j == N) return;
-        const int t = trayOf(j);
         if (position(j) == x) {
-            row.Add(t, 1.0, a_[static_cast<std::size_t>(t)]);
+            add(trayOf(j), 1.0);
             return;
         }
         if (j == 0) return;
         const double before = position(j - 1);
         const double at = position(j);
         const double share = (x - before) / (at - before);
-        const int tb = trayOf(j - 1);
-        row.Add(tb, 1.0 - share, a_[static_cast<std::size_t>(tb)]);
-        row.Add(t, share, a_[static_cast<std::size_t>(t)]);
+        add(trayOf(j - 1), 1.0 - share);
+        add(trayOf(j), share);
     }
+
+    struct Pass {
+        std::array<double, Room> place;
+        bool reversed;
+    };
 
     int n_;
     std::array<double, Room> p_{};
@@ -132,6 +153,10 @@ private:
     bool leftReversed_ = false;
     bool rightReversed_ = false;
     bool ascending_ = false;
+    FurtherPasses furtherReach_{nullptr, 0};
+    // Room reused from width to width.
+    mutable std::vector<Weight> weights_;
+    mutable std::vector<Pass> passes_;
 };
 
 }  // namespace

@@ -7,19 +7,11 @@
 
 namespace kaldoventri {
 
-std::variant<TrayAmounts, TestFileError> CompleteTrayAmounts(const TestFileContents& contents,
-                                                             const std::optional<TrayAmounts>& shownAmounts) {
+std::variant<TrayAmounts, TestFileError> CompleteTrayAmounts(const TestFileContents& contents) {
     const qsizetype trays = contents.Kit ? static_cast<qsizetype>(contents.Kit->positions.size()) : TrayCount;
-    const qsizetype given = contents.TrayValues.size();
-    const qsizetype shown = shownAmounts ? static_cast<qsizetype>(shownAmounts->size()) : 0;
-    if (given < trays && shown < trays)
+    if (contents.TrayValues.size() < trays)
         return TestFileError{TestFileError::Kind::NotAnInteger, QString(), NotAValidIntegerMessage(u"")};
-    TrayAmounts amounts(static_cast<std::size_t>(trays));
-    for (qsizetype i = 0; i < trays; ++i) {
-        const auto tray = static_cast<std::size_t>(i);
-        amounts[tray] = i < given ? contents.TrayValues[i] : (*shownAmounts)[tray];
-    }
-    return amounts;
+    return TrayAmounts(contents.TrayValues.begin(), contents.TrayValues.begin() + trays);
 }
 
 void FillSheetFromTestFile(TNewTabSheet& sheet, const TestFileContents& contents, const TrayAmounts& amounts) {

@@ -15,13 +15,11 @@ namespace kaldoventri {
 
 using TrayAmounts = std::vector<qint32>;
 
-// The amounts of all trays of the file's kit (26 for a built-in layout): the
-// file's values first; a tray the file gives no value for keeps the amount
-// the window shows for it, `shownAmounts` (the current sheet's). With no
-// such amount the tray has no value, which gives the conversion error of an
-// empty text.
-std::variant<TrayAmounts, TestFileError> CompleteTrayAmounts(const TestFileContents& contents,
-                                                             const std::optional<TrayAmounts>& shownAmounts);
+// The amounts of all trays of the file's kit (26 for a built-in layout). A
+// file with fewer values than its kit has trays is refused with the
+// conversion error of an empty text: a tray without a value never takes one
+// from another test.
+std::variant<TrayAmounts, TestFileError> CompleteTrayAmounts(const TestFileContents& contents);
 
 // Fills a sheet as reading a file leaves it before its evaluation: the
 // description (texts in UTF-8), the file's kit (a built-in layout's, or its

@@ -13,18 +13,22 @@
 
 namespace kaldoventri {
 
-std::variant<TNewTabSheet, OpenFailure> ReadTestSheet(const QString& path, int yScaleMode,
-                                                      const std::optional<TrayAmounts>& shownAmounts) {
+std::variant<TNewTabSheet, OpenFailure> ReadTestSheet(const QString& path, int yScaleMode) {
     QFile file(path);
     const auto fileError = [&file](int number) {
         const FileError error = FileErrorOf(file, number);
         return OpenFailure{OpenFailure::Kind::Error, StandardWording(error), SwedishWording(error)};
     };
-    const auto valueError = [](const TestFileError& failure) {
-        // No text: the tray line holds fewer values than there are trays.
-        return OpenFailure{OpenFailure::Kind::Error, failure.message,
-                           failure.text.isEmpty() ? QStringLiteral("raden Normal har för få värden")
-                                                  : NotAWholeNumberInSwedish(failure.text)};
+    const auto valueError = [&path](const TestFileError& failure) {
+        // No text: the tray line holds fewer values than there are trays. The
+        // window says so as the command line does, naming the file; Qt's
+        // "'' is not a valid integer value" would point at no value at all.
+        if (failure.text.isEmpty()) {
+            const QString shortLine = QStringLiteral("raden Normal har för få värden");
+            return OpenFailure{OpenFailure::Kind::Error, QFileInfo(path).fileName() + QStringLiteral(": ") + shortLine,
+                               shortLine};
+        }
+        return OpenFailure{OpenFailure::Kind::Error, failure.message, NotAWholeNumberInSwedish(failure.text)};
     };
     // A folder opens on some systems and reads as nothing: it is no test file's place.
     if (QFileInfo(path).isDir()) return fileError(EISDIR);
@@ -48,7 +52,7 @@ std::variant<TNewTabSheet, OpenFailure> ReadTestSheet(const QString& path, int y
         return valueError(*failure);
     }
     const auto& contents = std::get<TestFileContents>(read);
-    const auto amounts = CompleteTrayAmounts(contents, shownAmounts);
+    const auto amounts = CompleteTrayAmounts(contents);
     if (const auto* failure = std::get_if<TestFileError>(&amounts)) return valueError(*failure);
 
     TNewTabSheet sheet;

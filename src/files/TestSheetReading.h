@@ -5,7 +5,6 @@
 
 #include <QString>
 
-#include <optional>
 #include <variant>
 
 #include "evaluation/TNewTabSheet.h"
@@ -28,11 +27,9 @@ struct OpenFailure {
 
 // Reads the file at `path` as "Öppna" does and evaluates it on the given Y
 // scale: the sheet is titled after the file, its neighbours run as the file
-// says. Trays the file gives no value for take `shownAmounts`, the amounts
-// the window shows; with none shown such a file is refused with the
-// conversion error of an empty text. A large file that is no test file is
-// refused before it is read through.
-std::variant<TNewTabSheet, OpenFailure> ReadTestSheet(const QString& path, int yScaleMode,
-                                                      const std::optional<TrayAmounts>& shownAmounts = std::nullopt);
+// says. A file with fewer amounts than its kit has trays is refused, whatever
+// sheet the window shows ("<name>: raden Normal har för få värden"). A large
+// file that is no test file is refused before it is read through.
+std::variant<TNewTabSheet, OpenFailure> ReadTestSheet(const QString& path, int yScaleMode);
 
 }  // namespace kaldoventri

@@ -147,8 +147,7 @@ void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test) {
                                               {QStringLiteral("Gödselmedel"), DescriptionOfFertiliser(s)},
                                               {QStringLiteral("Provet"), trial},
                                               {QStringLiteral("Resultat"), results}};
-    // Only a test with units can have any, so an older test's page is as it
-    // was. They are read whole: the texts above are shortened first.
+    // Read whole: the texts above are shortened first.
     Facts warnings;
     for (const QString& line : WarningLines(s, locale)) warnings.append({QString(), line});
     const int warningsHeight = warnings.isEmpty() ? 0 : FactsHeight(frame, left.width(), warnings, MostWarningLines) + section;

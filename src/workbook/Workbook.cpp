@@ -142,12 +142,7 @@ std::optional<OpenFailure> Workbook::OpenSheet(const QString& path) {
         if (open != current_) SetCurrentIndex(open);
         return std::nullopt;
     }
-    std::optional<TrayAmounts> shown;
-    if (const TNewTabSheet* current = CurrentSheet()) {
-        shown.emplace();
-        for (int tray = 1; tray <= current->GetTrayCount(); ++tray) shown->push_back(current->GetTrayAmount(tray));
-    }
-    auto read = ReadTestSheet(path, yScaleMode_, shown);
+    auto read = ReadTestSheet(path, yScaleMode_);
     if (auto* failure = std::get_if<OpenFailure>(&read)) return std::move(*failure);
     auto sheet = std::make_unique<TNewTabSheet>(std::move(std::get<TNewTabSheet>(read)));
     QByteArray bytes = WriteTestFile(MakeTestFileValues(*sheet));

@@ -83,8 +83,8 @@ public:
     // fewer than two sheets that go together.
     const TNewTabSheet* AddAveragedSheet(const std::vector<int>& indices);
     // Reads a test file into a new sheet titled after the file, which becomes
-    // the current sheet. Trays the file has no value for keep the amounts the
-    // current sheet shows. Nothing changes and no number is used on failure.
+    // the current sheet. A file with fewer amounts than trays is refused, as
+    // in an empty window. Nothing changes and no number is used on failure.
     // A file that is open already only makes its sheet the current one.
     std::optional<OpenFailure> OpenSheet(const QString& path);
     // The index of the sheet that belongs to the file, or -1.

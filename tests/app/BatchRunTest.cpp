@@ -41,7 +41,7 @@ TEST_P(BatchRunTest, StatusMessagesAndOutputs) {
     write("good.vkf", Sample());
     write("racetrack.vkf", Sample() + "K\xF6rm\xF6nster,Varv\r\n");
     write("notatest.txt", "Hej\r\n");
-    // A tray line short of 26 values: refused as "Öppna" refuses it with no sheet open.
+    // A tray line short of 26 values: refused as "Öppna" refuses it.
     write("short.vkf", Sample().replace(",13,6\r\n", "\r\n"));
     write("copy.dat", Sample());
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));

@@ -75,6 +75,9 @@ TEST(VKCurve, BandsGapClipAtSixtyAndMarkers) {
     EXPECT_EQ(one(Op::LineTo, VKWidthLineColour), std::tuple(g.XOfWidth(24), p.bottom, g.XOfWidth(24), p.top));
     EXPECT_EQ(std::get<0>(one(Op::FillRect, VKSearchRangeColour)), g.XOfWidth(16));
     EXPECT_EQ(std::get<2>(one(Op::FillRect, VKSearchRangeColour)), g.XOfWidth(48) + 1);
+    // The 12 m layout counts passes beyond the neighbours up to 7,5 m.
+    EXPECT_EQ(one(Op::FillRect, VKFurtherPassesColour), std::tuple(g.XOfWidth(10), p.bottom - 4, g.XOfWidth(15) + 1, p.bottom));
+    EXPECT_EQ(s.Filter(Op::Text, [](const Primitive& q) { return q.text == "Fler drag räknas"; }).size(), 1u);
     EXPECT_EQ(one(Op::Ellipse, VKOptimumColour), std::tuple(g.XOfWidth(25) - 5, g.YOfVK(sheet.GetOptimalVK()) - 5, g.XOfWidth(25) + 6, g.YOfVK(sheet.GetOptimalVK()) + 6));
 
     // 42 joins of the span, less the two at width 20; the two at width 30 go on along the top edge.
@@ -122,7 +125,9 @@ TEST(VKCurve, TopFollowsTheSearchRangeAndClipsTheRest) {
         ASSERT_EQ(optimum.size(), 1u);
         EXPECT_EQ(optimum[0].y1 + 5, std::max(g.YOfVK(row.inRange), p.top));
         // Bands above the top are left out, not squeezed in over the plot.
-        const auto bands = s.Filter(Op::FillRect, [](const Primitive& q) { return q.brush != White && q.brush != VKSearchRangeColour; });
+        const auto bands = s.Filter(Op::FillRect, [](const Primitive& q) {
+            return q.brush != White && q.brush != VKSearchRangeColour && q.brush != VKFurtherPassesColour;
+        });
         EXPECT_EQ(bands.size(), std::min(4u, static_cast<unsigned>(row.top / 5)));
         for (const Primitive& b : bands) EXPECT_GE(b.y1, p.top);
     }

@@ -96,7 +96,8 @@ TEST(RandomSheets, EveryEvaluationLeavesAConsistentSheet) {
         CalculateSheet(s, static_cast<int>(rng() % 2));
         ASSERT_EQ(s.GetCalcWidth(), s.GetABredd());
         for (int i = 1; i <= s.GetTrayCount(); ++i) {
-            ASSERT_EQ(s.GetTraySum(i), std::int64_t{s.GetTrayAmount(i)} + s.GetLeftOverlap(i) + s.GetRightOverlap(i));
+            ASSERT_EQ(s.GetTraySum(i), std::int64_t{s.GetTrayAmount(i)} + s.GetLeftOverlap(i) + s.GetRightOverlap(i) +
+                                           s.GetFurtherOverlap(i));
         }
         for (int w = 10; w <= 100; ++w) {
             ASSERT_GE(s.GetVK(w), 0.0);

@@ -170,13 +170,14 @@ TEST(VKUncertainty, VarianceOfReplicateMeans) {
     EXPECT_TRUE(VarianceOfMeans(std::span(pointers).first(1)).empty());
 }
 
-bool Warns(TNewTabSheet s, WarningKind kind) {
-    s.SetUnits(Grams(1, 0.25));
+bool Warns(TNewTabSheet s, WarningKind kind, bool units) {
+    if (units) s.SetUnits(Grams(1, 0.25));
     CalculateSheet(s, YScaleValue);
     for (const DataWarning& w : DataWarningsOf(s, ",")) if (w.kind == kind) return true;
     return false;
 }
 
+// Every warning comes with units and without: the usual test has none.
 TEST(DataWarnings, EachTriggeredByOneOfAPairOfSheets) {
     std::array<int, TrayCount> slip = testing::Peaked, lopsided = testing::Peaked, wide = testing::Peaked, small{};
     slip[9] = 57;  // tray 10: 75 typed as 57
@@ -189,16 +190,16 @@ TEST(DataWarnings, EachTriggeredByOneOfAPairOfSheets) {
     struct Row { const char* name; WarningKind kind; std::array<int, TrayCount> warns, quiet; int width; };
     const Row rows[] = {{"catch too small", WarningKind::CatchTooSmall, small, large, 24},
                         {"not fallen off", WarningKind::NotFallenOff, wide, testing::Peaked, 24},
+                        {"flat catch not fallen off", WarningKind::NotFallenOff, testing::Flat(40), testing::Peaked, 24},
                         {"tray stands out", WarningKind::StandsOut, slip, testing::Peaked, 24},
                         {"side imbalance", WarningKind::SideImbalance, lopsided, testing::Peaked, 24}};
     for (const Row& r : rows) {
-        EXPECT_TRUE(Warns(testing::MakeSheet(r.warns, Layout12m, r.width), r.kind)) << r.name;
-        EXPECT_FALSE(Warns(testing::MakeSheet(r.quiet, Layout12m, r.width), r.kind)) << r.name;
+        for (const bool units : {true, false}) {
+            EXPECT_TRUE(Warns(testing::MakeSheet(r.warns, Layout12m, r.width), r.kind, units)) << r.name << units;
+            EXPECT_FALSE(Warns(testing::MakeSheet(r.quiet, Layout12m, r.width), r.kind, units)) << r.name << units;
+        }
     }
     EXPECT_EQ(TrayStandingOut(testing::MakeSheet(slip, Layout12m, 24)), 10);
-    TNewTabSheet withoutUnits = testing::MakeSheet(slip, Layout12m, 24);
-    CalculateSheet(withoutUnits, YScaleValue);
-    EXPECT_TRUE(DataWarningsOf(withoutUnits, ",").empty());
 }
 
 TEST(SheetFiguresWithUnits, FiguresLine) {

@@ -46,7 +46,7 @@ TEST(OwnKitFile, WrittenWithItsKitAndReadBack) {
     const TestFileContents contents = testing::ContentsOf(testing::ReadBytes(bytes));
     ASSERT_TRUE(contents.Kit.has_value());
     EXPECT_EQ(*contents.Kit, (TrayKit{LayoutOwn, "Fältkit väst", {-4.125, -2, 0, 2, 4.125}, {10, 16}}));
-    const auto amounts = CompleteTrayAmounts(contents, std::nullopt);
+    const auto amounts = CompleteTrayAmounts(contents);
     ASSERT_TRUE(std::holds_alternative<TrayAmounts>(amounts));
     TNewTabSheet reread;
     FillSheetFromTestFile(reread, contents, std::get<TrayAmounts>(amounts));

@@ -98,7 +98,7 @@ TEST(RoundTripTest, TenThousandRandomSheets) {
         const QByteArray file = WriteTestFile(MakeTestFileValues(original, swedish));
         const TestFileContents contents = testing::ContentsOf(testing::ReadBytes(file));
         ASSERT_EQ(contents.TrayValues.size(), TrayCount) << file.toStdString();
-        const auto amounts = CompleteTrayAmounts(contents, std::nullopt);
+        const auto amounts = CompleteTrayAmounts(contents);
         ASSERT_TRUE((std::holds_alternative<TrayAmounts>(amounts)));
 
         TNewTabSheet reread;

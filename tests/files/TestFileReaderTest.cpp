@@ -286,21 +286,16 @@ TEST(TestFileReaderTest, DeviceErrorIsAReadFailure) {
 struct CompleteCase {
     const char* name;
     QByteArray normalLine;
-    std::optional<TrayAmounts> shownAmounts;  // none: no sheet is shown
-    std::optional<QString> offendingText;     // empty when the amounts are complete
+    std::optional<QString> offendingText;  // empty when the amounts are complete
 };
-
-TrayAmounts Shown(qint32 amount) {
-    return TrayAmounts(TrayCount, amount);
-}
 
 class CompleteTrayAmountsTest : public ::testing::TestWithParam<CompleteCase> {};
 
-TEST_P(CompleteTrayAmountsTest, MissingTraysKeepTheShownAmounts) {
+TEST_P(CompleteTrayAmountsTest, AShortTrayLineIsRefused) {
     const CompleteCase& c = GetParam();
     const QByteArray file = Replaced(KnownFile, KnownFile.mid(13, KnownFile.indexOf("\r\nSpridarFabrikat") - 13),
                                      c.normalLine);
-    const auto amounts = CompleteTrayAmounts(ContentsOf(ReadBytes(file)), c.shownAmounts);
+    const auto amounts = CompleteTrayAmounts(ContentsOf(ReadBytes(file)));
     if (c.offendingText) {
         ASSERT_TRUE(std::holds_alternative<TestFileError>(amounts));
         EXPECT_EQ(std::get<TestFileError>(amounts).text, *c.offendingText);
@@ -309,6 +304,7 @@ TEST_P(CompleteTrayAmountsTest, MissingTraysKeepTheShownAmounts) {
     }
     ASSERT_TRUE((std::holds_alternative<TrayAmounts>(amounts)));
     const auto& a = std::get<TrayAmounts>(amounts);
+    ASSERT_EQ(a.size(), std::size_t{TrayCount});
     EXPECT_EQ(a[0], 5);
     EXPECT_EQ(a[1], 7);
     EXPECT_EQ(a[25], 40);
@@ -316,11 +312,11 @@ TEST_P(CompleteTrayAmountsTest, MissingTraysKeepTheShownAmounts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CompleteTrayAmountsTest,
-    ::testing::Values(CompleteCase{"ShownAmountsFillTheRest", "Normal,5,7", Shown(40), std::nullopt},
-                      CompleteCase{"RefusedWithNoSheetShown", "Normal,5,7", std::nullopt, QString()},
-                      CompleteCase{"NoSheetNeededWhenAll26Given",
-                                   "Normal,5,7,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,40", std::nullopt,
-                                   std::nullopt}),
+    ::testing::Values(CompleteCase{"TwoValues", "Normal,5,7", QString()},
+                      CompleteCase{"TwentyFiveValues",
+                                   "Normal,5,7,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1", QString()},
+                      CompleteCase{"All26Given",
+                                   "Normal,5,7,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,40", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FillSheetFromTestFileTest, GivesTheSheetAsReadingLeavesIt) {

@@ -17,7 +17,7 @@ const SheetUnits Millilitres{0.25, AmountUnit{1, AmountKind::Volume}, 1.05, 200.
 TEST(UnitLines, WrittenAfterTheLayoutAndReadBackInAnyOrder) {
     TestFileContents known = testing::ContentsOf(testing::ReadBytes(testing::KnownFile));
     TNewTabSheet sheet;
-    FillSheetFromTestFile(sheet, known, std::get<TrayAmounts>(CompleteTrayAmounts(known, std::nullopt)));
+    FillSheetFromTestFile(sheet, known, std::get<TrayAmounts>(CompleteTrayAmounts(known)));
     sheet.SetUnits(Millilitres);
     const QByteArray bytes = WriteTestFile(MakeTestFileValues(sheet, QLocale(QLocale::Swedish, QLocale::Sweden)));
     EXPECT_EQ(bytes, testing::KnownFile + UnitLines);

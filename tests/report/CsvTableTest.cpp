@@ -74,11 +74,16 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CsvCase{"quoted_swedish", Swedish, Quoted,
                 "\"a;b.vkf\";\"Bogballe \"\"M2W\"\"\";\"Line\nbreak\";\"34; vänster\";NS 27-4;Yara;12 m;12;"
-                "Fram och tillbaka;2,2;Mycket bra;12,5;0,4;3,1;12;13;25;;;;;;;;",
+                "Fram och tillbaka;2,2;Mycket bra;12,5;0,4;3,1;12;13;25;;;;;;;;"
+                // The data warnings go with every test, one with units or not.
+                "Ytterbacken 26 har 100 % av toppen: en del av givan föll utanför backarna, och VK vid stora bredder blir "
+                "för låg. Sidobalansen 25/75 % skiljer mer än 10 %: troligen fel inställning eller vind.",
                 {{10, "3,5"}, {22, "1,5"}, {24, "2,2"}, {25, "0,4"}, {26, "3,1"}}},
         CsvCase{"quoted_english", English, Quoted,
                 "\"a;b.vkf\";\"Bogballe \"\"M2W\"\"\";\"Line\nbreak\";\"34; vänster\";NS 27-4;Yara;12 m;12;"
-                "Fram och tillbaka;2.2;Mycket bra;12.5;0.4;3.1;12;13;25;;;;;;;;",
+                "Fram och tillbaka;2.2;Mycket bra;12.5;0.4;3.1;12;13;25;;;;;;;;"
+                "Ytterbacken 26 har 100 % av toppen: en del av givan föll utanför backarna, och VK vid stora bredder blir "
+                "för låg. Sidobalansen 25/75 % skiljer mer än 10 %: troligen fel inställning eller vind.",
                 {{10, "3.5"}, {22, "1.5"}, {24, "2.2"}, {25, "0.4"}, {26, "3.1"}}},
         CsvCase{"sparse_swedish", Swedish, Sparse,
                 "b.vkf;Amazone;ZA-TS;;;;24 m;50;Varvkörning;17,5;Otillräcklig;;;17,5;;;;;;;;;;;",

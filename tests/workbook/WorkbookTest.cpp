@@ -178,29 +178,27 @@ INSTANTIATE_TEST_SUITE_P(
         FailedOpenCase{"NotATestFile", "Kaldoventri 2\r\n", OpenFailure::Kind::NotATestFile,
                        QString::fromUtf8("trial.vkf är ingen Kaldoventrifil!")},
         FailedOpenCase{"BrokenAmount", TestFile("1,2,x"), OpenFailure::Kind::Error, "'x' is not a valid integer value"},
-        // With no sheet shown, trays the file has no value for have none.
         FailedOpenCase{"ShortLineAndNoSheet", TestFile("1,2,3"), OpenFailure::Kind::Error,
-                       "'' is not a valid integer value"}),
+                       QString::fromUtf8("trial.vkf: raden Normal har för få värden")}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(WorkbookTest, ShortLineKeepsTheShownAmountsAndSavedSheetOpensTheSame) {
+// A sheet on show lends a short file nothing: the file is refused as in an
+// empty window, and the workbook stays as it was.
+TEST(WorkbookTest, ShortLineIsRefusedWithASheetOpen) {
     QTemporaryDir dir;
     Workbook workbook;
-    workbook.AddSheet(Peaked());
-    Write(dir.filePath("short.vkf"), TestFile("5,7"));
-    ASSERT_FALSE(workbook.OpenSheet(dir.filePath("short.vkf")));
-    const TNewTabSheet& opened = *workbook.CurrentSheet();
-    EXPECT_EQ(opened.GetTrayAmount(2), 7);
-    EXPECT_EQ(opened.GetTrayAmount(3), 21);  // from Blad1, shown when the file was read
-    EXPECT_EQ(opened.GetABredd(), 30);
-
-    ASSERT_FALSE(workbook.SaveCurrentSheet(dir.filePath("again.vkf")));
-    EXPECT_EQ(opened.GetTitle(), "again");
-    ASSERT_FALSE(workbook.OpenSheet(dir.filePath("again.vkf")));
-    const TNewTabSheet& reread = *workbook.CurrentSheet();
-    for (int tray = 1; tray <= TrayCount; ++tray) EXPECT_EQ(reread.GetTrayAmount(tray), opened.GetTrayAmount(tray));
-    EXPECT_EQ(reread.GetVK(30), opened.GetVK(30));
-    EXPECT_EQ(reread.GetSpridarFabrikat(), "Amazone");
+    const TNewTabSheet* shown = &workbook.AddSheet(Peaked());
+    const long evaluations = workbook.EvaluationCount();
+    Write(dir.filePath("short.vkf"), TestFile("5,7,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1"));
+    const std::optional<OpenFailure> failed = workbook.OpenSheet(dir.filePath("short.vkf"));
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(failed->kind, OpenFailure::Kind::Error);
+    EXPECT_EQ(failed->message, QString::fromUtf8("short.vkf: raden Normal har för få värden"));
+    EXPECT_EQ(failed->swedish, QString::fromUtf8("raden Normal har för få värden"));
+    EXPECT_EQ(workbook.SheetCount(), 1);
+    EXPECT_EQ(workbook.CurrentSheet(), shown);
+    EXPECT_EQ(workbook.NextSheetNumber(), 2);
+    EXPECT_EQ(workbook.EvaluationCount(), evaluations);
 }
 
 }  // namespace

@@ -150,8 +150,8 @@ void ResultPanel::CreateUnitsColumn() {
 }
 
 void ResultPanel::ShowUnitsColumn(const TNewTabSheet* sheet) {
-    // An older test, without units, shows nothing here and costs nothing.
-    if (sheet == nullptr || !sheet->GetUnits().Any()) {
+    // A test without units has no rate, but its data warnings are shown all the same.
+    if (sheet == nullptr) {
         panel_.setFixedHeight(panelHeight_);
         rateBox_->hide();
         warningsBox_->hide();

@@ -2,9 +2,9 @@
 // width, the working width, the optimal VK and width, and the six texts of
 // the test, with their captions aligned in each group box. The labels are
 // the stored layout's, found by their component names (VK_Label ...).
-// A test with units adds a column on the right: the rate at the working
-// width with the target's deviation and correction, and under it the
-// warnings about the data, a short line each. A window too narrow for the
+// A column on the right holds, for a test with units, the rate at the
+// working width with the target's deviation and correction, and under it,
+// for every test, the warnings about the data, a short line each. A window too narrow for the
 // column shows the two side by side in a row of their own under the texts.
 #pragma once
 

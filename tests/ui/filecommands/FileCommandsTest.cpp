@@ -209,23 +209,25 @@ private slots:
         QCOMPARE(answerer.messages, QStringList{Path("absent.vkf") + QStringLiteral(": filen finns inte")});
     }
 
-    // A file with fewer than 26 values leaves the rest to the tray fields: an
-    // empty field refuses the file, a filled one lends its amount.
-    void shortTrayLineTakesTheRestFromTheTrayFields() {
+    // A file with fewer than 26 values is refused alike in an empty window and
+    // with a sheet on show, whose amounts it never borrows.
+    void shortTrayLineIsRefused() {
         MainWindow w;
         WriteAll(Path("short.vkf"), TestFile(Amounts(100, 25)));
+        const QStringList refusal{Path("short.vkf") + QStringLiteral(": raden Normal har för få värden")};
         {
             ModalAnswerer answerer;
             Open(w, answerer, Path("short.vkf"));
-            QCOMPARE(answerer.messages, QStringList{Path("short.vkf") + QStringLiteral(": raden Normal har för få värden")});
+            QCOMPARE(answerer.messages, refusal);
             QVERIFY(w.workbook->CurrentSheet() == nullptr);
         }
-        QVERIFY(w.NewSheet() != nullptr);  // fills the tray fields with the peaked pattern, tray 26 holding 6
+        const TNewTabSheet* shown = w.NewSheet();
+        QVERIFY(shown != nullptr);
         ModalAnswerer answerer;
         Open(w, answerer, Path("short.vkf"));
-        QCOMPARE(QString::fromStdString(w.workbook->CurrentSheet()->GetName()), QStringLiteral("Blad2"));
-        QCOMPARE(w.workbook->CurrentSheet()->GetTrayAmount(25), 124);
-        QCOMPARE(w.workbook->CurrentSheet()->GetTrayAmount(26), 6);
+        QCOMPARE(answerer.messages, refusal);
+        QCOMPARE(w.c.PageControl1->PageCount(), 1);
+        QVERIFY(w.workbook->CurrentSheet() == shown);
     }
 
     // The replaced file keeps its permissions; in a folder where no file may be
