@@ -52,7 +52,7 @@ TTypDokument::TTypDokument(QWidget* parent)
     auto* descriptions = new DescriptionGuard(this);
     for (QLineEdit* edit : {SFabrikat_Edit, SModell_Edit, SInstallning_Edit, GMedel_Edit, GFabrikat_Edit, GPLats_Edit})
         descriptions->Guard(edit);
-    for (int tray = 1; tray <= TrayCount; ++tray) trayKeyFilter_->Guard(Box_Edit(tray));
+    for (int tray = 1; tray <= TrayCount; ++tray) trayKeyFilter_->Guard(Box_Edit(tray), tray);
     FitTexts();
     unitsPanel_ = new SheetUnitsPanel(this);
     PlaceUnitsPanel();
@@ -150,7 +150,7 @@ SheetSettings TTypDokument::Settings() const {
     SheetSettings settings;
     settings.amounts.assign(static_cast<std::size_t>(trayRow_->Count()), 0);
     for (int tray = 1; tray <= trayRow_->Count(); ++tray)
-        settings.amounts[static_cast<std::size_t>(tray - 1)] = TrayAmountOrError(GetTrayText(tray));
+        settings.amounts[static_cast<std::size_t>(tray - 1)] = TrayAmountOrError(GetTrayText(tray), tray);
     settings.spreaderMaker = GetSpreaderMaker();
     settings.spreaderModel = GetSpreaderModel();
     settings.spreaderSetting = GetSpreaderSetting();

@@ -53,7 +53,7 @@ void TrayStrip::Make(int tray) {
         field->setGeometry(x, 5, FieldWidth, 23);
         label->setGeometry(x, 36, FieldWidth, 23);
         label->setVisible(SlotFits(tray, width));
-        keyFilter_->Guard(field);
+        keyFilter_->Guard(field, tray);
         field->installEventFilter(this);
         if (!fields_.empty()) QWidget::setTabOrder(fields_.back(), field);
         fields_.push_back(field);

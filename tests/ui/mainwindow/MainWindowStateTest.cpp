@@ -155,6 +155,13 @@ private slots:
         QCOMPARE(w.workbook->CurrentSheet()->GetABredd(), 25);
         QTest::keyClick(w.c.UpDown1, Qt::Key_Tab);
         QVERIFY(w.c.TrayEdit(1)->hasFocus());
+        // PageUp and PageDown step a metre, Home and End go to 5 m and 50 m.
+        w.c.UpDown1->setFocus(Qt::TabFocusReason);
+        for (const auto& [key, width] : {std::pair{Qt::Key_PageUp, 27}, {Qt::Key_PageDown, 25}, {Qt::Key_End, 100},
+                                         {Qt::Key_Home, 10}}) {
+            QTest::keyClick(w.c.UpDown1, key);
+            QCOMPARE(w.workbook->CurrentSheet()->GetABredd(), width);
+        }
     }
 
     void copyHasControlC() {
@@ -243,6 +250,18 @@ private slots:
         QCOMPARE(sheet->GetYAxisMax(), 160);
         w.c.Menu_Diagram1->trigger();  // choosing the ticked item keeps it ticked
         QVERIFY(w.c.Menu_Diagram1->isChecked() && w.c.YSkala0->isChecked());
+    }
+
+    // A test without units cannot be drawn in kg/ha; the item stays offered and says what it needs.
+    void kgPerHaWithoutUnitsSaysWhatIsNeeded() {
+        MainWindow w;
+        w.NewSheet();
+        ModalAnswerer answerer;
+        w.c.Menu_Diagram3->trigger();
+        QCOMPARE(answerer.messages, QStringList{QStringLiteral("Y-Skala kg/ha behöver backens yta och mängdenhet. "
+                                                               "Ange dem under Enheter i Inställningar.")});
+        QCOMPARE(w.workbook->YScaleMode(), 0);
+        QVERIFY(w.c.Menu_Diagram3->isEnabled() && !w.c.Menu_Diagram3->isChecked() && w.c.Menu_Diagram1->isChecked());
     }
 
     void popupMenuSources_data() {
