@@ -106,6 +106,16 @@ void TTypDokument::ShowKitControls(bool own) {
     ui_->Button2->move(ui_->Button2->x(), baseButton2Top_ + grow);
     resize(width(), baseHeight_ + grow);
     SetTabOrder();
+    if (isVisible()) KeepOnScreen();
+}
+
+void TTypDokument::KeepOnScreen() {
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr) return;
+    const QRect room = shownOn->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int top = std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - frame.height()));
+    if (top != frame.top()) move(frame.left(), top);
 }
 
 void TTypDokument::PlaceUnitsPanel() {
