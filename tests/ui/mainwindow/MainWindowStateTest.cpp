@@ -252,18 +252,6 @@ private slots:
         QVERIFY(w.c.Menu_Diagram1->isChecked() && w.c.YSkala0->isChecked());
     }
 
-    // A test without units cannot be drawn in kg/ha; the item stays offered and says what it needs.
-    void kgPerHaWithoutUnitsSaysWhatIsNeeded() {
-        MainWindow w;
-        w.NewSheet();
-        ModalAnswerer answerer;
-        w.c.Menu_Diagram3->trigger();
-        QCOMPARE(answerer.messages, QStringList{QStringLiteral("Y-Skala kg/ha behöver backens yta och mängdenhet. "
-                                                               "Ange dem under Enheter i Inställningar.")});
-        QCOMPARE(w.workbook->YScaleMode(), 0);
-        QVERIFY(w.c.Menu_Diagram3->isEnabled() && !w.c.Menu_Diagram3->isChecked() && w.c.Menu_Diagram1->isChecked());
-    }
-
     void popupMenuSources_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("opens");
