@@ -41,8 +41,8 @@ void TrayStrip::Make(int tray) {
     {
         auto* field = new QLineEdit(panel_);
         field->setObjectName(QStringLiteral("FBox%1").arg(tray));
-        // Five digits must fit the field, frame and margins aside.
-        field->setFont(CondensedToFit(TrayFont(), QStringLiteral("99999"), FieldWidth - 8));
+        // The largest amount a field takes must fit it, frame and margins aside.
+        field->setFont(CondensedToFit(TrayFont(), QString::number(LargestTypedAmount), FieldWidth - 8));
         field->setAlignment(Qt::AlignCenter);
         field->hide();
         auto* label = new QLabel(QString::number(tray), panel_);
