@@ -1,8 +1,8 @@
 // The lines above the VK curve's plot: the figures, wrapped to the surface,
 // and the legend, a swatch and a name for each tolerance band and for the bar
-// of the optimum search range, in one line at the top right. The legend is
-// left out where one line of the surface cannot hold it, rather than taking
-// the plot's height.
+// of the optimum search range, at the top right: beside the figures where it
+// fits there, else in as many rows as the surface's width asks for.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -53,11 +53,21 @@ std::vector<LegendEntry> ShownEntries(bool band, bool further) {
 
 }  // namespace
 
-int VKCurveRenderer::LegendWidth() {
-    int width = -EntryGap(Style);
-    for (const LegendEntry& entry : ShownEntries(BandShown, !FurtherPassWidths.empty()))
-        width += EntryGap(Style) + SwatchSize(TextHeight) + Style.labelGap + Target->TextWidth(entry.name);
-    return width;
+void VKCurveRenderer::BreakTheLegend(int room) {
+    LegendRows.clear();
+    LegendWidth = 0;
+    int row = 0;
+    for (const LegendEntry& entry : ShownEntries(BandShown, !FurtherPassWidths.empty())) {
+        const int width = SwatchSize(TextHeight) + Style.labelGap + Target->TextWidth(entry.name);
+        if (!LegendRows.empty() && row + EntryGap(Style) + width <= room) {
+            row += EntryGap(Style) + width;
+            ++LegendRows.back();
+        } else {
+            LegendRows.push_back(1);
+            row = width;
+        }
+        LegendWidth = std::max(LegendWidth, row);
+    }
 }
 
 void VKCurveRenderer::WrapFigures(const std::string& figures, int room) {
@@ -77,18 +87,20 @@ void VKCurveRenderer::WrapFigures(const std::string& figures, int room) {
 }
 
 // Gives the number of text lines above the plot. `figuresEnd` is where the
-// figures line ends, or -1 without one.
+// figures line ends, or -1 without one. A legend too wide for one line of
+// the surface takes as many rows as it needs rather than going.
 int VKCurveRenderer::PlaceTheLegend(int figuresEnd) {
     const int right = Target->Width() - Style.padding;
-    const int width = LegendWidth();
+    BreakTheLegend(right - Style.padding);
     const bool figures = figuresEnd >= 0;
-    LegendLeft = right - width;
+    const int rows = static_cast<int>(LegendRows.size());
+    LegendLeft = right - LegendWidth;
     LegendTop = Style.padding;
-    if (figures && figuresEnd + EntryGap(Style) <= LegendLeft) return 1;
+    if (figures && rows == 1 && figuresEnd + EntryGap(Style) <= LegendLeft) return 1;
     if (LegendLeft >= Style.padding) {
-        if (!figures) return 1;
+        if (!figures) return rows;
         LegendTop += TextHeight + Style.labelGap;
-        return 2;
+        return 1 + rows;
     }
     LegendLeft = -1;
     return figures ? 1 : 0;
@@ -98,22 +110,28 @@ void VKCurveRenderer::DrawLegend() {
     if (LegendLeft < 0) return;
     DrawingSurface& s = *Target;
     const int side = SwatchSize(TextHeight);
-    const int middle = LegendTop + TextHeight / 2;
-    int x = LegendLeft;
-    for (const LegendEntry& entry : ShownEntries(BandShown, !FurtherPassWidths.empty())) {
-        s.SetBrushColour(entry.colour);
-        if (entry.bar) {
-            s.SetPenColour(entry.colour);
-            s.SetPenWidth(1);
-            s.Rectangle(x, middle - Style.searchBar / 2, x + side, middle - Style.searchBar / 2 + Style.searchBar);
-        } else {
-            s.SetPenColour(VKSwatchOutlineColour);
-            s.SetPenWidth(Style.axisPen);
-            s.Rectangle(x, middle - side / 2, x + side, middle - side / 2 + side);
+    const std::vector<LegendEntry> entries = ShownEntries(BandShown, !FurtherPassWidths.empty());
+    std::size_t next = 0;
+    for (std::size_t row = 0; row < LegendRows.size(); ++row) {
+        const int top = LegendTop + static_cast<int>(row) * (TextHeight + Style.labelGap);
+        const int middle = top + TextHeight / 2;
+        int x = LegendLeft;
+        for (int i = 0; i < LegendRows[row]; ++i) {
+            const LegendEntry& entry = entries[next++];
+            s.SetBrushColour(entry.colour);
+            if (entry.bar) {
+                s.SetPenColour(entry.colour);
+                s.SetPenWidth(1);
+                s.Rectangle(x, middle - Style.searchBar / 2, x + side, middle - Style.searchBar / 2 + Style.searchBar);
+            } else {
+                s.SetPenColour(VKSwatchOutlineColour);
+                s.SetPenWidth(Style.axisPen);
+                s.Rectangle(x, middle - side / 2, x + side, middle - side / 2 + side);
+            }
+            x += side + Style.labelGap;
+            Label(x, top, std::string(entry.name));
+            x += s.TextWidth(entry.name) + EntryGap(Style);
         }
-        x += side + Style.labelGap;
-        Label(x, LegendTop, std::string(entry.name));
-        x += s.TextWidth(entry.name) + EntryGap(Style);
     }
 }
 

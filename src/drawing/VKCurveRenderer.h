@@ -44,10 +44,11 @@ private:
     // Sets FigureLines: the figures in lines no wider than `room`, broken
     // between figures only; a figure wider than the room keeps a line of its own.
     void WrapFigures(const std::string& figures, int room);
-    // The legend's width on the surface, and its place: beside the figures
-    // where both fit on one line, else on a line of its own, else nowhere.
-    int LegendWidth();
-    int PlaceTheLegend(int figuresWidth);
+    // The legend's rows within `room` (as many entries to a row as fit) and
+    // their place: beside the figures where one row holds it all and fits
+    // there, else on rows of their own, else nowhere.
+    void BreakTheLegend(int room);
+    int PlaceTheLegend(int figuresEnd);
     void DrawLegend();
     void DrawBands();
     void DrawSearchRange(const TNewTabSheet& sheet);
@@ -74,6 +75,8 @@ private:
     int TextHeight = 0;
     int LegendLeft = -1;  // -1 when the legend has no room
     int LegendTop = 0;
+    std::vector<int> LegendRows;  // the number of entries in each row of the legend
+    int LegendWidth = 0;          // of its widest row
     std::vector<std::string> FigureLines;  // the figures, wrapped to the surface's width
     bool BandShown = false;
     std::vector<int> FurtherPassWidths;  // where more passes than the neighbours count

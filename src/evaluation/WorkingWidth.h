@@ -7,6 +7,7 @@
 namespace kaldoventri {
 
 inline constexpr int DefaultWorkingWidth = 24;  // 12 m, a new test's width
+inline constexpr int HalfMetresPerMetre = 2;
 
 // Both working-width arrows (the test entry dialog's and the main window's)
 // and a test file's "ABredd" line: 5 m to 50 m.

@@ -54,6 +54,27 @@ TEST(VKCurve, LabelsApartAndMappingRoundTripsAtEverySize) {
     }
 }
 
+// A curve beside the diagram of a test with units: the legend, too wide for
+// one line, takes rows of its own under the figures and their rate line.
+TEST(VKCurve, LegendStaysOnANarrowCurveWithTheRateLine) {
+    TNewTabSheet sheet = MakeSheet(Peaked, Layout12m, 24);
+    sheet.SetUnits(SheetUnits{0.25, AmountUnit{0.1, AmountKind::Mass}, std::nullopt, 200.0});
+    CalculateSheet(sheet, YScaleValue);
+    VKCurveRenderer r;
+    r.SetShowFigures(true);
+    const RecordingSurface s = DrawCurve(r, &sheet, 700, 330);
+    const auto texts = s.All(Op::Text);
+    for (const char* name : {"Mycket bra", "Otillräcklig", "Sökområde för optimum", "VK ± osäkerhet"})
+        EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [&](const Primitive& p) { return p.text == name; }), 1) << name;
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const Primitive& p) { return p.text.rfind("Giva ", 0) == 0; }));
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        for (std::size_t j = i + 1; j < texts.size(); ++j) {
+            const auto a = Box(texts[i]), b = Box(texts[j]);
+            EXPECT_TRUE(a[2] <= b[0] || b[2] <= a[0] || a[3] <= b[1] || b[3] <= a[1]) << texts[i].text << "/" << texts[j].text;
+        }
+    EXPECT_GT(r.Geometry().Plot().bottom - r.Geometry().Plot().top, 100);
+}
+
 TEST(VKCurve, BandsGapClipAtSixtyAndMarkers) {
     TNewTabSheet sheet = MakeSheet(Peaked, Layout12m, 24);
     sheet.SetVK(20, 0.0, false);

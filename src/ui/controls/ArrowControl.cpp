@@ -83,13 +83,19 @@ void ArrowControl::Step(int direction) {
     emit Click(position_);
 }
 
+void ArrowControl::MoveTo(qint64 position) {
+    position_ = static_cast<int>(std::clamp<qint64>(position, min_, max_));
+    emit Click(position_);
+}
+
 void ArrowControl::SetBuddy(QWidget* buddy) {
     if (buddy_) buddy_->removeEventFilter(this);
     buddy_ = buddy;
     if (buddy_) buddy_->installEventFilter(this);
 }
 
-bool ArrowControl::HandleStepKey(int key) {
+bool ArrowControl::HandleStepKey(const QKeyEvent& event) {
+    const int key = event.key();
     if (key == Qt::Key_Up) {
         Step(+1);
         return true;
@@ -98,12 +104,29 @@ bool ArrowControl::HandleStepKey(int key) {
         Step(-1);
         return true;
     }
-    return false;
+    // With Ctrl these keys belong to the window (Ctrl+PgDn: the next sheet).
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    switch (key) {
+        case Qt::Key_PageUp:
+            MoveTo(qint64{position_} + pageStep_);
+            return true;
+        case Qt::Key_PageDown:
+            MoveTo(qint64{position_} - pageStep_);
+            return true;
+        case Qt::Key_Home:
+            MoveTo(min_);
+            return true;
+        case Qt::Key_End:
+            MoveTo(max_);
+            return true;
+        default:
+            return false;
+    }
 }
 
 void ArrowControl::keyPressEvent(QKeyEvent* event) {
+    if (HandleStepKey(*event)) return;
     const int key = event->key();
-    if (HandleStepKey(key)) return;
     if (key == Qt::Key_Right) {
         Step(+1);
         return;
@@ -118,7 +141,7 @@ void ArrowControl::keyPressEvent(QKeyEvent* event) {
 bool ArrowControl::eventFilter(QObject* watched, QEvent* event) {
     // Left and Right stay with the buddy, where they move the text cursor.
     if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled())
-        return HandleStepKey(static_cast<QKeyEvent*>(event)->key());
+        return HandleStepKey(*static_cast<QKeyEvent*>(event));
     return QWidget::eventFilter(watched, event);
 }
 

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
+
 class QToolButton;
 
 namespace kaldoventri {
@@ -33,13 +35,20 @@ public:
     Qt::Orientation Orientation() const { return orientation_; }
     void SetOrientation(Qt::Orientation orientation);
 
-    // Up and Down pressed in the buddy (typically the read-only field showing
-    // the value) step the control as if it had the focus itself.
+    // Up, Down, PageUp, PageDown, Home and End pressed in the buddy
+    // (typically the read-only field showing the value) step the control as
+    // if it had the focus itself.
     void SetBuddy(QWidget* buddy);
+
+    // How far PageUp and PageDown move the position; 1 unless set.
+    void SetPageStep(int steps) { pageStep_ = std::max(steps, 1); }
 
     // One step taken by the user; +1 or -1. Emits Click even when a limit
     // keeps the position where it was, so a handler always sees the attempt.
     void Step(int direction);
+    // A move of several steps at once (PageUp, Home ...), brought within the
+    // limits; emits Click once, like Step.
+    void MoveTo(qint64 position);
 
     QSize sizeHint() const override;
 
@@ -61,12 +70,13 @@ protected:
 private:
     void ArrangeButtons();
     void ShowFocusRing(bool shown);
-    bool HandleStepKey(int key);
+    bool HandleStepKey(const QKeyEvent& event);
 
     Qt::Orientation orientation_;
     int min_ = 0;
     int max_ = 100;
     int position_ = 0;
+    int pageStep_ = 1;
     QToolButton* down_ = nullptr;
     QToolButton* up_ = nullptr;
     QPointer<QWidget> buddy_;

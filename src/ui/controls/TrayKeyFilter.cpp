@@ -9,24 +9,35 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QValidator>
+
+#include "files/WholeNumber.h"
+#include "ui/controls/TrayHint.h"
+#include "ui/controls/TrayText.h"
+#include "ui/support/MessageBoxes.h"
 
 namespace kaldoventri {
 
 namespace {
 
+const char* const TrayProperty = "kaldoventriTray";
+
 // A tray text is a whole number: digits with at most a sign before them (a
 // test file may hold a negative amount), or nothing yet. An edit that leaves
-// anything else is refused and the field stays as it was; texts the program
-// sets itself are not judged.
+// anything else, or more than a tray field takes, is refused and the field
+// stays as it was; texts the program sets itself are not judged.
 class WholeNumberValidator : public QValidator {
 public:
     using QValidator::QValidator;
 
     State validate(QString& input, int&) const override {
         static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]*$"));
-        return whole.match(input).hasMatch() ? Acceptable : Invalid;
+        if (!whole.match(input).hasMatch()) return Invalid;
+        const std::optional<qint32> value = ParseWholeNumber(input);
+        const bool digits = !input.isEmpty() && input.back().isDigit();
+        return digits && (!value || *value > LargestTypedAmount) ? Invalid : Acceptable;
     }
 };
 
@@ -60,13 +71,31 @@ bool AllAccepted(const QString& text) {
     return true;
 }
 
+bool AllDigits(const QString& text) {
+    for (QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+    return !text.isEmpty();
+}
+
+// A decimal separator or a minus sign: what someone types who thinks the
+// field takes 4,5 or -5, and who must not be left believing it did.
+bool StartsADecimalOrNegative(const QString& text) {
+    const QLocale locale;
+    for (QChar c : text)
+        if (c == u',' || c == u'.' || c == u'-' || c == QChar(0x2212) || locale.decimalPoint().contains(c) ||
+            locale.negativeSign().contains(c))
+            return true;
+    return false;
+}
+
 }  // namespace
 
-TrayKeyFilter::TrayKeyFilter(QObject* parent) : QObject(parent) {}
+TrayKeyFilter::TrayKeyFilter(QObject* parent) : QObject(parent), hint_(new TrayHint(this)) {}
 
-void TrayKeyFilter::Guard(QLineEdit* field) {
+void TrayKeyFilter::Guard(QLineEdit* field, int tray) {
     field->installEventFilter(this);
     field->setValidator(new WholeNumberValidator(field));
+    field->setProperty(TrayProperty, tray);
 }
 
 bool TrayKeyFilter::AcceptsCharacter(QChar c) {
@@ -79,34 +108,96 @@ bool TrayKeyFilter::RefusesKey(const QKeyEvent& event) {
     return !text.isEmpty() && !AllAccepted(text);
 }
 
-bool TrayKeyFilter::eventFilter(QObject* watched, QEvent* event) {
-    // A line edit claims Ctrl+C and the like for itself before the window's
-    // shortcuts see them. A key the field does not take is left to the window,
-    // and so is a copy with nothing selected: Ctrl+C then copies the diagram.
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto& key = *static_cast<QKeyEvent*>(event);
-        if (key.matches(QKeySequence::Copy)) {
-            const auto* field = qobject_cast<const QLineEdit*>(watched);
-            if (field == nullptr || !field->hasSelectedText()) return true;
-        } else if (RefusesKey(key)) {
-            return true;
-        }
-    }
-    bool refused = false;
-    if (event->type() == QEvent::KeyPress) {
-        const auto& key = *static_cast<QKeyEvent*>(event);
+bool TrayKeyFilter::HintShownAt(const QLineEdit* field) const { return hint_->IsShownAt(field); }
+
+bool TrayKeyFilter::WouldBeTooLarge(const QLineEdit& field, const QString& typed) {
+    QString text = field.text();
+    if (field.hasSelectedText())
+        text.replace(field.selectionStart(), field.selectedText().size(), typed);
+    else
+        text.insert(field.cursorPosition(), typed);
+    if (!AllDigits(text)) return false;
+    const std::optional<qint32> value = ParseWholeNumber(text);
+    return !value || *value > LargestTypedAmount;
+}
+
+void TrayKeyFilter::RefuseTooLarge(QLineEdit* field) {
+    hint_->Hide();
+    emit KeyRefused(field);
+    ShowPlainMessage(field->window(), TooLargeAmountMessage(field->property(TrayProperty).toInt()));
+}
+
+// True when the key press is taken from the field.
+bool TrayKeyFilter::FiltersKey(QLineEdit* field, const QKeyEvent& key) {
+    if (key.matches(QKeySequence::Paste)) {
+        hint_->Hide();
         // A number copied from a spreadsheet cell comes with blanks or a line end.
-        if (auto* field = qobject_cast<QLineEdit*>(watched); field != nullptr && key.matches(QKeySequence::Paste)) {
-            field->insert(QGuiApplication::clipboard()->text().trimmed());
-            return true;
-        }
-        refused = RefusesKey(key);
+        const QString pasted = QGuiApplication::clipboard()->text().trimmed();
+        if (AllDigits(pasted) && WouldBeTooLarge(*field, pasted))
+            RefuseTooLarge(field);
+        else
+            field->insert(pasted);
+        return true;
     }
-    else if (event->type() == QEvent::InputMethod)
-        refused = !AllAccepted(static_cast<QInputMethodEvent*>(event)->commitString());
-    if (!refused) return QObject::eventFilter(watched, event);
-    emit KeyRefused(watched);
-    return true;
+    const QString text = ProducedText(key);
+    if (text.isEmpty() || IsEditingKey(key)) {
+        hint_->Hide();
+        return false;
+    }
+    if (StartsADecimalOrNegative(text)) {
+        hint_->ShowAt(field, WholeAmountsHint());
+        emit KeyRefused(field);
+        return true;
+    }
+    // The digits after a refused separator or sign belong to the number that
+    // was refused: taken alone they would make 45 of 4,5 and 5 of -5.
+    if (AllDigits(text) && hint_->IsShownAt(field)) {
+        emit KeyRefused(field);
+        return true;
+    }
+    if (!AllAccepted(text)) {
+        emit KeyRefused(field);
+        return true;
+    }
+    hint_->Hide();
+    if (WouldBeTooLarge(*field, text)) {
+        RefuseTooLarge(field);
+        return true;
+    }
+    return false;
+}
+
+bool TrayKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (field == nullptr) return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::ShortcutOverride: {
+            // A line edit claims Ctrl+C and the like for itself before the window's
+            // shortcuts see them. A key the field does not take is left to the window,
+            // and so is a copy with nothing selected: Ctrl+C then copies the diagram.
+            const auto& key = *static_cast<QKeyEvent*>(event);
+            if (key.matches(QKeySequence::Copy)) return !field->hasSelectedText();
+            if (RefusesKey(key)) return true;
+            break;
+        }
+        case QEvent::KeyPress:
+            if (FiltersKey(field, *static_cast<QKeyEvent*>(event))) return true;
+            break;
+        case QEvent::InputMethod:
+            if (!AllAccepted(static_cast<QInputMethodEvent*>(event)->commitString())) {
+                emit KeyRefused(field);
+                return true;
+            }
+            break;
+        case QEvent::FocusOut:
+        case QEvent::MouseButtonPress:
+        case QEvent::Hide:
+            if (HintShownAt(field)) hint_->Hide();
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace kaldoventri

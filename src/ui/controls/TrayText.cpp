@@ -1,6 +1,8 @@
 // Tray texts to amounts.
 #include "ui/controls/TrayText.h"
 
+#include <QLocale>
+
 #include "files/WholeNumber.h"
 #include "ui/support/CommandError.h"
 
@@ -8,10 +10,18 @@ namespace kaldoventri {
 
 std::optional<qint32> TrayAmountOf(const QString& text) { return ParseWholeNumber(text); }
 
-qint32 TrayAmountOrError(const QString& text) {
+qint32 TrayAmountOrError(const QString& text, int tray) {
     const std::optional<qint32> value = TrayAmountOf(text);
-    if (!value) throw CommandError(NotAValidIntegerMessage(text));
+    if (!value) throw CommandError(TrayNotAWholeNumberMessage(tray, text));
     return *value;
+}
+
+QString TrayNotAWholeNumberMessage(int tray, const QString& text) {
+    return QStringLiteral("Back %1: ").arg(tray) + NotAWholeNumberInSwedish(text);
+}
+
+QString TooLargeAmountMessage(int tray) {
+    return QStringLiteral("För stort värde i back %1: högst %2.").arg(tray).arg(QLocale().toString(LargestTypedAmount));
 }
 
 TrayReading ReadTrayTexts(const QStringList& texts) {

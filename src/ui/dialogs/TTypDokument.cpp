@@ -20,6 +20,7 @@
 #include "ui/dialogs/SheetUnitsPanel.h"
 #include "ui/dialogs/TrayEntryRow.h"
 #include "ui/support/CommandError.h"
+#include "ui/support/MessageBoxes.h"
 #include "ui_TTypDokument.h"
 
 namespace kaldoventri {
@@ -52,7 +53,7 @@ TTypDokument::TTypDokument(QWidget* parent)
     auto* descriptions = new DescriptionGuard(this);
     for (QLineEdit* edit : {SFabrikat_Edit, SModell_Edit, SInstallning_Edit, GMedel_Edit, GFabrikat_Edit, GPLats_Edit})
         descriptions->Guard(edit);
-    for (int tray = 1; tray <= TrayCount; ++tray) trayKeyFilter_->Guard(Box_Edit(tray));
+    for (int tray = 1; tray <= TrayCount; ++tray) trayKeyFilter_->Guard(Box_Edit(tray), tray);
     FitTexts();
     unitsPanel_ = new SheetUnitsPanel(this);
     PlaceUnitsPanel();
@@ -85,13 +86,14 @@ TTypDokument::TTypDokument(QWidget* parent)
 
     UpDown2->SetMax(WidestWorkingWidth);
     UpDown2->SetMin(NarrowestWorkingWidth);
+    UpDown2->SetPageStep(HalfMetresPerMetre);
     UpDown2->SetPosition(Width12mLayout);
     UpDown2->SetBuddy(Edit1);
     connect(UpDown2, &ArrowControl::Click, this, &TTypDokument::UpDown2Click);
 
     // Neither button is the default or the cancel button: Enter and Escape in
     // a field must not close the dialog.
-    connect(ui_->Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui_->Button1, &QPushButton::clicked, this, &TTypDokument::OkClicked);
     connect(ui_->Button2, &QPushButton::clicked, this, &QDialog::reject);
 
     SetTabOrder();
@@ -150,7 +152,7 @@ SheetSettings TTypDokument::Settings() const {
     SheetSettings settings;
     settings.amounts.assign(static_cast<std::size_t>(trayRow_->Count()), 0);
     for (int tray = 1; tray <= trayRow_->Count(); ++tray)
-        settings.amounts[static_cast<std::size_t>(tray - 1)] = TrayAmountOrError(GetTrayText(tray));
+        settings.amounts[static_cast<std::size_t>(tray - 1)] = TrayAmountOrError(GetTrayText(tray), tray);
     settings.spreaderMaker = GetSpreaderMaker();
     settings.spreaderModel = GetSpreaderModel();
     settings.spreaderSetting = GetSpreaderSetting();
@@ -263,6 +265,28 @@ void TTypDokument::FocusUnitsProblem() {
     if (const UnitsRefusal* refusal = std::get_if<UnitsRefusal>(&units)) refusal->field->setFocus();
 }
 
+std::optional<QString> TTypDokument::EntriesProblem() {
+    if (std::optional<QString> problem = KitProblemText()) return problem;
+    if (std::optional<QString> problem = UnitsProblemText()) {
+        FocusUnitsProblem();
+        return problem;
+    }
+    if (const int empty = LastEmptyTray(); empty > 0) {
+        FocusTray(empty);
+        return MissingTrayMessage(empty);
+    }
+    return std::nullopt;
+}
+
+void TTypDokument::OkClicked() {
+    // The message stands over the dialog, which stays as it was typed and
+    // ready for the correction, instead of closing behind the message.
+    if (const std::optional<QString> problem = EntriesProblem())
+        ShowPlainMessage(this, *problem);
+    else
+        accept();
+}
+
 void TTypDokument::UpDown2Click() { ShowWorkingWidth(); }
 
 void TTypDokument::ShowWorkingWidth() { Edit1->setText(FormatNumber(UpDown2->Position() / 2.0)); }
@@ -270,6 +294,8 @@ void TTypDokument::ShowWorkingWidth() { Edit1->setText(FormatNumber(UpDown2->Pos
 void TTypDokument::showEvent(QShowEvent* event) {
     ShowWorkingWidth();
     QDialog::showEvent(event);
+    // Shown again where it was last, the dialog may have grown since.
+    KeepOnScreen();
 }
 
 void TTypDokument::keyPressEvent(QKeyEvent* event) {

@@ -2,9 +2,10 @@
 // its tray amounts, the tray kit (a built-in layout or an own kit with its
 // places), the working width and, optionally, the units of the amounts. It is created
 // once and reused; callers fill it, show it with Execute, and read it after OK.
-// It checks nothing itself: the callers ask LastEmptyTray and convert the
-// amounts. Its controls are its own; they carry their component names
-// (SFabrikat_Edit, Box_Edit1, UpDown2 ...) as object names.
+// Its OK button refuses what cannot be taken (EntriesProblem) with the
+// message over the dialog; callers that accept it otherwise check the same.
+// Its controls are its own; they carry their component names (SFabrikat_Edit,
+// Box_Edit1, UpDown2 ...) as object names.
 #pragma once
 
 #include <QDialog>
@@ -89,13 +90,21 @@ public:
     // Puts the focus into the units field to correct.
     void FocusUnitsProblem();
 
+    // What OK refuses, in the order the user is told: an own kit that cannot
+    // be used, units that cannot, then the highest empty tray. The focus goes
+    // to what is to be corrected. Nothing when every entry can be taken.
+    std::optional<QString> EntriesProblem();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SpridarTyp_RadioGroupClick();
+    void OkClicked();
     void UpDown2Click();
+    // Moves the dialog up as far as its lower edge needs to stay on the screen.
+    void KeepOnScreen();
     void ShowWorkingWidth();
     QLineEdit* Box_Edit(int tray) const;
     void SetTabOrder();

@@ -12,6 +12,7 @@
 
 #include "ui/controls/ProgramFont.h"
 #include "ui/controls/RadioGroup.h"
+#include "ui/controls/TrayText.h"
 #include "ui/dialogs/KitPanel.h"
 #include "ui/dialogs/SheetUnitsPanel.h"
 #include "ui/dialogs/TTypDokument.h"
@@ -34,12 +35,12 @@ void TTypDokument::FitTexts() {
     for (QLabel* caption : captions) caption->setFont(captionFont);
 
     WidenTrayRow();
-    // A tray field shows five digits whole; its text room is the field less
-    // its frame and the line edit's own margin of 2 pixels a side.
+    // A tray field shows the largest amount it takes whole; its text room is
+    // the field less its frame and the line edit's own margin of 2 pixels a side.
     QLineEdit* first = Box_Edit(1);
     const int frame = first->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, first);
     const QFont trayFont =
-        CondensedToFit(first->font(), QStringLiteral("99999"), first->width() - 2 * frame - 4);
+        CondensedToFit(first->font(), QString::number(LargestTypedAmount), first->width() - 2 * frame - 4);
     for (int tray = 1; tray <= TrayCount; ++tray) {
         QLineEdit* edit = Box_Edit(tray);
         edit->setFont(trayFont);
@@ -106,6 +107,16 @@ void TTypDokument::ShowKitControls(bool own) {
     ui_->Button2->move(ui_->Button2->x(), baseButton2Top_ + grow);
     resize(width(), baseHeight_ + grow);
     SetTabOrder();
+    if (isVisible()) KeepOnScreen();
+}
+
+void TTypDokument::KeepOnScreen() {
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr) return;
+    const QRect room = shownOn->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int top = std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - frame.height()));
+    if (top != frame.top()) move(frame.left(), top);
 }
 
 void TTypDokument::PlaceUnitsPanel() {

@@ -110,7 +110,7 @@ void TrayEntryRow::Make(int tray) {
         amount->setObjectName(QStringLiteral("Box_Edit%1").arg(tray));
         amount->setFont(model->font());
         amount->setAlignment(model->alignment());
-        keyFilter_->Guard(amount);
+        keyFilter_->Guard(amount, tray);
         auto* number = new QLabel(QString::number(tray), content_);
         number->setObjectName(QStringLiteral("Box_Label%1").arg(tray));
         number->setFont(numbers_.front()->font());

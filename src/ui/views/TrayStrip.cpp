@@ -41,8 +41,8 @@ void TrayStrip::Make(int tray) {
     {
         auto* field = new QLineEdit(panel_);
         field->setObjectName(QStringLiteral("FBox%1").arg(tray));
-        // Five digits must fit the field, frame and margins aside.
-        field->setFont(CondensedToFit(TrayFont(), QStringLiteral("99999"), FieldWidth - 8));
+        // The largest amount a field takes must fit it, frame and margins aside.
+        field->setFont(CondensedToFit(TrayFont(), QString::number(LargestTypedAmount), FieldWidth - 8));
         field->setAlignment(Qt::AlignCenter);
         field->hide();
         auto* label = new QLabel(QString::number(tray), panel_);
@@ -53,7 +53,7 @@ void TrayStrip::Make(int tray) {
         field->setGeometry(x, 5, FieldWidth, 23);
         label->setGeometry(x, 36, FieldWidth, 23);
         label->setVisible(SlotFits(tray, width));
-        keyFilter_->Guard(field);
+        keyFilter_->Guard(field, tray);
         field->installEventFilter(this);
         if (!fields_.empty()) QWidget::setTabOrder(fields_.back(), field);
         fields_.push_back(field);

@@ -96,7 +96,7 @@ private:
     int count_ = TrayCount;
     // The last arrangement left trays out, so the strip needs its scroll bar.
     bool scrolls_ = false;
-    // Guards of the exit message, so that no chain of "Saknas värde!"
+    // Guards of the exit message, so that no chain of "Saknas värde i back N!"
     // messages can trap the user.
     bool exitShowing_ = false;
     bool returningFocus_ = false;

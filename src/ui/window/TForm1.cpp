@@ -51,6 +51,7 @@ TForm1::TForm1(Workbook& workbook, QWidget* parent)
     // a sheet's width against the arrow's direction.
     ui_->UpDown1->SetMin(NarrowestWorkingWidth);
     ui_->UpDown1->SetMax(WidestWorkingWidth);
+    ui_->UpDown1->SetPageStep(HalfMetresPerMetre);
     const QFont panelFont = ProgramPixelFont(QStringLiteral("MS Sans Serif"), 16, true);
     ui_->Diagram_PaintBox->setFont(panelFont);
     ui_->Label9->setFont(CondensedToFit(panelFont, ui_->Label9->text(), ui_->UpDown1->x() - ui_->Label9->x() - 4));

@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "evaluation/CalculateSheet.h"
-#include "files/WholeNumber.h"
+#include "evaluation/SheetUnits.h"
 #include "ui/commands/AnalysisCommands.h"
 #include "ui/commands/DiagramOutput.h"
 #include "ui/commands/FileCommands.h"
@@ -122,7 +122,14 @@ void TForm1::CloseAllSheets() {
     closing_->CloseAll();
 }
 
-void TForm1::SetYScaleMode(int mode) { workbook_.SetYScaleMode(mode); }
+void TForm1::SetYScaleMode(int mode) {
+    // The menu item stays offered for every sheet, so that it can say what it needs.
+    const TNewTabSheet* sheet = workbook_.CurrentSheet();
+    if (mode == YScaleKgPerHa && sheet != nullptr && !KgPerHaPerUnit(sheet->GetUnits()))
+        throw CommandError(QStringLiteral("Y-Skala kg/ha behöver backens yta och mängdenhet. "
+                                          "Ange dem under Enheter i Inställningar."));
+    workbook_.SetYScaleMode(mode);
+}
 
 void TForm1::SetWorkingWidth(int halfMetres) { workbook_.SetWorkingWidth(halfMetres); }
 
@@ -133,14 +140,15 @@ void TForm1::PageControl1Change(int index) { workbook_.SetCurrentIndex(index); }
 void TForm1::CommitTrayEdits() {
     const TrayReading reading = trayStrip_->Read();
     workbook_.StoreTrayAmounts(reading.amounts);
-    if (reading.refused) throw CommandError(NotAValidIntegerMessage(*reading.refused));
+    if (reading.refused) throw CommandError(TrayNotAWholeNumberMessage(reading.refusedTray, *reading.refused));
 }
 
 // A key refused in a tray field commits what the fields hold.
 void TForm1::TrayEditKeyPress() {
     const TrayReading reading = trayStrip_->Read();
     workbook_.StoreTrayAmounts(reading.amounts);
-    if (trayStrip_->NewRefusal(reading)) throw CommandError(NotAValidIntegerMessage(*reading.refused));
+    if (trayStrip_->NewRefusal(reading))
+        throw CommandError(TrayNotAWholeNumberMessage(reading.refusedTray, *reading.refused));
 }
 
 void TForm1::TrayEditKeyUp() {
@@ -152,12 +160,13 @@ void TForm1::TrayEditKeyUp() {
         workbook_.StoreTrayAmounts(reading.amounts);
     else
         workbook_.SetTrayAmounts(reading.amounts);
-    if (trayStrip_->NewRefusal(reading)) throw CommandError(NotAValidIntegerMessage(*reading.refused));
+    if (trayStrip_->NewRefusal(reading))
+        throw CommandError(TrayNotAWholeNumberMessage(reading.refusedTray, *reading.refused));
 }
 
 void TForm1::TrayEditExit(QLineEdit* field) {
     if (field == nullptr || !field->text().isEmpty()) return;
-    ShowPlainMessage(this, QStringLiteral("Saknas värde!"));
+    ShowPlainMessage(this, MissingTrayMessage(trayStrip_->TrayOf(field)));
     trayStrip_->ReturnFocus(field);
 }
 

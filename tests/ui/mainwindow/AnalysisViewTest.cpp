@@ -151,7 +151,13 @@ private slots:
         const TNewTabSheet* sheet = w.NewSheet();
         auto* rateBox = w.form->findChild<QWidget*>(QStringLiteral("Giva_GroupBox"));
         const auto shown = [&](const char* name) { return w.form->findChild<QLabel*>(QLatin1String(name))->text(); };
-        w.c.Menu_Diagram3->trigger();
+        {
+            // Without units the item stays offered and says what it needs.
+            ModalAnswerer refusal;
+            w.c.Menu_Diagram3->trigger();
+            QCOMPARE(refusal.messages, QStringList{QStringLiteral("Y-Skala kg/ha behöver backens yta och mängdenhet. "
+                                                                  "Ange dem under Enheter i Inställningar.")});
+        }
         QVERIFY(w.workbook->YScaleMode() == 0 && !w.c.Menu_Diagram3->isChecked() && w.c.YSkala0->isChecked());
         const auto units = [](QString length) {
             return [length](QWidget* modal) {

@@ -156,6 +156,13 @@ private slots:
         QCOMPARE(w.workbook->CurrentSheet()->GetABredd(), 25);
         QTest::keyClick(w.c.UpDown1, Qt::Key_Tab);
         QVERIFY(w.c.TrayEdit(1)->hasFocus());
+        // PageUp and PageDown step a metre, Home and End go to 5 m and 50 m.
+        w.c.UpDown1->setFocus(Qt::TabFocusReason);
+        for (const auto& [key, width] : {std::pair{Qt::Key_PageUp, 27}, {Qt::Key_PageDown, 25}, {Qt::Key_End, 100},
+                                         {Qt::Key_Home, 10}}) {
+            QTest::keyClick(w.c.UpDown1, key);
+            QCOMPARE(w.workbook->CurrentSheet()->GetABredd(), width);
+        }
     }
 
     void copyHasControlC() {

@@ -259,9 +259,9 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("leading zeros") << "007" << 7 << "7" << QString();
         QTest::newRow("zero") << "0" << 0 << "0" << QString();
-        QTest::newRow("pasted letters") << "12a" << 13 << "12a" << "'12a' is not a valid integer value";
+        QTest::newRow("pasted letters") << "12a" << 13 << "12a" << "Back 2: '12a' är inget heltal";
         QTest::newRow("beyond 32 bits") << "99999999999" << 13 << "99999999999"
-                                        << "'99999999999' is not a valid integer value";
+                                        << "Back 2: '99999999999' är inget heltal";
     }
     void trayTextBecomesWholeNumber() {
         QFETCH(QString, typed);
@@ -280,6 +280,39 @@ private slots:
         for (const Qt::Key key : {Qt::Key_End, Qt::Key_Left, Qt::Key_Home})
             QTest::keyClick(w.c.TrayEdit(2), key);
         QCOMPARE(answerer.messages.size(), message.isEmpty() ? 0 : 1);
+    }
+
+    // Typed into a field holding 37: a separator or a sign leaves field and
+    // sheet as they were and says why; an amount beyond five digits is
+    // refused with a message naming the tray.
+    void typedAmountsAreNeverChanged_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("amount");
+        QTest::addColumn<bool>("hint");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("decimal comma") << ",5" << 37 << true << QString();
+        QTest::newRow("decimal point") << ".5" << 37 << true << QString();
+        QTest::newRow("minus") << "-5" << 37 << true << QString();
+        QTest::newRow("too large") << "9999999999" << 37999 << false
+                                   << QStringLiteral("För stort värde i back 5: högst 99\u00a0999.");
+    }
+    void typedAmountsAreNeverChanged() {
+        QFETCH(QString, typed);
+        QFETCH(int, amount);
+        QFETCH(bool, hint);
+        QFETCH(QString, message);
+        MainWindow w;
+        const TNewTabSheet* sheet = w.NewSheet();
+        QLineEdit* field = w.c.TrayEdit(5);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_End);
+        ModalAnswerer answerer;
+        QTest::keyClicks(field, typed);
+        QCOMPARE(field->text(), QString::number(amount));
+        QCOMPARE(sheet->GetTrayAmount(5), amount);
+        const auto* note = w.form->findChild<QLabel*>(QStringLiteral("TrayHint"));
+        QCOMPARE(note != nullptr && note->isVisible(), hint);
+        QCOMPARE(answerer.messages.mid(0, 1), message.isEmpty() ? QStringList() : QStringList{message});
     }
 
     void workingWidthLabels_data() {
@@ -346,7 +379,7 @@ private slots:
         w.c.TrayEdit(4)->clear();
         ModalAnswerer answerer;
         w.c.TrayEdit(4)->setFocus(Qt::TabFocusReason);
-        QTRY_COMPARE(answerer.messages, QStringList{QStringLiteral("Saknas värde!")});
+        QTRY_COMPARE(answerer.messages, QStringList{QStringLiteral("Saknas värde i back 3!")});
         QTRY_COMPARE(f.focusWidget(), w.c.TrayEdit(3));
         QTest::qWait(100);  // field 4 is empty too, yet no second message follows
         QCOMPARE(answerer.messages.size(), 1);

@@ -241,7 +241,7 @@ private slots:
         ModalAnswerer answerer;
         answerer.Queue([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
         QTest::keyPress(field, Qt::Key_Return);  // refused: the fields are committed
-        QTRY_COMPARE(answerer.messages, QStringList{QStringLiteral("'12a' is not a valid integer value")});
+        QTRY_COMPARE(answerer.messages, QStringList{QStringLiteral("Back 5: '12a' är inget heltal")});
         QTest::keyRelease(field, Qt::Key_Return);  // pressed in the message box
         QTest::qWait(50);
         QCOMPARE(answerer.messages.size(), 1);

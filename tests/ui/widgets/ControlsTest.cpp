@@ -114,6 +114,10 @@ private slots:
         // Left and Right move the cursor in the buddy field instead.
         QTest::newRow("buddy left") << true << int(Qt::Key_Left) << 20;
         QTest::newRow("buddy right") << true << int(Qt::Key_Right) << 20;
+        QTest::newRow("page up") << false << int(Qt::Key_PageUp) << 22;
+        QTest::newRow("buddy page down") << true << int(Qt::Key_PageDown) << 18;
+        QTest::newRow("home") << false << int(Qt::Key_Home) << 10;
+        QTest::newRow("buddy end") << true << int(Qt::Key_End) << 100;
     }
     void keysStepTheControlAndItsBuddy() {
         QFETCH(bool, viaBuddy);
@@ -123,6 +127,8 @@ private slots:
         auto* buddy = new QLineEdit(&window);
         auto* upDown = new ArrowControl(Qt::Vertical, &window);
         upDown->SetBuddy(buddy);
+        upDown->SetMin(10);
+        upDown->SetPageStep(2);
         upDown->SetPosition(20);
         QSignalSpy clicks(upDown, &ArrowControl::Click);
         QTest::keyClick(viaBuddy ? static_cast<QWidget*>(buddy) : upDown, Qt::Key(key));

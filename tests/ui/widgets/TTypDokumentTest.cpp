@@ -81,25 +81,36 @@ private slots:
         QCOMPARE(d.LastEmptyTray(), 26);
     }
 
+    // A separator or a minus keeps the field as it was, the digits after it
+    // included, and says why: 4,5 never becomes 45 nor -5 becomes 5.
     void trayFieldsTakeOnlyDigits_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("digits") << "1234567890" << "1234567890";
-        QTest::newRow("minus") << "-5" << "5";
-        QTest::newRow("comma") << "1,5" << "15";
-        QTest::newRow("point") << "1.5" << "15";
-        QTest::newRow("space") << "1 5" << "15";
-        QTest::newRow("letters") << "a1bÖ2" << "12";
-        QTest::newRow("only refused") << "-,. x" << "";
+        QTest::addColumn<bool>("hint");
+        QTest::newRow("digits") << "09876" << "09876" << false;
+        QTest::newRow("minus") << "-5" << "" << true;
+        QTest::newRow("comma") << "4,5" << "4" << true;
+        QTest::newRow("point") << "1.5" << "1" << true;
+        QTest::newRow("space") << "1 5" << "15" << false;
+        QTest::newRow("letters") << "a1bÖ2" << "12" << false;
+        QTest::newRow("only refused") << "-,. x" << "" << true;
     }
     void trayFieldsTakeOnlyDigits() {
         QFETCH(QString, typed);
         QFETCH(QString, expected);
+        QFETCH(bool, hint);
         TTypDokument d;
+        d.show();
         // Every field has the filter, not just the first.
         for (int tray : {1, 13, 26}) {
             QTest::keyClicks(Tray(d, tray), typed);
             QCOMPARE(d.GetTrayText(tray), expected);
+            const auto* note = d.findChild<QLabel*>(QStringLiteral("TrayHint"));
+            QCOMPARE(note != nullptr && note->isVisible(), hint);
+            if (hint) QVERIFY(note->text().startsWith(QStringLiteral("Mängderna är heltal från 0 i den valda enheten")));
+            QTest::keyClick(Tray(d, tray), Qt::Key_End);  // any other key ends the refusal
+            QTest::keyClicks(Tray(d, tray), "7");
+            QCOMPARE(d.GetTrayText(tray), expected + "7");
         }
     }
 
@@ -183,25 +194,37 @@ private slots:
         QCOMPARE(d.LastEmptyTray(), 0);
     }
 
+    // OK with empty trays names the highest over the dialog, which stays in
+    // sight and ready for it, with everything typed still there.
     void okWithEmptyTraysReportsTray17Then3() {
         TTypDokument d;
         FillAllTrays(d);
         Tray(d, 3)->clear();
         Tray(d, 17)->clear();
-        WhenShown([](QDialog* dialog) { ClickButton(dialog, "Button1"); });
-        QVERIFY(d.Execute());
-        QCOMPARE(d.LastEmptyTray(), 17);
-        // The caller shows the dialog again: everything typed is still there.
-        WhenShown([](QDialog* dialog) {
-            auto* tray17 = dialog->findChild<QLineEdit*>("Box_Edit17");
-            QVERIFY(tray17);
-            QTest::keyClicks(tray17, "40");
+        QStringList messages;
+        const auto okAndRead = [&](QDialog* dialog) {
+            QTimer::singleShot(0, [&messages, dialog] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box != nullptr && box->parentWidget() == dialog && dialog->isVisible());
+                messages << box->text();
+                box->accept();
+            });
+            ClickButton(dialog, "Button1");
+        };
+        WhenShown([&](QDialog* dialog) {
+            okAndRead(dialog);
+            QCOMPARE(dialog->focusWidget(), Tray(*dialog, 17));
+            QTest::keyClicks(Tray(*dialog, 17), "40");
+            okAndRead(dialog);
+            QCOMPARE(dialog->focusWidget(), Tray(*dialog, 3));
+            QTest::keyClicks(Tray(*dialog, 3), "3");
             ClickButton(dialog, "Button1");
         });
         QVERIFY(d.Execute());
+        QCOMPARE(messages, QStringList({QStringLiteral("Saknas värde i back 17!"), QStringLiteral("Saknas värde i back 3!")}));
         QCOMPARE(d.GetTrayText(17), QStringLiteral("40"));
         QCOMPARE(d.GetTrayText(16), QStringLiteral("16"));
-        QCOMPARE(d.LastEmptyTray(), 3);
+        QCOMPARE(d.LastEmptyTray(), 0);
     }
 
     void cancelAndCloseBoxReturnFalse_data() {
@@ -287,6 +310,12 @@ private slots:
         QTest::keyClick(WidthField(d), Qt::Key_Down);
         QTest::keyClick(WidthField(d), Qt::Key_Down);
         QCOMPARE(WidthField(d)->text(), QStringLiteral("11,5"));
+        // A metre at a time, and straight to either end.
+        for (const auto& [key, shown] : {std::pair{Qt::Key_PageUp, "12,5"}, {Qt::Key_End, "50"},
+                                         {Qt::Key_PageUp, "50"}, {Qt::Key_Home, "5"}, {Qt::Key_PageDown, "5"}}) {
+            QTest::keyClick(WidthField(d), key);
+            QCOMPARE(WidthField(d)->text(), QLatin1String(shown));
+        }
     }
 
     void widthFieldFollowsTheLocale() {
