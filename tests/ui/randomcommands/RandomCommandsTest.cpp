@@ -22,6 +22,7 @@
 #include <set>
 
 #include "../mainwindow/MainWindowFixture.h"
+#include "evaluation/FurtherPasses.h"
 #include "evaluation/CalculateSheet.h"
 #include "display/LocaleText.h"
 #include "files/WholeNumber.h"
@@ -262,9 +263,16 @@ private:
                 QFAIL(qPrintable(QStringLiteral("tray %1 shows '%2', the sheet holds %3").arg(tray).arg(text).arg(sheet->GetTrayAmount(tray))));
         }
         if (evaluated_) {
+            // Where passes beyond the neighbours reach the middle strip, they add to the sum.
+            const std::vector<int> further = WidthsCountingFurtherPasses(*sheet);
+            const bool neighboursAlone = std::find(further.begin(), further.end(), sheet->GetABredd()) == further.end();
             for (int tray = 1; tray <= TrayCount; ++tray) {
-                QCOMPARE(sheet->GetTraySum(tray), qint64{sheet->GetTrayAmount(tray)} + sheet->GetLeftOverlap(tray) +
-                                                     sheet->GetRightOverlap(tray));
+                const qint64 neighbours =
+                    qint64{sheet->GetTrayAmount(tray)} + sheet->GetLeftOverlap(tray) + sheet->GetRightOverlap(tray);
+                if (neighboursAlone)
+                    QCOMPARE(sheet->GetTraySum(tray), neighbours);
+                else
+                    QVERIFY(sheet->GetTraySum(tray) >= neighbours);
             }
             QCOMPARE(sheet->GetCalcWidth(), sheet->GetABredd());
         }
