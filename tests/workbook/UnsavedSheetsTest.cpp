@@ -113,29 +113,6 @@ int CopyCount(const QString& root) {
     return count;
 }
 
-TEST(SheetRecoveryTest, CopiesFollowUnsavedSheetsAndGoWithThem) {
-    QTemporaryDir dir;
-    const QString root = dir.filePath("recovery");
-    Workbook workbook;
-    SheetRecovery recovery(workbook, root);
-    workbook.AddSheet(Peaked());
-    workbook.AddSheet(Peaked());
-    recovery.Sync();
-    EXPECT_EQ(CopyCount(root), 2);
-    ASSERT_FALSE(workbook.SaveCurrentSheet(dir.filePath("trial.vkf")));
-    EXPECT_EQ(CopyCount(root), 1);
-    workbook.SetCurrentIndex(0);
-    workbook.CloseCurrentSheet();
-    EXPECT_EQ(CopyCount(root), 0);
-    workbook.SetTrayAmounts(Tray(1, 77));
-    recovery.Sync();
-    EXPECT_EQ(CopyCount(root), 1);
-    // A running program's copies are its own.
-    EXPECT_TRUE(FindLeftBehind(root).sheets.empty());
-    recovery.EndNormally();
-    EXPECT_TRUE(QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
-}
-
 TEST(SheetRecoveryTest, ACrashedProgramsSheetsComeBackWhole) {
 #ifdef _WIN32
     GTEST_SKIP() << "a crashed second process is made with fork";
