@@ -93,12 +93,17 @@ sleep 0.3
 ask_to_end() {
   xdotool windowfocus --sync "$sheet"
   xdotool key --delay 150 alt+a v
-  sleep 0.7
+  # The question is the box named "Kaldoventri" beside "Kaldoventri - Blad3".
+  xdotool windowfocus --sync "$(wait_for_window '^Kaldoventri$')"
+  sleep 0.3
 }
 ask_to_end
 screenshot 4-close-question
 xdotool key Escape
-sleep 0.7
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --name '^Kaldoventri$' >/dev/null 2>&1 || break
+  sleep 0.05
+done
 kill -0 "$program_pid" 2>/dev/null || fail "Avbryt ended the program"
 xdotool search --onlyvisible --name '^Kaldoventri - Blad3$' >/dev/null || fail "Avbryt lost the sheet"
 ask_to_end
