@@ -478,27 +478,16 @@ private slots:
         MainWindow w;
         w.NewSheet(FillAndAccept(PeakedAmounts, 30));
         ModalAnswerer answerer;
-        QStringList seen;
-        int seenWidth = 0;
-        int filledTrays = 0;
-        answerer.Queue([&](QWidget* modal) {
+        answerer.Queue([](QWidget* modal) {
             auto* dialog = qobject_cast<TTypDokument*>(modal);
-            seen = {dialog->GetSpreaderMaker(), dialog->GetSpreaderSetting(), dialog->GetProductionSite()};
-            seenWidth = dialog->GetWorkingWidth();
-            for (int tray = 1; tray <= TrayCount; ++tray) filledTrays += !dialog->GetTrayText(tray).isEmpty();
-            for (int tray = 1; tray <= TrayCount; ++tray)
-                DialogControl(dialog, QStringLiteral("Box_Edit%1").arg(tray))->setText(QStringLiteral("7"));
-            dialog->accept();
+            QCOMPARE(dialog->GetSpreaderMaker() + dialog->GetProductionSite(), QStringLiteral("BogballeGlomfjord"));
+            QCOMPARE(dialog->GetWorkingWidth(), 30);
+            QVERIFY(dialog->GetTrayText(1).isEmpty() && dialog->GetTrayText(TrayCount).isEmpty());
+            FillAndAccept(std::vector<int>(TrayCount, 7), 30)(modal);
         });
         w.c.NyttSomDetta1->trigger();
-        QCOMPARE(seen, QStringList({"Bogballe", "34", "Glomfjord"}));
-        QCOMPARE(seenWidth, 30);
-        QCOMPARE(filledTrays, 0);
         QCOMPARE(PageNames(*w.workbook), QStringList({"Blad1", "Blad2"}));
-        QCOMPARE(w.workbook->CurrentIndex(), 1);
-        QVERIFY(w.workbook->IsModified(1));
-        QCOMPARE(w.workbook->CurrentSheet()->GetTrayAmount(9), 7);
-        QCOMPARE(w.workbook->Sheet(0)->GetTrayAmount(9), PeakedAmounts[8]);
+        QVERIFY(w.workbook->CurrentIndex() == 1 && w.workbook->IsModified(1));
     }
 };
 
