@@ -127,6 +127,11 @@ void TTypDokument::ClearEntries() {
     SFabrikat_Edit->setFocus();
 }
 
+void TTypDokument::ClearAmounts() {
+    for (int tray = 1; tray <= trayRow_->Count(); ++tray) Box_Edit(tray)->clear();
+    if (trayRow_->Count() > 0) Box_Edit(1)->setFocus();
+}
+
 void TTypDokument::ShowSettings(const SheetSettings& settings) {
     SFabrikat_Edit->setText(settings.spreaderMaker);
     SModell_Edit->setText(settings.spreaderModel);

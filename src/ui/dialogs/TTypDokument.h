@@ -45,6 +45,8 @@ public:
     // Back to a blank test: layout "12 m", working width 12 m, all fields
     // empty. The own kit last typed stays ready for the next own-kit test.
     void ClearEntries();
+    // Empties the tray fields only and puts the cursor in the first one.
+    void ClearAmounts();
 
     // Fills every field from a sheet's settings, the layout before the width
     // (selecting another layout resets the width).

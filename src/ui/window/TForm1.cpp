@@ -104,6 +104,7 @@ void TForm1::ConnectCommands() {
     };
     on(f.Nytt1, &QAction::triggered, &TForm1::NewSheet);
     on(f.Nytt_ToolButton, &QToolButton::clicked, &TForm1::NewSheet);
+    on(f.NyttSomDetta1, &QAction::triggered, &TForm1::NewSheetLikeCurrent);
     on(f.ppna1, &QAction::triggered, &TForm1::OpenSheetFromFile);
     on(f.Open_ToolButton, &QToolButton::clicked, &TForm1::OpenSheetFromFile);
     on(f.Spara2, &QAction::triggered, &TForm1::SaveSheet);

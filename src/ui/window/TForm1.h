@@ -64,6 +64,9 @@ public:
 
     // --- Sheet commands ---
     void NewSheet();
+    // A retest after a setting change: the current sheet's description, kit,
+    // units and working width, the amounts left to be typed.
+    void NewSheetLikeCurrent();
     void OpenSheetFromFile();
     void OpenFile(const QString& path);
     // Opens each file as "Öppna" would, in order; a refused file gets its

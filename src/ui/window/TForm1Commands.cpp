@@ -61,6 +61,14 @@ void TForm1::NewSheet() {
     if (RunDialogLoop()) workbook_.AddSheet(TypDokument->Settings());
 }
 
+void TForm1::NewSheetLikeCurrent() {
+    const TNewTabSheet* sheet = workbook_.CurrentSheet();
+    if (sheet == nullptr || TypDokument == nullptr) return;
+    TypDokument->ShowSettings(SettingsOf(*sheet));
+    TypDokument->ClearAmounts();
+    if (RunDialogLoop()) workbook_.AddSheet(TypDokument->Settings());
+}
+
 void TForm1::EditSheetSettings() {
     const TNewTabSheet* sheet = workbook_.CurrentSheet();
     if (sheet == nullptr || TypDokument == nullptr) return;

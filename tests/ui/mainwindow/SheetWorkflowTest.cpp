@@ -473,6 +473,22 @@ private slots:
         QCOMPARE(answerer.messages.size(), 1);  // no second message
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("page.pdf"))).size() > 0);
     }
+
+    void newLikeThisKeepsTheTestAndEmptiesTheAmounts() {
+        MainWindow w;
+        w.NewSheet(FillAndAccept(PeakedAmounts, 30));
+        ModalAnswerer answerer;
+        answerer.Queue([](QWidget* modal) {
+            auto* dialog = qobject_cast<TTypDokument*>(modal);
+            QCOMPARE(dialog->GetSpreaderMaker() + dialog->GetProductionSite(), QStringLiteral("BogballeGlomfjord"));
+            QCOMPARE(dialog->GetWorkingWidth(), 30);
+            QVERIFY(dialog->GetTrayText(1).isEmpty() && dialog->GetTrayText(TrayCount).isEmpty());
+            FillAndAccept(std::vector<int>(TrayCount, 7), 30)(modal);
+        });
+        w.c.NyttSomDetta1->trigger();
+        QCOMPARE(PageNames(*w.workbook), QStringList({"Blad1", "Blad2"}));
+        QVERIFY(w.workbook->CurrentIndex() == 1 && w.workbook->IsModified(1));
+    }
 };
 
 QTEST_MAIN(SheetWorkflowTest)
