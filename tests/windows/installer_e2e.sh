@@ -41,7 +41,7 @@ before=$(cd "$program_files" && find . | LC_ALL=C sort)
 on_windows "$setup" /S || fail "the silent install ended with status $?"
 dir=$program_files/Kaldoventri
 windir='C:\Program Files\Kaldoventri'
-for f in Kaldoventri.exe Kaldoventri.com Avinstallera.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll \
+for f in Kaldoventri.exe Kaldoventri.com Avinstallera.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll Qt6Network.dll Qt6SerialPort.dll \
   platforms/qwindows.dll styles/qwindowsvistastyle.dll \
   libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll translations/qt_sv.qm qt.conf; do
   [ -f "$dir/$f" ] || fail "not installed: $f"
@@ -129,15 +129,25 @@ program_pid=$!
 id=$(wait_for_caption 'Kaldoventri - prov ö') || { screenshot no-window; fail "no window 'Kaldoventri - prov ö'"; }
 sleep 3  # the caption comes before the first paint
 screenshot main-window
-"$wineserver" -k; wait "$program_pid" 2>/dev/null; program_pid=""
 pass "the window opened '$docs_win\\prov ö.vkf' as the sheet 'prov ö'"
 
-# A double-click in Explorer: the shell opens the file with its file type's command.
+# A double-click in Explorer while the program runs: the shell starts a second
+# program with the file type's command, which hands the file to the running one
+# and ends without a window of its own.
+kaldoventris() { pgrep -fc 'Kaldoventri\.exe' || true; }
+running=$(kaldoventris)
 cp "$docs/valid.vkf" "$docs/dubbelklick.vkf"
-"$wine" start "$docs_win\\dubbelklick.vkf" >"$out/program.log" 2>&1
+started=$(now_ms)
+"$wine" start "$docs_win\\dubbelklick.vkf" >"$out/second.log" 2>&1
 wait_for_caption 'Kaldoventri - dubbelklick' >/dev/null || { screenshot no-window; fail "the file type does not open the file"; }
-"$wineserver" -k
-pass "a test file opened through its file type"
+joined_after=$(( $(now_ms) - started ))
+for _ in $(seq 100); do [ "$(kaldoventris)" -le "$running" ] && break; sleep 0.1; done
+[ "$(kaldoventris)" -le "$running" ] || fail "the second start did not end: $(kaldoventris) programs, $running before"
+kill -0 "$program_pid" 2>/dev/null || fail "the running program ended at the second start"
+[ "$(xdotool search --onlyvisible --name '^Kaldoventri - ' | wc -l)" = 1 ] || fail "a second main window"
+screenshot joined
+"$wineserver" -k; wait "$program_pid" 2>/dev/null; program_pid=""
+pass "a test file double-clicked through its file type opened in the running program after $joined_after ms"
 
 # --- Uninstall ------------------------------------------------------------------
 on_windows "$windir\\Avinstallera.exe" /S || fail "the silent uninstall ended with status $?"
