@@ -1,6 +1,11 @@
 #include "ScalePort.h"
 
 #include <algorithm>
+#include <utility>
+
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#endif
 
 namespace kaldoventri {
 
@@ -8,6 +13,17 @@ namespace {
 constexpr int kUnfinishedLineMs = 2000;
 
 bool IsZero(const ScaleReading& reading) { return reading.digits == 0; }
+
+// Whether the other end of the port is gone (a USB scale unplugged, a
+// terminal closed). Windows reports that as a resource error instead.
+bool HungUp([[maybe_unused]] decltype(std::declval<QSerialPort>().handle()) handle) {
+#ifdef Q_OS_UNIX
+    pollfd watched{handle, 0, 0};
+    return ::poll(&watched, 1, 0) > 0 && (watched.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    return true;
+#endif
+}
 }  // namespace
 
 ScalePort::ScalePort(QObject* parent) : QObject(parent) {
@@ -17,9 +33,14 @@ ScalePort::ScalePort(QObject* parent) : QObject(parent) {
     connect(&unfinishedLine_, &QTimer::timeout, this,
             [this] { Fail(QStringLiteral("Vågen på %1 slutade svara mitt i en avläsning.").arg(port_.portName())); });
     // A vanished port reports its error again and again until it is closed:
-    // the first one closes it.
+    // the first one closes it. A read that finds nothing to read also reports
+    // a read error, on a port still there: that one is passed over.
     connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
         if (error == QSerialPort::NoError || !port_.isOpen()) return;
+        if (error == QSerialPort::ReadError && !HungUp(port_.handle())) {
+            port_.clearError();
+            return;
+        }
         Fail(QStringLiteral("Vågen på %1 svarar inte längre (%2). Kontrollera kabeln och anslut igen.")
                  .arg(port_.portName(), port_.errorString()));
     });

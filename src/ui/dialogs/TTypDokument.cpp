@@ -18,6 +18,7 @@
 #include "ui/controls/TrayText.h"
 #include "ui/dialogs/KitPanel.h"
 #include "ui/dialogs/SheetUnitsPanel.h"
+#include "ui/dialogs/ScaleWindow.h"
 #include "ui/dialogs/TrayEntryRow.h"
 #include "ui/support/CommandError.h"
 #include "ui/support/MessageBoxes.h"
@@ -95,6 +96,14 @@ TTypDokument::TTypDokument(QWidget* parent)
     // a field must not close the dialog.
     connect(ui_->Button1, &QPushButton::clicked, this, &TTypDokument::OkClicked);
     connect(ui_->Button2, &QPushButton::clicked, this, &QDialog::reject);
+    scaleButton_ = new QPushButton(QStringLiteral("&Våg..."), this);
+    scaleButton_->setAutoDefault(false);
+    scaleButton_->setGeometry(ui_->Button2->geometry().translated(ui_->Button2->width() + 12, 0));
+    connect(scaleButton_, &QPushButton::clicked, this, &TTypDokument::OpenScale);
+    // The scale fills this dialog's fields only while it is open.
+    connect(this, &QDialog::finished, this, [this] {
+        if (scaleWindow_) scaleWindow_->close();
+    });
 
     SetTabOrder();
     ShowWorkingWidth();
@@ -315,6 +324,24 @@ void TTypDokument::keyPressEvent(QKeyEvent* event) {
         default:
             QDialog::keyPressEvent(event);
     }
+}
+
+void TTypDokument::OpenScale() {
+    if (!scaleWindow_) {
+        ScaleTarget target{
+            [this] { return trayRow_->Count(); }, [this](int tray) { return Box_Edit(tray); }, [](int) {},
+            [this] {
+                auto units = unitsPanel_->ReadUnits();
+                return std::holds_alternative<SheetUnits>(units) ? std::get<SheetUnits>(units) : SheetUnits{};
+            }};
+        scaleWindow_ = new ScaleWindow(std::move(target), this);
+        // Beside the dialog's lower right corner, over the trays it fills.
+        scaleWindow_->adjustSize();
+        scaleWindow_->move(mapToGlobal(QPoint(width() - scaleWindow_->width() - 24, 24)));
+    }
+    scaleWindow_->show();
+    scaleWindow_->raise();
+    scaleWindow_->activateWindow();
 }
 
 }  // namespace kaldoventri

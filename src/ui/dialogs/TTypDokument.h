@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 #include <memory>
 #include <optional>
@@ -17,6 +18,7 @@
 #include "workbook/SheetSettings.h"
 
 class QLineEdit;
+class QPushButton;
 
 namespace Ui {
 class TTypDokument;
@@ -28,6 +30,7 @@ class RadioGroup;
 class ArrowControl;
 class KitPanel;
 class SheetUnitsPanel;
+class ScaleWindow;
 class TrayEntryRow;
 class TrayKeyFilter;
 
@@ -104,6 +107,8 @@ protected:
 private:
     void SpridarTyp_RadioGroupClick();
     void OkClicked();
+    // "Våg...": the scale window for the tray fields (one at a time).
+    void OpenScale();
     void UpDown2Click();
     // Moves the dialog up as far as its lower edge needs to stay on the screen.
     void KeepOnScreen();
@@ -132,6 +137,8 @@ private:
     TrayEntryRow* trayRow_ = nullptr;
     KitPanel* kitPanel_ = nullptr;
     SheetUnitsPanel* unitsPanel_ = nullptr;
+    QPushButton* scaleButton_ = nullptr;  // beside "Avbryt"
+    QPointer<ScaleWindow> scaleWindow_;
     bool kitShown_ = false;  // the own-kit panel has been filled once
     // The stored layout's heights, which the own-kit controls add to.
     int baseTrayPanelHeight_ = 0;

@@ -92,6 +92,7 @@ void TTypDokument::SetTabOrder() {
     order.append(Edit1);
     order.append(unitsPanel_->TabOrder());
     order.append(kitPanel_->TabOrder());
+    if (scaleButton_ != nullptr) order.append(scaleButton_);
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order.at(i - 1), order.at(i));
 }
 
@@ -105,6 +106,7 @@ void TTypDokument::ShowKitControls(bool own) {
     const int grow = (own ? kitPanel_->height() + 6 : 0) + (panel->height() - baseTrayPanelHeight_);
     ui_->Button1->move(ui_->Button1->x(), baseButton1Top_ + grow);
     ui_->Button2->move(ui_->Button2->x(), baseButton2Top_ + grow);
+    if (scaleButton_ != nullptr) scaleButton_->move(scaleButton_->x(), ui_->Button2->y());
     resize(width(), baseHeight_ + grow);
     SetTabOrder();
     if (isVisible()) KeepOnScreen();

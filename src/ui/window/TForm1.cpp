@@ -128,6 +128,7 @@ void TForm1::ConnectCommands() {
         connect(item, &QAction::triggered, this, [this] { ticks_->ShowYScale(); });
     }
     on(f.Kopiera1, &QAction::triggered, &TForm1::Kopiera1Click);
+    on(f.LasFranVag1, &QAction::triggered, &TForm1::LasFranVag1Click);
     on(f.setup, &QAction::triggered, &TForm1::setupClick);
     on(f.PopupMenu_Setup, &QAction::triggered, &TForm1::setupClick);
     on(f.Instllningar1, &QAction::triggered, &TForm1::Instllningar1Click);

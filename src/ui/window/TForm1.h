@@ -16,6 +16,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -41,6 +42,7 @@ class MenuTicks;
 class ReadoutTracker;
 class ReportCommands;
 class ResultPanel;
+class ScaleWindow;
 class SheetClosing;
 class TTypDokument;
 class TrayStrip;
@@ -67,6 +69,8 @@ public:
     // A retest after a setting change: the current sheet's description, kit,
     // units and working width, the amounts left to be typed.
     void NewSheetLikeCurrent();
+    // "Läs från våg": a scale fills the strip's trays of the current sheet.
+    void LasFranVag1Click();
     void OpenSheetFromFile();
     void OpenFile(const QString& path);
     // Opens each file as "Öppna" would, in order; a refused file gets its
@@ -146,6 +150,7 @@ private:
     std::unique_ptr<ReportCommands> reports_;
     std::unique_ptr<AnalysisCommands> analysis_;
     std::unique_ptr<MenuTicks> ticks_;
+    QPointer<ScaleWindow> scaleWindow_;
 };
 
 }  // namespace kaldoventri

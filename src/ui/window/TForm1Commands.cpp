@@ -21,6 +21,7 @@
 #include "ui/views/DisplayOptions.h"
 #include "ui/views/ReadoutTracker.h"
 #include "ui/views/ResultPanel.h"
+#include "ui/dialogs/ScaleWindow.h"
 #include "ui/views/TrayStrip.h"
 #include "ui/window/DiagramArrangement.h"
 #include "ui/window/MenuTicks.h"
@@ -187,6 +188,21 @@ void TForm1::Kopiera1Click() {
     // showing the curve never flattens it.
     if (const TNewTabSheet* sheet = workbook_.CurrentSheet())
         output_->Copy(*sheet, *ui_->Diagram_Image, ui_->DiagramSplitter->size());
+}
+
+void TForm1::LasFranVag1Click() {
+    if (!scaleWindow_) {
+        ScaleTarget target{
+            [this] { return workbook_.CurrentSheet() != nullptr ? trayStrip_->Count() : 0; },
+            [this](int tray) { return trayStrip_->Field(tray); },
+            // A reading goes to the sheet as a typed amount does.
+            [this](int) { Run(&TForm1::TrayEditKeyUp); },
+            [this] { return workbook_.CurrentSheet() != nullptr ? workbook_.CurrentSheet()->GetUnits() : SheetUnits{}; }};
+        scaleWindow_ = new ScaleWindow(std::move(target), this);
+    }
+    scaleWindow_->show();
+    scaleWindow_->raise();
+    scaleWindow_->activateWindow();
 }
 
 void TForm1::Print_ToolButtonClick() {
