@@ -59,8 +59,11 @@ target_sources(KaldoventriConsole PRIVATE ${resource_object})
 # folder Qt's prefix (plugins beside the program, catalogues in translations\).
 install(TARGETS Kaldoventri KaldoventriConsole RUNTIME DESTINATION . COMPONENT windows)
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> $<TARGET_FILE:Qt6::PrintSupport>
-  $<TARGET_FILE:Qt6::Network> $<TARGET_FILE:Qt6::SerialPort>
+  $<TARGET_FILE:Qt6::Network>
   DESTINATION . COMPONENT windows)
+if(KALDOVENTRI_SCALE)
+  install(FILES $<TARGET_FILE:Qt6::SerialPort> DESTINATION . COMPONENT windows)
+endif()
 # The Windows platform serves the window and the command line's PDF report alike.
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms COMPONENT windows)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles COMPONENT windows)

@@ -41,7 +41,7 @@ before=$(cd "$program_files" && find . | LC_ALL=C sort)
 on_windows "$setup" /S || fail "the silent install ended with status $?"
 dir=$program_files/Kaldoventri
 windir='C:\Program Files\Kaldoventri'
-for f in Kaldoventri.exe Kaldoventri.com Avinstallera.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll Qt6Network.dll Qt6SerialPort.dll \
+for f in Kaldoventri.exe Kaldoventri.com Avinstallera.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll Qt6Network.dll \
   platforms/qwindows.dll styles/qwindowsvistastyle.dll \
   libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll translations/qt_sv.qm qt.conf; do
   [ -f "$dir/$f" ] || fail "not installed: $f"

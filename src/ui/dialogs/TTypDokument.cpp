@@ -18,7 +18,9 @@
 #include "ui/controls/TrayText.h"
 #include "ui/dialogs/KitPanel.h"
 #include "ui/dialogs/SheetUnitsPanel.h"
+#ifdef KALDOVENTRI_SCALE
 #include "ui/dialogs/ScaleWindow.h"
+#endif
 #include "ui/dialogs/TrayEntryRow.h"
 #include "ui/support/CommandError.h"
 #include "ui/support/MessageBoxes.h"
@@ -96,6 +98,7 @@ TTypDokument::TTypDokument(QWidget* parent)
     // a field must not close the dialog.
     connect(ui_->Button1, &QPushButton::clicked, this, &TTypDokument::OkClicked);
     connect(ui_->Button2, &QPushButton::clicked, this, &QDialog::reject);
+#ifdef KALDOVENTRI_SCALE
     scaleButton_ = new QPushButton(QStringLiteral("&Våg..."), this);
     scaleButton_->setAutoDefault(false);
     scaleButton_->setGeometry(ui_->Button2->geometry().translated(ui_->Button2->width() + 12, 0));
@@ -104,6 +107,7 @@ TTypDokument::TTypDokument(QWidget* parent)
     connect(this, &QDialog::finished, this, [this] {
         if (scaleWindow_) scaleWindow_->close();
     });
+#endif
 
     SetTabOrder();
     ShowWorkingWidth();
@@ -326,6 +330,7 @@ void TTypDokument::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+#ifdef KALDOVENTRI_SCALE
 void TTypDokument::OpenScale() {
     if (!scaleWindow_) {
         ScaleTarget target{
@@ -343,5 +348,6 @@ void TTypDokument::OpenScale() {
     scaleWindow_->raise();
     scaleWindow_->activateWindow();
 }
+#endif
 
 }  // namespace kaldoventri

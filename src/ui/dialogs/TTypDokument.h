@@ -107,8 +107,10 @@ protected:
 private:
     void SpridarTyp_RadioGroupClick();
     void OkClicked();
+#ifdef KALDOVENTRI_SCALE
     // "Våg...": the scale window for the tray fields (one at a time).
     void OpenScale();
+#endif
     void UpDown2Click();
     // Moves the dialog up as far as its lower edge needs to stay on the screen.
     void KeepOnScreen();

@@ -21,7 +21,9 @@
 #include "ui/views/DisplayOptions.h"
 #include "ui/views/ReadoutTracker.h"
 #include "ui/views/ResultPanel.h"
+#ifdef KALDOVENTRI_SCALE
 #include "ui/dialogs/ScaleWindow.h"
+#endif
 #include "ui/views/TrayStrip.h"
 #include "ui/window/DiagramArrangement.h"
 #include "ui/window/MenuTicks.h"
@@ -191,6 +193,7 @@ void TForm1::Kopiera1Click() {
 }
 
 void TForm1::LasFranVag1Click() {
+#ifdef KALDOVENTRI_SCALE
     if (!scaleWindow_) {
         ScaleTarget target{
             [this] { return workbook_.CurrentSheet() != nullptr ? trayStrip_->Count() : 0; },
@@ -203,6 +206,9 @@ void TForm1::LasFranVag1Click() {
     scaleWindow_->show();
     scaleWindow_->raise();
     scaleWindow_->activateWindow();
+#else
+    ShowPlainMessage(this, QStringLiteral("Den här versionen av programmet kan inte läsa från en våg."));
+#endif
 }
 
 void TForm1::Print_ToolButtonClick() {
