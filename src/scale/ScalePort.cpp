@@ -57,7 +57,10 @@ bool ScalePort::Open(const QString& portName, qint32 baudRate, Output output) {
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
-    if (port_.open(QIODevice::ReadOnly)) return true;
+    if (port_.open(QIODevice::ReadOnly)) {
+        port_.clear(QSerialPort::Input);  // what the scale sent before is no reading for these trays
+        return true;
+    }
     QString reason = port_.errorString();
     port_.clearError();
     emit failed(QStringLiteral("Porten %1 gick inte att öppna (%2).").arg(portName, reason));

@@ -1,9 +1,10 @@
 #include "ScaleWindow.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -12,6 +13,8 @@
 #include <QSettings>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "ui/controls/TrayText.h"
 #include "ui/support/MessageBoxes.h"
@@ -35,6 +38,9 @@ ScaleWindow::ScaleWindow(ScaleTarget target, QWidget* owner) : QDialog(owner), t
     setWindowTitle(QStringLiteral("Läs från våg"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
+    // A tool window stays above the window whose trays it fills, also while
+    // the user clicks a tray there to weigh it again.
+    setWindowFlag(Qt::Tool);
 
     portBox_ = new QComboBox(this);
     portBox_->setEditable(true);  // a port the list does not find can be typed
@@ -49,15 +55,24 @@ ScaleWindow::ScaleWindow(ScaleTarget target, QWidget* owner) : QDialog(owner), t
     outputBox_->addItem(QStringLiteral("Vid vågens utskriftsknapp"), int(ScalePort::Output::PrintKey));
     outputBox_->addItem(QStringLiteral("Kontinuerlig utmatning"), int(ScalePort::Output::Continuous));
 
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Port:"), portBox_);
-    form->addRow(QStringLiteral("&Hastighet (baud):"), speedBox_);
-    form->addRow(QStringLiteral("&Enhet utan angiven enhet:"), unitBox_);
-    form->addRow(QStringLiteral("&Avläsning:"), outputBox_);
+    // Two rows, short enough to sit below or above the window it fills
+    // rather than over its trays.
+    auto* settingsRow = new QHBoxLayout;
+    auto addSetting = [this, settingsRow](const QString& caption, QComboBox* box) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(box);
+        settingsRow->addWidget(label);
+        settingsRow->addWidget(box);
+        settingsRow->addSpacing(8);
+    };
+    addSetting(QStringLiteral("&Port:"), portBox_);
+    addSetting(QStringLiteral("&Hastighet:"), speedBox_);
+    addSetting(QStringLiteral("&Enhet utan angiven enhet:"), unitBox_);
+    addSetting(QStringLiteral("&Avläsning:"), outputBox_);
+    settingsRow->addStretch();
 
     status_ = new QLabel(this);
     status_->setWordWrap(true);
-    status_->setMinimumWidth(300);
     auto* buttons = new QDialogButtonBox(this);
     connectButton_ = buttons->addButton(QStringLiteral("A&nslut"), QDialogButtonBox::ActionRole);
     connectButton_->setDefault(true);
@@ -71,11 +86,13 @@ ScaleWindow::ScaleWindow(ScaleTarget target, QWidget* owner) : QDialog(owner), t
             Connect();
         }
     });
+    auto* statusRow = new QHBoxLayout;
+    statusRow->addWidget(status_, 1);
+    statusRow->addWidget(buttons);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(status_);
-    layout->addWidget(buttons);
+    layout->addLayout(settingsRow);
+    layout->addLayout(statusRow);
 
     QSettings settings;
     settings.beginGroup(kGroup);
@@ -102,6 +119,20 @@ ScaleWindow::ScaleWindow(ScaleTarget target, QWidget* owner) : QDialog(owner), t
 }
 
 ScaleWindow::~ScaleWindow() { Remember(); }
+
+void ScaleWindow::PlaceBeside(const QWidget& owner) {
+    adjustSize();
+    const QRect frame = owner.frameGeometry();
+    const QRect screen = owner.screen()->availableGeometry();
+    const int frameExtra = 32;  // the window manager's title bar and border
+    const int x = std::clamp(frame.left(), screen.left(), std::max(screen.left(), screen.right() - width()));
+    if (frame.bottom() + height() + frameExtra <= screen.bottom())
+        move(x, frame.bottom() + 1);
+    else if (frame.top() - height() - frameExtra >= screen.top())
+        move(x, frame.top() - height() - frameExtra);
+    else
+        move(std::max(screen.left(), frame.right() - width() - 24), frame.top() + 24);
+}
 
 void ScaleWindow::ListPorts() {
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {

@@ -42,6 +42,9 @@ public:
     ScalePort& Port() { return port_; }
     // Connects with the chosen settings (as the "Anslut" button does).
     bool Connect();
+    // Below the owner where the screen has room, else above it, else over
+    // its upper right corner: the trays it fills stay in sight.
+    void PlaceBeside(const QWidget& owner);
 
 private:
     void FollowFocus(QWidget* now);

@@ -340,9 +340,7 @@ void TTypDokument::OpenScale() {
                 return std::holds_alternative<SheetUnits>(units) ? std::get<SheetUnits>(units) : SheetUnits{};
             }};
         scaleWindow_ = new ScaleWindow(std::move(target), this);
-        // Beside the dialog's lower right corner, over the trays it fills.
-        scaleWindow_->adjustSize();
-        scaleWindow_->move(mapToGlobal(QPoint(width() - scaleWindow_->width() - 24, 24)));
+        scaleWindow_->PlaceBeside(*this);
     }
     scaleWindow_->show();
     scaleWindow_->raise();

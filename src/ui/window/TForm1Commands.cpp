@@ -202,6 +202,7 @@ void TForm1::LasFranVag1Click() {
             [this](int) { Run(&TForm1::TrayEditKeyUp); },
             [this] { return workbook_.CurrentSheet() != nullptr ? workbook_.CurrentSheet()->GetUnits() : SheetUnits{}; }};
         scaleWindow_ = new ScaleWindow(std::move(target), this);
+        scaleWindow_->PlaceBeside(*this);
     }
     scaleWindow_->show();
     scaleWindow_->raise();
