@@ -13,6 +13,8 @@ AnalysisCommands::AnalysisCommands(Workbook& workbook, DisplayOptions& options, 
 
 void AnalysisCommands::VisaVKkurvaClick() { options_.SetShowVKCurve(!options_.ShowVKCurve()); }
 
+void AnalysisCommands::VisaFaltbildClick() { options_.SetShowFieldMap(!options_.ShowFieldMap()); }
+
 void AnalysisCommands::KormonsterClick(bool racetrack) {
     workbook_.SetDrivingPattern(racetrack ? DrivingPattern::Racetrack : DrivingPattern::BackAndForth);
 }

@@ -19,6 +19,7 @@ public:
 
     // "Visa VK-kurva": shows the view when it is hidden and hides it when shown.
     void VisaVKkurvaClick();
+    void VisaFaltbildClick();
     // "Fram och tillbaka" (false) or "Varvkörning" (true).
     void KormonsterClick(bool racetrack);
     // "Medelvärde av blad...".

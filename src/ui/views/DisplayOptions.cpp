@@ -25,6 +25,12 @@ void DisplayOptions::SetShowVKCurve(bool show) {
     emit changed();
 }
 
+void DisplayOptions::SetShowFieldMap(bool show) {
+    if (show == showFieldMap_) return;
+    showFieldMap_ = show;
+    emit changed();
+}
+
 void DisplayOptions::ApplyTo(DiagramRenderer& renderer) const {
     renderer.SetTrayMarking(trays_);
     renderer.SetShowMetres(showMetres_);

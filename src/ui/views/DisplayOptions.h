@@ -1,6 +1,6 @@
 // What the spread diagram and the window show besides the sheet's numbers:
 // the metre labels, the tray marks (squares, or squares and numbers) and the
-// VK-curve view. The one owner of these options: the menu ticks, the screen
+// VK-curve view and the field map. The one owner of these options: the menu ticks, the screen
 // diagram and the clipboard picture follow it, and the printed page
 // (TPrintDiagram) keeps its tray squares and metre labels whatever it says.
 #pragma once
@@ -23,10 +23,12 @@ public:
     TrayMarking Trays() const { return trays_; }
     bool ShowTrayNumbers() const { return trays_ == TraySquaresAndNumbers; }
     bool ShowVKCurve() const { return showVKCurve_; }
+    bool ShowFieldMap() const { return showFieldMap_; }
 
     void SetShowMetres(bool show);
     void SetTrays(TrayMarking marking);
     void SetShowVKCurve(bool show);
+    void SetShowFieldMap(bool show);
 
     // The window's diagram and the clipboard picture show the options as set.
     void ApplyTo(DiagramRenderer& renderer) const;
@@ -38,6 +40,7 @@ private:
     bool showMetres_ = true;
     TrayMarking trays_ = TraySquares;
     bool showVKCurve_ = false;
+    bool showFieldMap_ = false;
 };
 
 }  // namespace kaldoventri

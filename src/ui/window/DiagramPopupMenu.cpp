@@ -19,12 +19,16 @@ DiagramPopupMenu::DiagramPopupMenu(Ui::TForm1& f, QWidget* window, std::function
     addAction(f.VisaBackarbacknr1);
     addSeparator();
     addAction(f.VisaVKkurva1);
+    addAction(f.VisaFaltbild1);
     addMenu(f.Kormonster1);
+    addSeparator();
+    addAction(f.KopieraFaltbild1);
     addSeparator();
     addAction(f.PopupMenu_Setup);
 
     for (QWidget* source : std::initializer_list<QWidget*>{f.Diagram_PaintBox, f.Top_Panel, f.Bottom_Panel, f.GroupBox1,
-                                                           f.GroupBox3, f.GroupBox4, f.PageControl1, f.VKCurveView}) {
+                                                           f.GroupBox3, f.GroupBox4, f.PageControl1, f.VKCurveView,
+                                                           f.FieldMapView}) {
         source->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(source, &QWidget::customContextMenuRequested, this,
                 [this, source](const QPoint& pos) { OpenAt(source, pos); });

@@ -34,6 +34,7 @@ void MenuTicks::ShowDisplayOptions() {
     form_.VisaBackar1->setChecked(options_.Trays() == DisplayOptions::TraySquares);
     form_.VisaBackarbacknr1->setChecked(options_.Trays() == DisplayOptions::TraySquaresAndNumbers);
     form_.VisaVKkurva1->setChecked(options_.ShowVKCurve());
+    form_.VisaFaltbild1->setChecked(options_.ShowFieldMap());
 }
 
 }  // namespace kaldoventri

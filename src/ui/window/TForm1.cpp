@@ -72,6 +72,7 @@ TForm1::TForm1(Workbook& workbook, QWidget* parent)
     trayStrip_ = new TrayStrip(ui_->Bottom_Panel, ui_->Box_ScrollBar, this);
     ui_->PageControl1->SetWorkbook(&workbook_);
     ui_->VKCurveView->SetWorkbook(&workbook_);
+    ui_->FieldMapView->SetWorkbook(&workbook_);
     ui_->Diagram_PaintBox->SetDisplayOptions(options_);
 
     PopupMenu1 = new DiagramPopupMenu(*ui_, this, [this] { readout_->Hide(); });
@@ -142,7 +143,9 @@ void TForm1::ConnectCommands() {
     on(f.VisaBackar1, &QAction::triggered, &TForm1::VisaBackar1Click);
     on(f.VisaBackarbacknr1, &QAction::triggered, &TForm1::VisaBackarbacknr1Click);
     run(f.VisaVKkurva1, &QAction::triggered, [this] { analysis_->VisaVKkurvaClick(); });
-    for (QAction* item : {f.Visameter1, f.VisaBackar1, f.VisaBackarbacknr1, f.VisaVKkurva1})
+    run(f.VisaFaltbild1, &QAction::triggered, [this] { analysis_->VisaFaltbildClick(); });
+    on(f.KopieraFaltbild1, &QAction::triggered, &TForm1::KopieraFaltbild1Click);
+    for (QAction* item : {f.Visameter1, f.VisaBackar1, f.VisaBackarbacknr1, f.VisaVKkurva1, f.VisaFaltbild1})
         connect(item, &QAction::triggered, this, [this] { ticks_->ShowDisplayOptions(); });
     auto* patterns = new QActionGroup(this);
     for (QAction* item : {f.FramOchTillbaka1, f.Varvkorning1}) {

@@ -71,6 +71,8 @@ public:
     void NewSheetLikeCurrent();
     // "Läs från våg": a scale fills the strip's trays of the current sheet.
     void LasFranVag1Click();
+    // "Kopiera fältbild": the field map of the current sheet as a picture.
+    void KopieraFaltbild1Click();
     void OpenSheetFromFile();
     void OpenFile(const QString& path);
     // Opens each file as "Öppna" would, in order; a refused file gets its

@@ -2,6 +2,7 @@
 // hands its work on; the workbook evaluates and tells the window, which then
 // shows what the workbook holds.
 #include <QApplication>
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -9,6 +10,7 @@
 
 #include "evaluation/CalculateSheet.h"
 #include "evaluation/SheetUnits.h"
+#include "drawing/FieldMapImage.h"
 #include "ui/commands/AnalysisCommands.h"
 #include "ui/commands/DiagramOutput.h"
 #include "ui/commands/FileCommands.h"
@@ -267,11 +269,21 @@ void TForm1::WorkbookChanged(Workbook::Changes what) {
 
 void TForm1::ShowVKCurve() {
     ticks_->ShowDisplayOptions();
-    QWidget* curve = ui_->VKCurveView;
-    if (curve->isVisibleTo(this) == options_->ShowVKCurve()) return;
-    curve->setVisible(options_->ShowVKCurve());
-    if (options_->ShowVKCurve())
+    // The VK curve and the field map share one panel beside or under the
+    // diagram, placed by one rule whichever of them shows.
+    ui_->VKCurveView->setVisible(options_->ShowVKCurve());
+    ui_->FieldMapView->setVisible(options_->ShowFieldMap());
+    QWidget* panel = ui_->Analysis_Panel;
+    const bool wanted = options_->ShowVKCurve() || options_->ShowFieldMap();
+    if (panel->isVisibleTo(this) == wanted) return;
+    panel->setVisible(wanted);
+    if (wanted)
         ArrangeDiagramAndCurve(*ui_->DiagramSplitter, QFontMetrics(ui_->Diagram_PaintBox->font()).height(), true);
+}
+
+void TForm1::KopieraFaltbild1Click() {
+    if (const TNewTabSheet* sheet = workbook_.CurrentSheet())
+        QGuiApplication::clipboard()->setImage(FieldMapImage(*sheet, FieldMapPictureSize));
 }
 
 void TForm1::ShowActiveSheet() {
