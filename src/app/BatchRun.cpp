@@ -1,4 +1,4 @@
-// The batch run behind --report, --csv and --xlsx. The outputs are checked
+// The batch run behind --report, --csv, --xlsx and --field-map. The outputs are checked
 // first; the files are read in order; the CSV lines go out as the files are
 // read, and the tests that went in are kept (a few kilobytes each) for the
 // report and the workbook, which are written after the last. An output is written whole or not at all,
@@ -16,6 +16,7 @@
 
 #include "app/OutputSafety.h"
 #include "app/TerminalProgress.h"
+#include "drawing/FieldMapImage.h"
 #include "files/FileAccess.h"
 #include "report/CsvTable.h"
 #include "report/PdfReport.h"
@@ -65,6 +66,7 @@ public:
         if (!reading_.done && !interrupted) ReadTests(nullptr);
         if (!line_.xlsxPath.isEmpty() && !interrupted && reading_.accepted > 0) written = WriteWorkbook() && written;
         if (!line_.reportPath.isEmpty() && !interrupted && reading_.accepted > 0) written = WriteReport() && written;
+        if (!line_.fieldMapPath.isEmpty() && !interrupted && reading_.accepted > 0) written = WriteFieldMap() && written;
         if (interrupted) return InterruptedStatus;
         if (reading_.accepted == 0) progress_.PrintLine(NoTestRead);
         return reading_.refused || !written ? 1 : 0;
@@ -75,7 +77,7 @@ private:
     // error. False when the run was interrupted.
     bool ReadTests(QIODevice* csv) {
         reading_.done = true;
-        const bool keep = !line_.reportPath.isEmpty() || !line_.xlsxPath.isEmpty();
+        const bool keep = !line_.reportPath.isEmpty() || !line_.xlsxPath.isEmpty() || !line_.fieldMapPath.isEmpty();
         for (qsizetype i = 0; i < line_.files.size(); ++i) {
             if (interrupted) return false;
             const QString& path = line_.files[i];
@@ -133,6 +135,14 @@ private:
             line_.reportPath, [&](QIODevice& out) { return WritePdfReport(out, reading_.tests, settings, shown); });
         if (saved.kind == SaveOutcome::Kind::Failed)
             progress_.PrintLine(line_.reportPath + QStringLiteral(": ") + saved.swedish);
+        return saved.kind == SaveOutcome::Kind::Saved;
+    }
+
+    bool WriteFieldMap() {
+        const QImage picture = FieldMapImage(reading_.tests.front().sheet, FieldMapPictureSize);
+        const SaveOutcome saved = SaveThrough(line_.fieldMapPath, [&](QIODevice& out) { return picture.save(&out, "PNG"); });
+        if (saved.kind == SaveOutcome::Kind::Failed)
+            progress_.PrintLine(line_.fieldMapPath + QStringLiteral(": ") + saved.swedish);
         return saved.kind == SaveOutcome::Kind::Saved;
     }
 

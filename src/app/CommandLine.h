@@ -3,6 +3,7 @@
 //   Kaldoventri --report OUT.pdf FILE.vkf ...   a PDF report, no window
 //   Kaldoventri --csv OUT.csv FILE.vkf ...      a CSV table ("-": standard output), no window
 //   Kaldoventri --xlsx OUT.xlsx FILE.vkf ...    the same table as an Excel workbook, no window
+//   Kaldoventri --field-map OUT.png FILE.vkf    the field map of one test as a picture, no window
 // (--report, --csv and --xlsx may be given together), --help and --version.
 #pragma once
 
@@ -18,6 +19,7 @@ struct CommandLine {
     QString reportPath;  // empty: no report
     QString csvPath;     // empty: no table; "-": standard output
     QString xlsxPath;    // empty: no workbook
+    QString fieldMapPath;  // empty: no field map
     QString error;       // for UsageError, one line in Swedish
 };
 

@@ -46,7 +46,8 @@ std::optional<QString> RefusedOutput(const CommandLine& line) {
     if (auto refused = RefusedAs(QStringLiteral("--report"), line.reportPath, line.files)) return refused;
     if (auto refused = RefusedAs(QStringLiteral("--csv"), line.csvPath, line.files)) return refused;
     if (auto refused = RefusedAs(QStringLiteral("--xlsx"), line.xlsxPath, line.files)) return refused;
-    const QString outputs[] = {line.reportPath, line.csvPath, line.xlsxPath};
+    if (auto refused = RefusedAs(QStringLiteral("--field-map"), line.fieldMapPath, line.files)) return refused;
+    const QString outputs[] = {line.reportPath, line.csvPath, line.xlsxPath, line.fieldMapPath};
     for (std::size_t a = 0; a < std::size(outputs); ++a)
         for (std::size_t b = a + 1; b < std::size(outputs); ++b)
             if (!outputs[a].isEmpty() && !outputs[b].isEmpty() && SameFile(outputs[a], outputs[b]))

@@ -3,6 +3,7 @@
 // outputs written for the files that went in.
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -127,8 +128,35 @@ INSTANTIATE_TEST_SUITE_P(
                   1, "notatest.txt är ingen Kaldoventrifil!\nInget prov kunde läsas; ingen utfil har skrivits.\n", 0, 0, true},
         BatchCase{"unknown_option", {"--rapport", "out.pdf", "good.vkf"}, 2, "Okänd flagga: rapport\n\nAnvändning…", 0, 0},
         BatchCase{"no_output_named", {"good.vkf", "--report"}, 2, "Felaktigt anrop: …", 0, 0},
-        BatchCase{"no_input_file", {"--csv", "out.csv"}, 2, "Inga provfiler angivna.\n\nAnvändning…", 0, 0}),
+        BatchCase{"no_input_file", {"--csv", "out.csv"}, 2, "Inga provfiler angivna.\n\nAnvändning…", 0, 0},
+        BatchCase{"field_map_of_two_tests", {"--field-map", "map.png", "good.vkf", "racetrack.vkf"},
+                  2, "--field-map ritar fältbilden av en provfil, inte 2.\n\nAnvändning…", 0, 0},
+        BatchCase{"field_map_over_a_test_file", {"--field-map", "copy.dat", "good.vkf"},
+                  2, "Utfilen copy.dat efter --field-map är en provfil, som inte skrivs över. Ingenting har skrivits.\n", 0, 0}),
     [](const testing::TestParamInfo<BatchCase>& info) { return std::string(info.param.name); });
+
+// The field map of one test: a 1600 x 700 picture whose bands show the
+// colours of the map, the white of an even field among them.
+TEST(BatchFieldMap, WritesThePicture) {
+    QTemporaryDir dir;
+    QFile test(dir.filePath(QStringLiteral("good.vkf")));
+    ASSERT_TRUE(test.open(QIODevice::WriteOnly));
+    test.write(Sample());
+    test.close();
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(dir.path());
+    program.start(QStringLiteral(KALDOVENTRI_EXECUTABLE), {QStringLiteral("--field-map"), QStringLiteral("map.png"),
+                                                           QStringLiteral("good.vkf")});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    const QImage picture(dir.filePath(QStringLiteral("map.png")));
+    ASSERT_EQ(picture.size(), QSize(1600, 700));
+    // The middle of the first band, halfway between two tramlines: 95–105 %.
+    EXPECT_EQ(picture.pixelColor(600, 220), QColor(250, 250, 250));
+}
 
 }  // namespace
 }  // namespace kaldoventri
