@@ -10,6 +10,7 @@
 #include "display/LocaleText.h"
 #include "drawing/PainterSurface.h"
 #include "drawing/DiagramRenderer.h"
+#include "drawing/FieldMapRenderer.h"
 #include "drawing/VKCurveRenderer.h"
 #include "report/SummaryRow.h"
 #include "report/TestPageTables.h"
@@ -23,9 +24,11 @@ namespace {
 // scaled into its box, so its marks and texts keep their proportions.
 constexpr int DiagramPageWidth = 7016;
 constexpr int DiagramPageHeight = 4961;
-// The left column's share of the content's width, the diagram's of the right column's height.
+// The left column's share of the content's width; the diagram's and the VK
+// curve's of the right column's height, the field map taking the rest.
 constexpr double LeftShare = 0.36;
-constexpr double DiagramShare = 0.56;
+constexpr double DiagramShare = 0.48;
+constexpr double CurveShare = 0.30;
 // A data warning takes at most this many lines of the left column.
 constexpr int MostWarningLines = 4;
 
@@ -67,6 +70,19 @@ void DrawSpreadDiagram(const ReportPageFrame& frame, QRect box, const TNewTabShe
     p.setPen(QPen(Qt::gray, ReportPageFrame::Mm(0.15)));
     p.setBrush(Qt::NoBrush);
     p.drawRect(placed);
+}
+
+void DrawFieldMap(const ReportPageFrame& frame, QRect box, const TNewTabSheet& evaluated) {
+    QPainter& p = frame.Painter();
+    p.save();
+    p.translate(box.topLeft());
+    p.setClipRect(QRect(0, 0, box.width(), box.height()));
+    p.setFont(ReportPageFrame::Font(PagePoints));
+    {
+        PainterSurface surface(p, box.width(), box.height());
+        FieldMapRenderer(FieldMapPageStyle).Draw(&evaluated, surface);
+    }
+    p.restore();
 }
 
 void DrawVKCurve(const ReportPageFrame& frame, QRect box, const TNewTabSheet& evaluated) {
@@ -159,10 +175,13 @@ void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test) {
     DrawTrayTable(frame, left, s);
 
     const int diagramHeight = static_cast<int>(right.height() * DiagramShare);
+    const int curveHeight = static_cast<int>(right.height() * CurveShare);
     DrawSpreadDiagram(frame, QRect(right.left(), right.top(), right.width(), diagramHeight), s);
-    // The curve carries its own legend of the bands and the search range.
-    DrawVKCurve(frame, QRect(right.left(), right.top() + diagramHeight + section, right.width(),
-                             right.height() - diagramHeight - section), s);
+    // The curve carries its own legend of the bands and the search range, the field map its colour steps.
+    int top = right.top() + diagramHeight + section;
+    DrawVKCurve(frame, QRect(right.left(), top, right.width(), curveHeight - section), s);
+    top += curveHeight;
+    DrawFieldMap(frame, QRect(right.left(), top, right.width(), right.bottom() + 1 - top), s);
 }
 
 }  // namespace kaldoventri
