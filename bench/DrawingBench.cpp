@@ -9,7 +9,11 @@
 #include <QPainter>
 #include <array>
 
+#include <QPicture>
+
+#include "drawing/FieldMapRenderer.h"
 #include "drawing/PainterSurface.h"
+#include "report/ReportPageFrame.h"
 #include "drawing/TDiagram.h"
 #include "drawing/VKCurveRenderer.h"
 #include "evaluation/CalculateSheet.h"
@@ -113,5 +117,24 @@ void VKCurveIntoImage(benchmark::State& state) {
     DrawIntoImage(state, image, [&](PainterSurface& surface) { curve.Draw(&sheet, surface); });
 }
 BENCHMARK(VKCurveIntoImage)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// What the field map adds to a report's test page: drawn at the page's
+// resolution into its box under the VK curve (about 200 x 55 mm), recorded
+// as a PDF writer records it. At most 3 ms.
+void FieldMapOnReportPage(benchmark::State& state) {
+    EnsureApplication();
+    TNewTabSheet sheet = PeakedSheet();
+    const int width = ReportPageFrame::Mm(200), height = ReportPageFrame::Mm(55);
+    for (auto _ : state) {
+        QPicture page;
+        QPainter painter(&page);
+        painter.setFont(ReportPageFrame::Font(8));
+        PainterSurface surface(painter, width, height);
+        FieldMapRenderer(FieldMapPageStyle).Draw(&sheet, surface);
+        painter.end();
+        benchmark::DoNotOptimize(page.size());
+    }
+}
+BENCHMARK(FieldMapOnReportPage)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace

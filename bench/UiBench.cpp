@@ -34,7 +34,7 @@ protected:
     }
 };
 
-void KeyReleaseToRepaint(benchmark::State& state, int layout, bool withCurve, bool withUnits) {
+void KeyReleaseToRepaint(benchmark::State& state, int layout, bool withCurve, bool withUnits, bool withMap = false) {
     Workbook workbook;
     TForm1 form(workbook);
     form.SetTypDokument(new TTypDokument(&form));
@@ -61,25 +61,30 @@ void KeyReleaseToRepaint(benchmark::State& state, int layout, bool withCurve, bo
     QApplication::processEvents();
 
     if (withCurve) form.findChild<QAction*>(QStringLiteral("VisaVKkurva1"))->trigger();
+    if (withMap) form.findChild<QAction*>(QStringLiteral("VisaFaltbild1"))->trigger();
     QApplication::processEvents();
     // With the curve shown both views repaint; the run ends when both have.
     PaintCounter counter;
     form.findChild<DiagramView*>(QStringLiteral("Diagram_PaintBox"))->installEventFilter(&counter);
     PaintCounter curveCounter;
     if (withCurve) form.findChild<QWidget*>(QStringLiteral("VKCurveView"))->installEventFilter(&curveCounter);
+    PaintCounter mapCounter;
+    if (withMap) form.findChild<QWidget*>(QStringLiteral("FieldMapView"))->installEventFilter(&mapCounter);
     auto* field = form.findChild<QLineEdit*>(QStringLiteral("FBox13"));
     int value = 0;
     for (auto _ : state) {
         field->setText(QString::number(90 + (value++ % 10)));  // as if a digit had just been typed
         const int before = counter.paints;
         const int curveBefore = curveCounter.paints;
+        const int mapBefore = mapCounter.paints;
         // The field counts a release only after its press (a release whose
         // press went to a message box is no typing); End types nothing.
         QKeyEvent press(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
         QApplication::sendEvent(field, &press);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_End, Qt::NoModifier);
         QApplication::sendEvent(field, &release);
-        while (counter.paints == before || (withCurve && curveCounter.paints == curveBefore))
+        while (counter.paints == before || (withCurve && curveCounter.paints == curveBefore) ||
+               (withMap && mapCounter.paints == mapBefore))
             QApplication::processEvents();
     }
     if (counter.paints < state.iterations()) state.SkipWithError("the diagram was not repainted every time");
@@ -102,6 +107,16 @@ BENCHMARK_CAPTURE(KeyReleaseToRepaint, layout_12m_with_curve_and_units, Layout12
     ->Repetitions(5);
 BENCHMARK_CAPTURE(KeyReleaseToRepaint, own_kit_100_trays, LayoutOwn, false, false)->Unit(benchmark::kMillisecond)->Repetitions(5);
 BENCHMARK_CAPTURE(KeyReleaseToRepaint, own_kit_100_trays_with_curve, LayoutOwn, true, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
+// With the field map beside the diagram (and the VK curve over it): at most 4 ms.
+BENCHMARK_CAPTURE(KeyReleaseToRepaint, layout_12m_with_field_map, Layout12m, false, false, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
+BENCHMARK_CAPTURE(KeyReleaseToRepaint, layout_12m_with_curve_and_field_map, Layout12m, true, false, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
+BENCHMARK_CAPTURE(KeyReleaseToRepaint, own_kit_100_trays_with_field_map, LayoutOwn, false, false, true)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5);
 
