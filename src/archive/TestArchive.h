@@ -1,0 +1,74 @@
+// The test archive: a database of tests on SQLite or PostgreSQL, through Qt
+// SQL. A test is kept as the bytes its file holds when the program writes it,
+// so that it opens, saves and reports again as it was, beside the figures its
+// list shows. The same bytes twice are one test (the newest file path kept).
+// The schema carries its version: an older archive is brought up to date, a
+// newer one refused. Every write is one transaction; every failure is a
+// Swedish message, and leaves the archive as it was.
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include "archive/ArchiveLocation.h"
+#include "archive/ArchivedTest.h"
+#include "evaluation/TNewTabSheet.h"
+
+namespace kaldoventri {
+
+struct ArchiveError {
+    QString message;  // Swedish, naming the archive
+};
+
+// What a search asks for; every part optional.
+struct ArchiveQuery {
+    QString word;  // found in any text of the test or its file name, ignoring case
+    std::optional<QDate> from, to;  // the test date within, both ends included
+    QString kit;  // "12 m", "24 m" or an own kit's name
+};
+
+class TestArchive {
+public:
+    // Opens (an SQLite file is created when it does not exist) and brings the
+    // schema up to date. `password` for PostgreSQL when the password file has none.
+    static std::variant<std::unique_ptr<TestArchive>, ArchiveError> Open(const ArchiveLocation& location,
+                                                                         const QString& password = {});
+    ~TestArchive();
+    TestArchive(const TestArchive&) = delete;
+    TestArchive& operator=(const TestArchive&) = delete;
+
+    static constexpr int SchemaVersion = 1;
+
+    enum class Added { New, AlreadyThere };
+    // Keeps the evaluated sheet as its file would be written, from `file`.
+    std::variant<Added, ArchiveError> Add(const TNewTabSheet& sheet, const QString& file);
+
+    // The tests found, newest test date first (tests without one last), then by file name.
+    std::variant<std::vector<ArchivedTest>, ArchiveError> Find(const ArchiveQuery& query);
+    // The test's file bytes, as archived.
+    std::variant<QByteArray, ArchiveError> Bytes(qint64 id);
+    std::variant<int, ArchiveError> Remove(const std::vector<qint64>& ids);
+    std::variant<qint64, ArchiveError> Count();
+
+    const ArchiveLocation& Location() const { return location_; }
+
+private:
+    TestArchive(ArchiveLocation location, QString connection);
+    std::optional<ArchiveError> PrepareSchema();
+    // The message of a failure, with the database's own words where it has some.
+    ArchiveError Failed(const QString& what, const QSqlError& queryError = {}) const;
+    QSqlDatabase Database() const;
+
+    ArchiveLocation location_;
+    QString connection_;
+};
+
+}  // namespace kaldoventri
