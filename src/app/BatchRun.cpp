@@ -164,6 +164,14 @@ int RunBatch(const CommandLine& line, const QLocale& locale, const TestReader& r
     return Batch(line, locale, read).Run();
 }
 
+void PrepareBatchProcess() {
+    qInstallMessageHandler(KeepSeriousMessages);
+    std::signal(SIGINT, Interrupt);
+    std::signal(SIGTERM, Interrupt);
+}
+
+bool BatchInterrupted() { return interrupted != 0; }
+
 int RunBatchProgram(int argc, char** argv, const CommandLine& line) {
     // No window and no display: on Linux the PDF's fonts come through the
     // offscreen platform and fontconfig. On Windows the offscreen platform
@@ -172,11 +180,9 @@ int RunBatchProgram(int argc, char** argv, const CommandLine& line) {
 #ifndef _WIN32
     qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
-    qInstallMessageHandler(KeepSeriousMessages);
+    PrepareBatchProcess();
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kaldoventri"));
-    std::signal(SIGINT, Interrupt);
-    std::signal(SIGTERM, Interrupt);
     return RunBatch(line, QLocale());
 }
 

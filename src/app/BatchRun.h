@@ -28,6 +28,11 @@ QString RefusalText(const QString& path, const OpenFailure& failure);
 // PDF's fonts).
 int RunBatch(const CommandLine& line, const QLocale& locale, const TestReader& read = ReadReportTest);
 
+// Before a command-line run's application object: only serious Qt messages
+// reach standard error, and Ctrl+C or a termination sets BatchInterrupted.
+void PrepareBatchProcess();
+bool BatchInterrupted();
+
 // The whole program for a batch command line: the offscreen platform, an
 // application object of its own, Ctrl+C ending the run without a partial output.
 int RunBatchProgram(int argc, char** argv, const CommandLine& line);

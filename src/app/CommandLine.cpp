@@ -34,9 +34,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption csv(QStringLiteral("csv"), QString(), QStringLiteral("UT.csv"));
     const QCommandLineOption xlsx(QStringLiteral("xlsx"), QString(), QStringLiteral("UT.xlsx"));
     const QCommandLineOption fieldMap(QStringLiteral("field-map"), QString(), QStringLiteral("UT.png"));
+    const QCommandLineOption archive(QStringLiteral("archive"), QString(), QStringLiteral("ARKIV"));
+    const QCommandLineOption import(QStringLiteral("import"));
+    const QCommandLineOption list(QStringLiteral("list"));
+    const QCommandLineOption from(QStringLiteral("from"), QString(), QStringLiteral("DATUM"));
+    const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("DATUM"));
     const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({report, csv, xlsx, fieldMap, help, version});
+    parser.addOptions({report, csv, xlsx, fieldMap, archive, import, list, from, to, help, version});
     // "-" names standard output for --csv; it must not be taken for an option.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(arguments)) {
@@ -59,6 +64,35 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     line.csvPath = parser.value(csv);
     line.xlsxPath = parser.value(xlsx);
     line.fieldMapPath = parser.value(fieldMap);
+    line.archive = parser.value(archive);
+    if (parser.isSet(archive) && line.archive.isEmpty()) return UsageError(QStringLiteral("Inget arkiv angivet efter --archive."));
+    if (parser.isSet(import) && parser.isSet(list)) return UsageError(QStringLiteral("--import och --list går inte att ge samtidigt."));
+    if (parser.isSet(import)) {
+        if (parser.isSet(report) || parser.isSet(csv) || parser.isSet(xlsx) || parser.isSet(fieldMap))
+            return UsageError(QStringLiteral("--import skriver inga utfiler."));
+        if (line.files.isEmpty()) return UsageError(QStringLiteral("Inga provfiler eller mappar angivna."));
+        line.mode = CommandLine::Mode::ArchiveImport;
+        return line;
+    }
+    if (parser.isSet(list)) {
+        for (const auto& [option, date] : {std::pair{&from, &line.from}, std::pair{&to, &line.to}}) {
+            if (!parser.isSet(*option)) continue;
+            *date = QDate::fromString(parser.value(*option), Qt::ISODate);
+            if (!date->isValid())
+                return UsageError(QStringLiteral("Felaktigt datum efter --%1: %2 (skriv ÅÅÅÅ-MM-DD).")
+                                      .arg(option->names().first(), parser.value(*option)));
+        }
+        if (line.files.size() > 1) return UsageError(QStringLiteral("--list tar högst ett sökord."));
+        line.listWord = line.files.value(0);
+        line.files.clear();
+        if (line.reportPath.isEmpty() && line.csvPath.isEmpty() && line.xlsxPath.isEmpty())
+            return UsageError(QStringLiteral("--list behöver --csv, --xlsx eller --report."));
+        if (parser.isSet(fieldMap)) return UsageError(QStringLiteral("--field-map ritar en provfil, inte arkivet."));
+        line.mode = CommandLine::Mode::ArchiveList;
+        return line;
+    }
+    if (parser.isSet(archive) || parser.isSet(from) || parser.isSet(to))
+        return UsageError(QStringLiteral("--archive, --from och --to hör till --import och --list."));
     if (parser.isSet(report) || parser.isSet(csv) || parser.isSet(xlsx) || parser.isSet(fieldMap)) {
         if ((parser.isSet(report) && line.reportPath.isEmpty()) || (parser.isSet(csv) && line.csvPath.isEmpty()) ||
             (parser.isSet(xlsx) && line.xlsxPath.isEmpty()) || (parser.isSet(fieldMap) && line.fieldMapPath.isEmpty()))
@@ -78,6 +112,9 @@ QString UsageText() {
         "            Kaldoventri --csv UT.csv FIL.vkf ...\n"
         "            Kaldoventri --xlsx UT.xlsx FIL.vkf ...\n"
         "            Kaldoventri --field-map UT.png FIL.vkf\n"
+        "            Kaldoventri [--archive ARKIV] --import FIL.vkf|MAPP ...\n"
+        "            Kaldoventri [--archive ARKIV] --list [SÖKORD] [--from ÅÅÅÅ-MM-DD] [--to ÅÅÅÅ-MM-DD]\n"
+        "                        --csv UT.csv|- | --xlsx UT.xlsx | --report UT.pdf\n"
         "\n"
         "Utan flaggor startar programmet som vanligt och öppnar filerna som blad.\n"
         "\n"
@@ -86,6 +123,11 @@ QString UsageText() {
         "  --xlsx UT.xlsx   skriver samma tabell som Excel-arbetsbok (xlsx)\n"
         "  --field-map UT.png\n"
         "                   ritar provets fältbild vid dess arbetsbredd (PNG, 1600 x 700)\n"
+        "  --import         lägger provfilerna, och alla .vkf i mapparna, i provarkivet\n"
+        "  --list [SÖKORD]  tar ut arkivets prov som tabell eller rapport, nyaste först;\n"
+        "                   SÖKORD söks i provets texter och filnamn\n"
+        "  --archive ARKIV  en SQLite-fil eller postgresql://användare@värd:port/databas;\n"
+        "                   utan den används ditt eget provarkiv\n"
         "  --help           visar den här texten\n"
         "  --version        visar programmets version\n"
         "\n"

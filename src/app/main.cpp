@@ -10,6 +10,9 @@
 
 #include "app/ArgumentExpansion.h"
 #include "app/BatchRun.h"
+#ifdef KALDOVENTRI_ARCHIVE
+#include "app/ArchiveRun.h"
+#endif
 #include "app/CommandLine.h"
 #include "app/SingleInstance.h"
 #include "app/StartUp.h"
@@ -79,6 +82,14 @@ int main(int argc, char** argv) {
             return 2;
         case CommandLine::Mode::Batch:
             return kaldoventri::RunBatchProgram(argc, argv, line);
+        case CommandLine::Mode::ArchiveImport:
+        case CommandLine::Mode::ArchiveList:
+#ifdef KALDOVENTRI_ARCHIVE
+            return kaldoventri::RunArchiveProgram(argc, argv, line);
+#else
+            Print(stderr, QStringLiteral("Den här versionen av programmet har inget provarkiv.\n"));
+            return 2;
+#endif
         case CommandLine::Mode::Window:
             break;
     }

@@ -1,10 +1,12 @@
 // Reading a test file into an evaluated sheet.
 #include "files/TestSheetReading.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
+#include <functional>
 
 #include "evaluation/CalculateSheet.h"
 #include "files/FileAccess.h"
@@ -13,12 +15,12 @@
 
 namespace kaldoventri {
 
-std::variant<TNewTabSheet, OpenFailure> ReadTestSheet(const QString& path, int yScaleMode) {
-    QFile file(path);
-    const auto fileError = [&file](int number) {
-        const FileError error = FileErrorOf(file, number);
-        return OpenFailure{OpenFailure::Kind::Error, StandardWording(error), SwedishWording(error)};
-    };
+namespace {
+
+// Reads an opened test file (or its bytes) into an evaluated sheet;
+// `fileError` words a failure of the device itself.
+std::variant<TNewTabSheet, OpenFailure> ReadTestSheetFrom(QIODevice& file, const QString& path, int yScaleMode,
+                                                          const std::function<OpenFailure(int)>& fileError) {
     const auto valueError = [&path](const TestFileError& failure) {
         // No text: the tray line holds fewer values than there are trays. The
         // window says so as the command line does, naming the file; Qt's
@@ -30,10 +32,6 @@ std::variant<TNewTabSheet, OpenFailure> ReadTestSheet(const QString& path, int y
         }
         return OpenFailure{OpenFailure::Kind::Error, failure.message, NotAWholeNumberInSwedish(failure.text)};
     };
-    // A folder opens on some systems and reads as nothing: it is no test file's place.
-    if (QFileInfo(path).isDir()) return fileError(EISDIR);
-    if (auto failed = OpenForReading(file))
-        return OpenFailure{OpenFailure::Kind::Error, StandardWording(*failed), SwedishWording(*failed)};
     // The shape check reads at most twelve lines, so a large file that is no
     // test file is refused before the reader takes it all in.
     const QString notATest = NotATestFileMessage(path);
@@ -60,6 +58,30 @@ std::variant<TNewTabSheet, OpenFailure> ReadTestSheet(const QString& path, int y
     sheet.SetTitle(SheetTitleOf(path).toStdString());
     CalculateSheet(sheet, yScaleMode);
     return sheet;
+}
+
+}  // namespace
+
+std::variant<TNewTabSheet, OpenFailure> ReadTestSheet(const QString& path, int yScaleMode) {
+    QFile file(path);
+    const auto fileError = [&file](int number) {
+        const FileError error = FileErrorOf(file, number);
+        return OpenFailure{OpenFailure::Kind::Error, StandardWording(error), SwedishWording(error)};
+    };
+    // A folder opens on some systems and reads as nothing: it is no test file's place.
+    if (QFileInfo(path).isDir()) return fileError(EISDIR);
+    if (auto failed = OpenForReading(file))
+        return OpenFailure{OpenFailure::Kind::Error, StandardWording(*failed), SwedishWording(*failed)};
+    return ReadTestSheetFrom(file, path, yScaleMode, fileError);
+}
+
+std::variant<TNewTabSheet, OpenFailure> ReadTestSheetBytes(const QByteArray& bytes, const QString& path, int yScaleMode) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    // Bytes in memory cannot fail to be read.
+    const auto readError = [](int) { return OpenFailure{OpenFailure::Kind::Error, QStringLiteral("I/O error 0"), QStringLiteral("läsfel")}; };
+    return ReadTestSheetFrom(buffer, path, yScaleMode, readError);
 }
 
 }  // namespace kaldoventri

@@ -32,4 +32,8 @@ struct OpenFailure {
 // file that is no test file is refused before it is read through.
 std::variant<TNewTabSheet, OpenFailure> ReadTestSheet(const QString& path, int yScaleMode);
 
+// The same for a test file's bytes kept elsewhere (the archive); `path` is
+// the file they came from, which names the sheet and the messages.
+std::variant<TNewTabSheet, OpenFailure> ReadTestSheetBytes(const QByteArray& bytes, const QString& path, int yScaleMode);
+
 }  // namespace kaldoventri

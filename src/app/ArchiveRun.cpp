@@ -1,0 +1,144 @@
+#include "app/ArchiveRun.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+
+#include "app/BatchRun.h"
+#include "app/TerminalProgress.h"
+#include "archive/TestArchive.h"
+#include "evaluation/CalculateSheet.h"
+#include "files/TestSheetReading.h"
+
+namespace kaldoventri {
+
+namespace {
+
+constexpr int UsageStatus = 2;
+
+std::unique_ptr<TestArchive> OpenArchive(const CommandLine& line, TerminalProgress& progress, int& status) {
+    const auto location = line.archive.isEmpty() ? std::optional(DefaultArchive()) : ParseArchiveLocation(line.archive);
+    if (!location) {
+        progress.PrintLine(QStringLiteral("Arkivet %1 är ingen SQLite-fil och ingen postgresql://-adress med databas.")
+                               .arg(line.archive));
+        status = UsageStatus;
+        return nullptr;
+    }
+    auto opened = TestArchive::Open(*location);
+    if (auto* error = std::get_if<ArchiveError>(&opened)) {
+        progress.PrintLine(error->message);
+        status = 1;
+        return nullptr;
+    }
+    return std::move(std::get<std::unique_ptr<TestArchive>>(opened));
+}
+
+// The files given and every .vkf below the folders given, each folder's in name order.
+QStringList TestFilesOf(const QStringList& arguments) {
+    QStringList files;
+    for (const QString& argument : arguments) {
+        if (!QFileInfo(argument).isDir()) {
+            files << argument;
+            continue;
+        }
+        QStringList found;
+        QDirIterator walk(argument, QDir::Files, QDirIterator::Subdirectories);
+        while (walk.hasNext()) {
+            const QString path = walk.next();
+            if (QFileInfo(path).suffix().compare(QStringLiteral("vkf"), Qt::CaseInsensitive) == 0) found << path;
+        }
+        found.sort();
+        files << found;
+    }
+    return files;
+}
+
+}  // namespace
+
+int RunArchiveImport(const CommandLine& line) {
+    TerminalProgress progress(stderr);
+    int status = 0;
+    const auto archive = OpenArchive(line, progress, status);
+    if (!archive) return status;
+    const QStringList files = TestFilesOf(line.files);
+    int added = 0, existing = 0, unreadable = 0;
+    bool archiveFailed = false;
+    // Each file is one transaction: an interrupted import leaves every file before it in.
+    for (qsizetype i = 0; i < files.size() && !archiveFailed; ++i) {
+        if (BatchInterrupted()) return 130;
+        progress.Show(QStringLiteral("Importerar: %1 av %2").arg(i + 1).arg(files.size()));
+        auto read = ReadTestSheet(files[i], YScaleValue);
+        if (const auto* failure = std::get_if<OpenFailure>(&read)) {
+            progress.PrintLine(RefusalText(files[i], *failure));
+            ++unreadable;
+            continue;
+        }
+        auto outcome = archive->Add(std::get<TNewTabSheet>(read), files[i]);
+        if (const auto* error = std::get_if<ArchiveError>(&outcome)) {
+            // The archive itself failed: the files after this one would fail too.
+            progress.PrintLine(error->message);
+            archiveFailed = true;
+        } else if (std::get<TestArchive::Added>(outcome) == TestArchive::Added::New) {
+            ++added;
+        } else {
+            ++existing;
+        }
+    }
+    progress.PrintLine(QStringLiteral("%1 nya prov, %2 fanns redan, %3 kunde inte läsas").arg(added).arg(existing).arg(unreadable));
+    return archiveFailed || unreadable > 0 ? 1 : 0;
+}
+
+int RunArchiveList(const CommandLine& line, const QLocale& locale) {
+    TerminalProgress progress(stderr);
+    int status = 0;
+    const auto archive = OpenArchive(line, progress, status);
+    if (!archive) return status;
+    ArchiveQuery query;
+    query.word = line.listWord;
+    if (line.from.isValid()) query.from = line.from;
+    if (line.to.isValid()) query.to = line.to;
+    auto found = archive->Find(query);
+    if (const auto* error = std::get_if<ArchiveError>(&found)) {
+        progress.PrintLine(error->message);
+        return 1;
+    }
+    const auto& tests = std::get<std::vector<ArchivedTest>>(found);
+    if (tests.empty()) {
+        progress.PrintLine(QStringLiteral("Inget prov i arkivet motsvarar sökningen; ingen utfil har skrivits."));
+        return 0;
+    }
+    // The batch run reads "files" named by the archive's ids, in the archive's order.
+    CommandLine batch = line;
+    std::map<QString, const ArchivedTest*> byName;
+    for (const ArchivedTest& test : tests) {
+        const QString name = QStringLiteral("#%1").arg(test.id);
+        batch.files << name;
+        byName[name] = &test;
+    }
+    const TestReader read = [&](const QString& name, const QLocale& shown) -> std::variant<ReportTest, OpenFailure> {
+        const ArchivedTest& test = *byName.at(name);
+        auto bytes = archive->Bytes(test.id);
+        if (const auto* error = std::get_if<ArchiveError>(&bytes))
+            return OpenFailure{OpenFailure::Kind::Error, error->message, error->message};
+        auto sheet = ReadTestSheetBytes(std::get<QByteArray>(bytes), test.file, YScaleValue);
+        if (const auto* failure = std::get_if<OpenFailure>(&sheet)) return *failure;
+        return MakeReportTest(QFileInfo(test.file).fileName(), std::get<TNewTabSheet>(std::move(sheet)), shown);
+    };
+    return RunBatch(batch, locale, read);
+}
+
+int RunArchiveProgram(int argc, char** argv, const CommandLine& line) {
+#ifndef _WIN32
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    PrepareBatchProcess();
+    QGuiApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Kaldoventri"));
+    return line.mode == CommandLine::Mode::ArchiveImport ? RunArchiveImport(line) : RunArchiveList(line, QLocale());
+}
+
+}  // namespace kaldoventri
