@@ -66,6 +66,11 @@ stop_all() {
   return 0
 }
 
+# A run begins with no settings and no recovery copies of its own: a run that
+# failed before may have left the program killed with unsaved sheets, whose
+# recovery question would then stand in front of this run's windows.
+[ -n "${out:-}" ] && rm -rf "$out/data" "$out/config"
+
 # Starts the program in the background; its output goes to $out/program.log.
 # Its data folder (recovery copies, settings) is the test's own, so that no
 # other run's copies are offered to it, nor its copies to anyone else.
@@ -76,9 +81,10 @@ start_program() {
 }
 
 # Prints the id of the first visible window whose caption matches the
-# pattern, waiting up to $2 tenths of a second (default 50); fails otherwise.
+# pattern, waiting up to $2 tenths of a second (default 150: a sanitizer build on a busy
+# machine opens a dialog in seconds); fails otherwise.
 wait_for_window() {
-  local pattern=$1 tries=${2:-50} id=""
+  local pattern=$1 tries=${2:-150} id=""
   for _ in $(seq "$tries"); do
     kill -0 "$program_pid" 2>/dev/null || fail "the program ended while waiting for '$pattern'"
     id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -1)

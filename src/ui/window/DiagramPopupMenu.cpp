@@ -19,9 +19,9 @@ DiagramPopupMenu::DiagramPopupMenu(Ui::TForm1& f, QWidget* window, std::function
     addAction(f.VisaBackarbacknr1);
     addSeparator();
     addAction(f.VisaVKkurva1);
-    addAction(f.VisaFaltbild1);
     addMenu(f.Kormonster1);
-    addSeparator();
+    // What came later goes after what users already reach by its place.
+    addAction(f.VisaFaltbild1);
     addAction(f.KopieraFaltbild1);
     addSeparator();
     addAction(f.PopupMenu_Setup);
