@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "SheetUnits.h"
+#include "TestRecord.h"
 #include "TrayLayout.h"
 
 namespace kaldoventri {
@@ -99,6 +100,9 @@ public:
     // Units, tray area and target; a sheet without them looks as it always did.
     void SetUnits(const SheetUnits& units) { Units = units; }
     const SheetUnits& GetUnits() const { return Units; }
+    // Date, customer, tester and conditions; none for an older test.
+    void SetRecord(const TestRecord& record) { Record = record; }
+    const TestRecord& GetRecord() const { return Record; }
 
     // For the mean of replicates: per tray the variance of that mean (the
     // replicates' sample variance over their count), in amount units squared.
@@ -199,6 +203,7 @@ private:
     }();
     bool HoldsVKUncertainty = false;  // set by any SetVKUncertainty since the last clearing
     SheetUnits Units;
+    TestRecord Record;
     std::vector<double> ReplicateVariance;
     // Per-tray storage, tray 1 at element 0; trays 1..Trays are used.
     std::array<std::int32_t, TrayRoom> TrayAmount{};

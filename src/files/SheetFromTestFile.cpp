@@ -27,6 +27,7 @@ void FillSheetFromTestFile(TNewTabSheet& sheet, const TestFileContents& contents
     SetDrivingPattern(sheet, contents.Pattern);
     sheet.SetOrigin(contents.Origin.toStdString());
     sheet.SetUnits(contents.Units);
+    sheet.SetRecord(contents.Record);
 }
 
 }  // namespace kaldoventri

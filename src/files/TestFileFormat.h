@@ -49,6 +49,14 @@ inline constexpr QByteArrayView KeyBackyta = "Backyta";
 inline constexpr QByteArrayView KeyEnhet = "Enhet";
 inline constexpr QByteArrayView KeyDensitet = "Densitet";
 inline constexpr QByteArrayView KeyMalgiva = "M\xE5lgiva";
+// The test record's lines, after the others and each at most once.
+inline constexpr QByteArrayView KeyProvdatum = "Provdatum";
+inline constexpr QByteArrayView KeyKund = "Kund";
+inline constexpr QByteArrayView KeyProvare = "Provare";
+inline constexpr QByteArrayView KeyKorhastighet = "K\xF6rhastighet";
+inline constexpr QByteArrayView KeyVarvtal = "Varvtal";
+inline constexpr QByteArrayView KeyVind = "Vind";
+inline constexpr QByteArrayView KeyAnteckning = "Anteckning";
 inline constexpr QByteArrayView UnitGrams = "g";
 inline constexpr QByteArrayView UnitMillilitres = "ml";
 

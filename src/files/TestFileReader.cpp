@@ -11,6 +11,7 @@
 #include "FieldCursor.h"
 #include "TestFileFormat.h"
 #include "TextLineReader.h"
+#include "RecordLines.h"
 #include "UnitLines.h"
 #include "WholeNumber.h"
 #include "evaluation/TrayKit.h"
@@ -81,6 +82,7 @@ public:
             return true;
         }
         if (const auto taken = units.Take(key, cursor, lineNumber)) return *taken;
+        if (const auto taken = record.Take(key, cursor, lineNumber)) return *taken;
         if (key == KeyKormonster) {
             const auto value = cursor.Next();
             contents.Pattern = value && *value == RacetrackValue ? DrivingPattern::Racetrack : DrivingPattern::BackAndForth;
@@ -95,7 +97,7 @@ public:
     // Set when a kit line could not be read: the reason, naming the line.
     const QString& BadKit() const { return badKit; }
     // Set when a unit line could not be read: the reason, naming the line.
-    const QString& BadUnit() const { return units.Refusal(); }
+    const QString& BadUnit() const { return units.Refusal().isEmpty() ? record.Refusal() : units.Refusal(); }
 
     // The contents, or why the kit of an own kit's test does not fit.
     TestFileReadResult Finish(TextEncoding encoding, bool ownKit) {
@@ -105,6 +107,8 @@ public:
         contents.ABredd = ClampWorkingWidth(contents.ABredd);
         if (auto problem = units.Finish()) return TestFileError{TestFileError::Kind::BadUnit, {}, *problem};
         contents.Units = units.Units();
+        if (auto problem = record.Finish(encoding)) return TestFileError{TestFileError::Kind::BadUnit, {}, *problem};
+        contents.Record = record.Record();
         if (ownKit) {
             if (auto problem = MakeKit(encoding)) return TestFileError{TestFileError::Kind::BadKit, {}, *problem};
         } else {
@@ -213,6 +217,7 @@ private:
     QByteArray kitName;
     QString badKit;
     UnitLines units;
+    RecordLines record;
 };
 
 TestFileError RefusalOf(const ContentsBuilder& builder, TextEncoding encoding) {

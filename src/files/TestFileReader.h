@@ -58,6 +58,7 @@ struct TestFileContents {
     std::optional<TrayKit> Kit;
     // Tray area, unit, density and target, from their optional lines.
     SheetUnits Units;
+    TestRecord Record;
 };
 
 struct TestFileError {

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "Cp1252.h"
+#include "RecordLines.h"
 #include "TestFileFormat.h"
 #include "display/LocaleText.h"
 #include "evaluation/DisplayText.h"
@@ -37,6 +38,7 @@ TestFileValues MakeTestFileValues(const TNewTabSheet& sheet, const QLocale& loca
     values.Origin = QString::fromStdString(sheet.GetOrigin());
     if (sheet.GetBackuppstallning() == LayoutOwn) values.Kit = KitOf(sheet);
     values.Units = sheet.GetUnits();
+    values.Record = sheet.GetRecord();
     return values;
 }
 
@@ -95,6 +97,7 @@ QByteArray WriteTestFile(const TestFileValues& values) {
         out.append(LineEnd);
     }
     if (!values.Origin.isEmpty()) AppendLine(out, KeyUrsprung, values.Origin);
+    out.append(RecordLinesOf(values.Record));
     return out;
 }
 

@@ -31,7 +31,8 @@ struct TestFileValues {
     DrivingPattern Pattern = DrivingPattern::BackAndForth;
     QString Origin;  // written only when there is one
     std::optional<TrayKit> Kit;  // an own kit; a built-in layout has none
-    SheetUnits Units;            // each written only when given
+    SheetUnits Units;
+    TestRecord Record;           // its lines come last, each only when given
 };
 
 // The values of `sheet` as the main window shows them: its stored amounts, its
