@@ -17,6 +17,7 @@ SheetSettings SettingsOf(const TNewTabSheet& sheet) {
     for (int tray = 1; tray <= sheet.GetTrayCount(); ++tray)
         settings.amounts[static_cast<std::size_t>(tray - 1)] = sheet.GetTrayAmount(tray);
     settings.units = sheet.GetUnits();
+    settings.record = sheet.GetRecord();
     return settings;
 }
 
@@ -31,6 +32,7 @@ void ApplySettings(const SheetSettings& settings, TNewTabSheet& sheet) {
         sheet.SetTrayAmount(i < settings.amounts.size() ? settings.amounts[i] : 0, tray);
     }
     sheet.SetUnits(settings.units);
+    sheet.SetRecord(settings.record);
 }
 
 }  // namespace kaldoventri

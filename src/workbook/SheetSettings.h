@@ -25,6 +25,7 @@ struct SheetSettings {
     int workingWidth = DefaultWorkingWidth;  // half-metres
     std::vector<qint32> amounts = std::vector<qint32>(TrayCount);  // one per tray of the kit, tray 1 first
     SheetUnits units;  // tray area, amount unit, density and target; none for a test without them
+    TestRecord record;  // date, customer, tester and conditions; none for a test without them
 };
 
 // The settings a sheet holds now. Every layout code other than 0 and 2 is "24 m".

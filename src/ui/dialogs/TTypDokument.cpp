@@ -18,6 +18,7 @@
 #include "ui/controls/TrayText.h"
 #include "ui/dialogs/KitPanel.h"
 #include "ui/dialogs/SheetUnitsPanel.h"
+#include "ui/dialogs/TestRecordPanel.h"
 #ifdef KALDOVENTRI_SCALE
 #include "ui/dialogs/ScaleWindow.h"
 #endif
@@ -63,9 +64,12 @@ TTypDokument::TTypDokument(QWidget* parent)
     trayRow_ = new TrayEntryRow(ui_->Backar_Panel, Box_Edit(2)->x() - Box_Edit(1)->x(), Box_Edit(1)->width(),
                                 trayKeyFilter_);
     baseTrayPanelHeight_ = ui_->Backar_Panel->height();
-    baseHeight_ = height();
-    baseButton1Top_ = ui_->Button1->y();
-    baseButton2Top_ = ui_->Button2->y();
+    // The record goes under the trays; the buttons and the dialog's foot move down for it.
+    recordPanel_ = new TestRecordPanel(this);
+    const int recordRoom = recordPanel_->sizeHint().height() + 6;
+    baseHeight_ = height() + recordRoom;
+    baseButton1Top_ = ui_->Button1->y() + recordRoom;
+    baseButton2Top_ = ui_->Button2->y() + recordRoom;
     kitPanel_ = new KitPanel(*trayRow_, this);
     kitPanel_->hide();
     connect(kitPanel_, &KitPanel::countChanged, this, [this](int count) {
@@ -109,7 +113,7 @@ TTypDokument::TTypDokument(QWidget* parent)
     });
 #endif
 
-    SetTabOrder();
+    ShowKitControls(false);  // places the record and the buttons under the trays
     ShowWorkingWidth();
 }
 
@@ -136,6 +140,7 @@ void TTypDokument::ClearEntries() {
         edit->clear();
     for (int tray = 1; tray <= trayRow_->Count(); ++tray) Box_Edit(tray)->clear();
     unitsPanel_->Clear();
+    recordPanel_->Clear();
     // A blank test is typed from the top, not from wherever the last one ended.
     SFabrikat_Edit->setFocus();
 }
@@ -164,6 +169,14 @@ void TTypDokument::ShowSettings(const SheetSettings& settings) {
         SetTrayValue(settings.amounts[static_cast<std::size_t>(tray - 1)], tray);
     UpDown2->SetPosition(settings.workingWidth);
     unitsPanel_->ShowUnits(settings.units);
+    recordPanel_->ShowRecord(settings.record);
+}
+
+void TTypDokument::DateToday() {
+    auto record = recordPanel_->ReadRecord();
+    TestRecord shown = std::holds_alternative<TestRecord>(record) ? std::get<TestRecord>(record) : TestRecord{};
+    shown.date = TodayIso();
+    recordPanel_->ShowRecord(shown);
 }
 
 SheetSettings TTypDokument::Settings() const {
@@ -188,6 +201,9 @@ SheetSettings TTypDokument::Settings() const {
     auto units = unitsPanel_->ReadUnits();
     if (const UnitsRefusal* refusal = std::get_if<UnitsRefusal>(&units)) throw CommandError(refusal->message);
     settings.units = std::get<SheetUnits>(units);
+    auto record = recordPanel_->ReadRecord();
+    if (const UnitsRefusal* refusal = std::get_if<UnitsRefusal>(&record)) throw CommandError(refusal->message);
+    settings.record = std::get<TestRecord>(record);
     return settings;
 }
 
@@ -292,6 +308,11 @@ std::optional<QString> TTypDokument::EntriesProblem() {
     if (const int empty = LastEmptyTray(); empty > 0) {
         FocusTray(empty);
         return MissingTrayMessage(empty);
+    }
+    const auto record = recordPanel_->ReadRecord();
+    if (const UnitsRefusal* refusal = std::get_if<UnitsRefusal>(&record)) {
+        refusal->field->setFocus();
+        return refusal->message;
     }
     return std::nullopt;
 }

@@ -30,6 +30,7 @@ class RadioGroup;
 class ArrowControl;
 class KitPanel;
 class SheetUnitsPanel;
+class TestRecordPanel;
 class ScaleWindow;
 class TrayEntryRow;
 class TrayKeyFilter;
@@ -94,6 +95,8 @@ public:
     std::optional<QString> UnitsProblemText() const;
     // Puts the focus into the units field to correct.
     void FocusUnitsProblem();
+    // Today's date in the record, for a retest ("Nytt som detta").
+    void DateToday();
 
     // What OK refuses, in the order the user is told: an own kit that cannot
     // be used, units that cannot, then the highest empty tray. The focus goes
@@ -139,6 +142,7 @@ private:
     TrayEntryRow* trayRow_ = nullptr;
     KitPanel* kitPanel_ = nullptr;
     SheetUnitsPanel* unitsPanel_ = nullptr;
+    TestRecordPanel* recordPanel_ = nullptr;  // under the trays (and an own kit's panel)
     QPushButton* scaleButton_ = nullptr;  // beside "Avbryt"
     QPointer<ScaleWindow> scaleWindow_;
     bool kitShown_ = false;  // the own-kit panel has been filled once

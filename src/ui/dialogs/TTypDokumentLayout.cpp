@@ -2,6 +2,7 @@
 // the tray row widened for five digits, the units panel beside the
 // description, the own kit's controls and the tab order through all of them.
 #include <QGuiApplication>
+#include <QLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,6 +16,7 @@
 #include "ui/controls/TrayText.h"
 #include "ui/dialogs/KitPanel.h"
 #include "ui/dialogs/SheetUnitsPanel.h"
+#include "ui/dialogs/TestRecordPanel.h"
 #include "ui/dialogs/TTypDokument.h"
 #include "ui/dialogs/TrayEntryRow.h"
 #include "ui_TTypDokument.h"
@@ -92,6 +94,7 @@ void TTypDokument::SetTabOrder() {
     order.append(Edit1);
     order.append(unitsPanel_->TabOrder());
     order.append(kitPanel_->TabOrder());
+    order.append(recordPanel_->TabOrder());
     if (scaleButton_ != nullptr) order.append(scaleButton_);
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order.at(i - 1), order.at(i));
 }
@@ -104,6 +107,9 @@ void TTypDokument::ShowKitControls(bool own) {
                                     kitPanel_->sizeHint().height());
     kitPanel_->setVisible(own);
     const int grow = (own ? kitPanel_->height() + 6 : 0) + (panel->height() - baseTrayPanelHeight_);
+    const int recordTop = own ? kitPanel_->geometry().bottom() + 7 : panel->geometry().bottom() + 7;
+    recordPanel_->setGeometry(panel->x(), recordTop, panel->width(), recordPanel_->sizeHint().height());
+    recordPanel_->layout()->activate();  // its captions get their widths before the dialog first shows
     ui_->Button1->move(ui_->Button1->x(), baseButton1Top_ + grow);
     ui_->Button2->move(ui_->Button2->x(), baseButton2Top_ + grow);
     if (scaleButton_ != nullptr) scaleButton_->move(scaleButton_->x(), ui_->Button2->y());

@@ -1,6 +1,8 @@
 // The result and description labels.
 #include "ui/views/ResultPanel.h"
 
+#include "ui/views/RecordBox.h"
+
 #include <QGroupBox>
 #include <QLabel>
 
@@ -107,6 +109,7 @@ void ResultPanel::Show(const TNewTabSheet* sheet) {
     if (sheet == nullptr) {
         for (QLabel* label : texts_) label->clear();
         for (QLabel* label : results_) label->clear();
+        recordBox_->hide();
         return;
     }
     const std::string* texts[] = {&sheet->GetSpridarFabrikat(), &sheet->GetSpridarModell(),
@@ -133,6 +136,7 @@ void ResultPanel::CreateUnitsColumn() {
         made->setFont(font);
         return made;
     };
+    recordBox_ = new RecordBox(&panel_, font_);
     rateBox_ = new QGroupBox(&panel_);
     rateBox_->setObjectName(QStringLiteral("Giva_GroupBox"));
     label(rateBox_, QStringLiteral("GivaCaption_Label"), QStringLiteral("Giva:"), font_);
@@ -153,6 +157,7 @@ void ResultPanel::ShowUnitsColumn(const TNewTabSheet* sheet) {
     // A test without units has no rate, but its data warnings are shown all the same.
     if (sheet == nullptr) {
         panel_.setFixedHeight(panelHeight_);
+        recordBox_->hide();
         rateBox_->hide();
         warningsBox_->hide();
         return;
@@ -172,6 +177,7 @@ void ResultPanel::ShowUnitsColumn(const TNewTabSheet* sheet) {
     int left = 0;
     for (const char* name : {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4"})
         left = std::max(left, panel_.findChild<QGroupBox*>(QLatin1String(name))->geometry().right() + 16);
+    left = std::max(left, recordBox_->Show(sheet, *fertiliserBox) + 16);
     constexpr int NarrowestColumn = 240;
     const bool beside = panel_.width() - left - 8 >= NarrowestColumn;
     const bool hasRate = figures.rate.has_value();

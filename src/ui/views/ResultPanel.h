@@ -17,6 +17,7 @@ class QWidget;
 namespace kaldoventri {
 
 class TNewTabSheet;
+class RecordBox;
 
 class ResultPanel {
 public:
@@ -41,6 +42,7 @@ private:
     QLabel* results_[4] = {};
     QLabel* texts_[6] = {};
     QFont font_;  // of every label; a value too long for its label is shown narrower
+    RecordBox* recordBox_ = nullptr;  // right of the fertiliser's box
     QGroupBox* rateBox_ = nullptr;
     QLabel* rate_ = nullptr;        // "212 kg/ha"
     QLabel* targetCaption_ = nullptr;

@@ -71,6 +71,7 @@ void TForm1::NewSheetLikeCurrent() {
     if (sheet == nullptr || TypDokument == nullptr) return;
     TypDokument->ShowSettings(SettingsOf(*sheet));
     TypDokument->ClearAmounts();
+    TypDokument->DateToday();
     if (RunDialogLoop()) workbook_.AddSheet(TypDokument->Settings());
 }
 
