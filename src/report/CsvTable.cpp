@@ -36,6 +36,7 @@ QByteArray CsvLine(const ReportTest& test, const QLocale& locale) {
         switch (cell.kind) {
             case TableCell::Kind::Empty: fields << QString(); break;
             case TableCell::Kind::Text: fields << cell.text; break;
+            case TableCell::Kind::Date: fields << cell.text; break;  // 2026-04-12, which spreadsheets read as a date
             case TableCell::Kind::Number: fields << FormatNumber(cell.number, locale); break;
         }
     }

@@ -52,6 +52,10 @@ QStringList TableHeaders(const QLocale& locale) {
     for (int w = FirstCurveWidth; w <= WidestWorkingWidth; ++w) headers << QStringLiteral("VK ") + WidthText(w, locale);
     for (int w = FirstCurveWidth; w <= WidestWorkingWidth; ++w)
         headers << QStringLiteral("VK osäkerhet ") + WidthText(w, locale);
+    // After every column that came before it, so that a script reading those by place reads them still.
+    headers << QStringLiteral("Provdatum") << QStringLiteral("Kund") << QStringLiteral("Provare")
+            << QStringLiteral("Körhastighet") << QStringLiteral("Varvtal") << QStringLiteral("Vind")
+            << QStringLiteral("Anteckning");
     return headers;
 }
 
@@ -96,6 +100,15 @@ std::vector<TableCell> TableRow(const ReportTest& test, const QLocale& locale) {
         const auto u = units.Any() && w <= last ? s.GetVKUncertainty(w) : std::nullopt;
         row.push_back(u ? TableCell::Of(Rounded(*u, 2), 2) : TableCell{});
     }
+    const TestRecord& record = s.GetRecord();
+    const auto text = [](const std::string& t) { return t.empty() ? TableCell{} : TableCell::Of(FromUtf8(t)); };
+    row.push_back(record.date.empty() ? TableCell{} : TableCell::Date(FromUtf8(record.date)));
+    row.push_back(text(record.customer));
+    row.push_back(text(record.tester));
+    row.push_back(NumberOr(record.speedKmh, TableCell::AsGiven));
+    row.push_back(record.rpm ? TableCell::Of(*record.rpm, 0) : TableCell{});
+    row.push_back(NumberOr(record.windMs, TableCell::AsGiven));
+    row.push_back(text(record.note));
     return row;
 }
 

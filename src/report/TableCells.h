@@ -15,7 +15,7 @@
 namespace kaldoventri {
 
 struct TableCell {
-    enum class Kind { Empty, Text, Number };
+    enum class Kind { Empty, Text, Number, Date };  // a date's text is its ISO form
     Kind kind = Kind::Empty;
     QString text;
     double number = 0.0;
@@ -24,12 +24,14 @@ struct TableCell {
     static constexpr int AsGiven = -1;  // a value the tester typed: a tray area, a target
     static TableCell Of(QString t) { return {Kind::Text, std::move(t), 0.0, 0}; }
     static TableCell Of(double v, int decimals) { return {Kind::Number, {}, v, decimals}; }
+    static TableCell Date(QString iso) { return {Kind::Date, std::move(iso), 0.0, 0}; }
 };
 
 // "Fil" ... "Sidobalans vänster %", "Backyta m²", "Enhet", "Giva kg/ha",
 // "Målgiva kg/ha", "Avvikelse %", "Korrigering", "VK osäkerhet %",
 // "Varningar", then "VK 5 m" ... "VK 50 m" and "VK osäkerhet 5 m" ... "VK
-// osäkerhet 50 m" in the locale's number form.
+// osäkerhet 50 m" in the locale's number form, and last the test record:
+// "Provdatum", "Kund", "Provare", "Körhastighet", "Varvtal", "Vind", "Anteckning".
 QStringList TableHeaders(const QLocale& locale);
 
 // The cells of one test, as many as there are headers; the unit ("0,1 g")

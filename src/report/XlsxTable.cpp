@@ -3,6 +3,7 @@
 // go to the target through SaveThrough like every other output.
 #include "report/XlsxTable.h"
 
+#include <QDate>
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
@@ -39,7 +40,7 @@ constexpr std::array<const char*, 3> NumberFormats{"0", "0.0", "0.00"};
 QByteArray ShownNumber(double v) { return QByteArray::number(v, 'g', 15); }
 
 QString CellText(const TableCell& cell) {
-    if (cell.kind == TableCell::Kind::Text) return cell.text.left(MostCellCharacters);
+    if (cell.kind == TableCell::Kind::Text || cell.kind == TableCell::Kind::Date) return cell.text.left(MostCellCharacters);
     if (cell.kind == TableCell::Kind::Number)
         return cell.decimals < 0 ? QString::fromLatin1(ShownNumber(cell.number))
                                  : QString::number(cell.number, 'f', cell.decimals);
@@ -114,6 +115,8 @@ public:
         }
         text_ = workbook_add_format(book_);
         format_set_num_format(text_, "@");
+        date_ = workbook_add_format(book_);
+        format_set_num_format(date_, "yyyy-mm-dd");
     }
     ~XlsxWriter() {
         if (book_ != nullptr) workbook_close(book_);
@@ -137,6 +140,10 @@ public:
         if (cell.kind == TableCell::Kind::Text) {
             const QByteArray utf8 = cell.text.left(MostCellCharacters).toUtf8();
             Note(worksheet_write_string(sheet.sheet, row, column, utf8.constData(), isHeader ? header_ : text_));
+        } else if (cell.kind == TableCell::Kind::Date) {
+            const QDate date = QDate::fromString(cell.text, Qt::ISODate);
+            lxw_datetime when{date.year(), static_cast<uint8_t>(date.month()), static_cast<uint8_t>(date.day()), 0, 0, 0};
+            Note(worksheet_write_datetime(sheet.sheet, row, column, &when, date_));
         } else if (cell.kind == TableCell::Kind::Number && std::isfinite(cell.number)) {
             const auto d = static_cast<std::size_t>(std::clamp(cell.decimals, 0, static_cast<int>(NumberFormats.size()) - 1));
             Note(worksheet_write_number(sheet.sheet, row, column, cell.number, cell.decimals < 0 ? nullptr : numbers_[d]));
@@ -192,6 +199,7 @@ private:
     lxw_workbook* book_ = nullptr;
     lxw_format* header_ = nullptr;
     lxw_format* text_ = nullptr;
+    lxw_format* date_ = nullptr;
     std::array<lxw_format*, NumberFormats.size()> numbers_{};
     std::vector<Sheet> sheets_;
     lxw_error first_ = LXW_NO_ERROR;

@@ -64,6 +64,7 @@ TEST_P(CsvTableTest, LineHoldsTheFiguresAndOneFieldPerWidth) {
     QByteArray expected = c.cells;
     for (int w = 10; w <= 100; ++w) expected += ';' + (c.vks.count(w) ? c.vks.at(w) : QByteArray());
     expected += QByteArray(91, ';');  // no units, no uncertainty at any width
+    expected += QByteArray(7, ';');   // no test record
     const ReportTest made = c.make();
     const ReportTest test = MakeReportTest(made.name, made.sheet, c.locale);
     EXPECT_EQ(CsvLine(test, c.locale).toStdString(), (expected + "\r\n").toStdString());
@@ -98,8 +99,9 @@ TEST(CsvTable, StartsWithTheByteOrderMarkAndNamesEveryWidth) {
                                  "Sidobalans vänster %;Backyta m²;Enhet;Giva kg/ha;Målgiva kg/ha;Avvikelse %;"
                                  "Korrigering;VK osäkerhet %;Varningar;VK 5 m;VK 5,5 m;VK 6 m;"));
     EXPECT_TRUE(start.contains(";VK 50 m;VK osäkerhet 5 m;VK osäkerhet 5,5 m;"));
-    EXPECT_TRUE(start.endsWith(";VK osäkerhet 49,5 m;VK osäkerhet 50 m\r\n"));
-    EXPECT_EQ(start.count(';'), 25 + 2 * 91 - 1);
+    EXPECT_TRUE(start.endsWith(";VK osäkerhet 49,5 m;VK osäkerhet 50 m;Provdatum;Kund;Provare;Körhastighet;Varvtal;"
+                               "Vind;Anteckning\r\n"));
+    EXPECT_EQ(start.count(';'), 25 + 2 * 91 + 7 - 1);
 }
 
 // A test with units: tray area and unit as given, a unit in ml with its
@@ -123,6 +125,15 @@ TEST(CsvTable, UnitsTargetCorrectionAndWarnings) {
         EXPECT_EQ(fields[24].toStdString(), WarningLines(sheet, Swedish).join(QLatin1Char(' ')).toStdString());
         EXPECT_TRUE(fields[24].startsWith("Ytterbacken ")) << fields[24].toStdString();
     }
+}
+
+// The record's date in the ISO form spreadsheets take for a date, its
+// figures as numbers in the locale's form.
+TEST(CsvTable, RecordColumnsComeLast) {
+    ReportTest test = Sparse();
+    test.sheet.SetRecord(TestRecord{"2026-04-12", "Lunds gård; AB", "Åsa", 10.5, 540, 2.5, "Efter byte"});
+    const QByteArray line = CsvLine(MakeReportTest(test.name, test.sheet, Swedish), Swedish);
+    EXPECT_TRUE(line.endsWith(";2026-04-12;\"Lunds gård; AB\";Åsa;10,5;540;2,5;Efter byte\r\n")) << line.toStdString();
 }
 
 }  // namespace
