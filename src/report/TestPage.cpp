@@ -1,6 +1,8 @@
 // A test's page.
 #include "report/TestPage.h"
 
+#include <QDate>
+
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -70,6 +72,21 @@ void DrawSpreadDiagram(const ReportPageFrame& frame, QRect box, const TNewTabShe
     p.setPen(QPen(Qt::gray, ReportPageFrame::Mm(0.15)));
     p.setBrush(Qt::NoBrush);
     p.drawRect(placed);
+}
+
+// The test record as the page's "Provet" block lists it: what was given, in the report's locale.
+Facts RecordFacts(const TestRecord& record, const QLocale& locale) {
+    Facts facts;
+    const auto number = [&locale](double v) { return FormatNumber(v, locale); };
+    if (const QDate date = QDate::fromString(FromUtf8(record.date), Qt::ISODate); date.isValid())
+        facts.append({QStringLiteral("Provdatum:"), locale.toString(date, QLocale::ShortFormat)});
+    if (!record.customer.empty()) facts.append({QStringLiteral("Kund:"), FromUtf8(record.customer)});
+    if (!record.tester.empty()) facts.append({QStringLiteral("Provare:"), FromUtf8(record.tester)});
+    if (record.speedKmh) facts.append({QStringLiteral("Körhastighet:"), number(*record.speedKmh) + QStringLiteral(" km/h")});
+    if (record.rpm) facts.append({QStringLiteral("Varvtal:"), QString::number(*record.rpm) + QStringLiteral(" r/min")});
+    if (record.windMs) facts.append({QStringLiteral("Vind:"), number(*record.windMs) + QStringLiteral(" m/s")});
+    if (!record.note.empty()) facts.append({QStringLiteral("Anteckning:"), FromUtf8(record.note)});
+    return facts;
 }
 
 void DrawFieldMap(const ReportPageFrame& frame, QRect box, const TNewTabSheet& evaluated) {
@@ -156,6 +173,7 @@ void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test) {
     const QStringList& cells = test.row;
     Facts trial = Columns(cells, 6, FirstFigureColumn);
     if (!s.GetOrigin().empty()) trial.append({QStringLiteral("Ursprung:"), FromUtf8(s.GetOrigin())});
+    trial.append(RecordFacts(s.GetRecord(), frame.Settings().locale));
     Facts results = Columns(cells, FirstFigureColumn, SummaryColumnCount);
     const QLocale& locale = frame.Settings().locale;
     for (const auto& [label, text] : RateCells(s, locale)) results.append({label + QLatin1Char(':'), text});
