@@ -4,7 +4,10 @@
 // judged by their meaning, and a paste by what the field then holds.
 #include "ui/controls/TrayKeyFilter.h"
 
+#include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -14,6 +17,7 @@
 #include <QValidator>
 
 #include "files/WholeNumber.h"
+#include "ui/controls/PastedAmounts.h"
 #include "ui/controls/TrayHint.h"
 #include "ui/controls/TrayText.h"
 #include "ui/support/MessageBoxes.h"
@@ -96,6 +100,7 @@ void TrayKeyFilter::Guard(QLineEdit* field, int tray) {
     field->installEventFilter(this);
     field->setValidator(new WholeNumberValidator(field));
     field->setProperty(TrayProperty, tray);
+    if (tray > 0) fields_[tray] = field;
 }
 
 bool TrayKeyFilter::AcceptsCharacter(QChar c) {
@@ -130,15 +135,10 @@ void TrayKeyFilter::RefuseTooLarge(QLineEdit* field) {
 // True when the key press is taken from the field.
 bool TrayKeyFilter::FiltersKey(QLineEdit* field, const QKeyEvent& key) {
     if (key.matches(QKeySequence::Paste)) {
-        hint_->Hide();
-        // A number copied from a spreadsheet cell comes with blanks or a line end.
-        const QString pasted = QGuiApplication::clipboard()->text().trimmed();
-        if (AllDigits(pasted) && WouldBeTooLarge(*field, pasted))
-            RefuseTooLarge(field);
-        else
-            field->insert(pasted);
+        Paste(field);
         return true;
     }
+    if (key.matches(QKeySequence::Undo) && UndoListPaste()) return true;
     const QString text = ProducedText(key);
     if (text.isEmpty() || IsEditingKey(key)) {
         hint_->Hide();
@@ -167,6 +167,73 @@ bool TrayKeyFilter::FiltersKey(QLineEdit* field, const QKeyEvent& key) {
     return false;
 }
 
+void TrayKeyFilter::Paste(QLineEdit* field) {
+    hint_->Hide();
+    const QString clipboard = QGuiApplication::clipboard()->text();
+    const QStringList values = PastedValues(clipboard);
+    const int first = field->property(TrayProperty).toInt();
+    if (values.size() <= 1 || first < 1 || !trayCount_) {
+        // One number, as a spreadsheet cell gives it with blanks or a line end.
+        const QString pasted = clipboard.trimmed();
+        if (AllDigits(pasted) && WouldBeTooLarge(*field, pasted))
+            RefuseTooLarge(field);
+        else
+            field->insert(pasted);
+        return;
+    }
+    const auto amounts = PastedAmounts(values, first, trayCount_());
+    if (const QString* refusal = std::get_if<QString>(&amounts)) {
+        emit KeyRefused(field);
+        ShowPlainMessage(field->window(), *refusal);
+        return;
+    }
+    lastList_.clear();
+    const auto& taken = std::get<std::vector<qint32>>(amounts);
+    for (std::size_t i = 0; i < taken.size(); ++i) {
+        QLineEdit* target = fields_[first + static_cast<int>(i)];
+        if (target == nullptr) continue;
+        const QString text = QString::number(taken[i]);
+        lastList_.push_back({target, target->text(), text});
+        target->setText(text);
+    }
+    emit ListPasted(field);
+}
+
+bool TrayKeyFilter::UndoListPaste() {
+    // Only while every pasted field still holds what the paste put there;
+    // after a further edit, Ctrl+Z is the field's own again.
+    bool intact = !lastList_.empty();
+    for (const PastedField& pasted : lastList_) intact = intact && pasted.field && pasted.field->text() == pasted.after;
+    if (!intact) {
+        lastList_.clear();
+        return false;
+    }
+    for (const PastedField& pasted : lastList_) pasted.field->setText(pasted.before);
+    QLineEdit* first = lastList_.front().field;
+    lastList_.clear();
+    emit ListPasted(first);
+    return true;
+}
+
+void TrayKeyFilter::ShowContextMenu(QLineEdit* field, const QPoint& at) {
+    // The field's own menu, whose paste takes a list as Ctrl+V does.
+    QMenu* menu = field->createStandardContextMenu();
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == QStringLiteral("edit-paste")) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, field, [this, field] { Paste(field); });
+        } else if (action->objectName() == QStringLiteral("edit-undo") && !lastList_.empty()) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, field, [this, field] {
+                if (!UndoListPaste()) field->undo();
+            });
+            action->setEnabled(true);
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(field->mapToGlobal(at));
+}
+
 bool TrayKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (field == nullptr) return QObject::eventFilter(watched, event);
@@ -183,6 +250,9 @@ bool TrayKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
             if (FiltersKey(field, *static_cast<QKeyEvent*>(event))) return true;
             break;
+        case QEvent::ContextMenu:
+            ShowContextMenu(field, static_cast<QContextMenuEvent*>(event)->pos());
+            return true;
         case QEvent::InputMethod:
             if (!AllAccepted(static_cast<QInputMethodEvent*>(event)->commitString())) {
                 emit KeyRefused(field);

@@ -5,11 +5,19 @@
 // or a minus sign keeps the field as it was and shows a note on whole
 // amounts, and an amount beyond LargestTypedAmount is refused with a message
 // naming the tray. The editing keys of any field (select all, copy, cut,
-// paste, undo, redo) work as they do elsewhere; a paste is taken only when
-// the field then holds a whole number.
+// paste, undo, redo) work as they do elsewhere; a paste of one number is
+// taken only when the field then holds a whole number, and a pasted list of
+// numbers fills the trays from the field onward, all or nothing, undone
+// again by one Ctrl+Z (also from the field's context menu).
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <vector>
 
 class QKeyEvent;
 class QLineEdit;
@@ -27,6 +35,8 @@ public:
     // Installs the filter and the whole-number rule on the field of a tray,
     // whose number the too-large message names.
     void Guard(QLineEdit* field, int tray = 0);
+    // How many trays the guarded fields have now, for a pasted list.
+    void SetTrayCount(std::function<int()> count) { trayCount_ = std::move(count); }
 
     // True when the key press would put a character other than a digit or
     // backspace into the field. Keys that produce no character (arrows,
@@ -42,6 +52,8 @@ public:
 signals:
     // A key press was discarded; the main window commits its tray fields then.
     void KeyRefused(QObject* field);
+    // A list was pasted into the trays from this field on, or such a paste undone.
+    void ListPasted(QObject* field);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,8 +63,19 @@ private:
     // True when typing `typed` would leave an amount beyond LargestTypedAmount.
     static bool WouldBeTooLarge(const QLineEdit& field, const QString& typed);
     void RefuseTooLarge(QLineEdit* field);
+    void Paste(QLineEdit* field);
+    bool UndoListPaste();
+    void ShowContextMenu(QLineEdit* field, const QPoint& at);
 
     TrayHint* hint_;
+    std::map<int, QPointer<QLineEdit>> fields_;  // by tray number
+    std::function<int()> trayCount_;
+    // The last pasted list: each field with its text before and after.
+    struct PastedField {
+        QPointer<QLineEdit> field;
+        QString before, after;
+    };
+    std::vector<PastedField> lastList_;
 };
 
 }  // namespace kaldoventri

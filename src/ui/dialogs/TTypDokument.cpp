@@ -63,6 +63,7 @@ TTypDokument::TTypDokument(QWidget* parent)
     PlaceUnitsPanel();
     trayRow_ = new TrayEntryRow(ui_->Backar_Panel, Box_Edit(2)->x() - Box_Edit(1)->x(), Box_Edit(1)->width(),
                                 trayKeyFilter_);
+    trayKeyFilter_->SetTrayCount([this] { return trayRow_->Count(); });
     baseTrayPanelHeight_ = ui_->Backar_Panel->height();
     // The record goes under the trays; the buttons and the dialog's foot move down for it.
     recordPanel_ = new TestRecordPanel(this);

@@ -33,6 +33,9 @@ QFont TrayFont() { return ProgramPointFont(QStringLiteral("MS Sans Serif"), 12, 
 TrayStrip::TrayStrip(QWidget* panel, QScrollBar* scrollBar, QWidget* window)
     : QObject(window), panel_(panel), scrollBar_(scrollBar), window_(window), keyFilter_(new TrayKeyFilter(this)) {
     connect(keyFilter_, &TrayKeyFilter::KeyRefused, this, &TrayStrip::keyRefused);
+    // A pasted list goes to the sheet in one go, as a typed amount does.
+    connect(keyFilter_, &TrayKeyFilter::ListPasted, this, &TrayStrip::keyReleased);
+    keyFilter_->SetTrayCount([this] { return count_; });
     for (int tray = 1; tray <= TrayCount; ++tray) Make(tray);
 }
 
