@@ -69,6 +69,16 @@ std::string CorrectionText(const SheetFigures& figures, std::string_view decimal
     return "Doseringen × " + FormatGeneral(RoundHalfEven(*figures.target->correction * 100) / 100, decimalSeparator);
 }
 
+std::string PatternVerdictText(const SheetFigures& figures) {
+    if (!figures.pattern) return std::string(MissingFigure);
+    switch (figures.pattern->kind) {
+        case PatternKind::HeavyAtTramline: return PatternWords(figures.pattern) + " (bredda spridningen eller kör smalare)";
+        case PatternKind::HeavyBetween: return PatternWords(figures.pattern) + " (smala av spridningen eller kör bredare)";
+        case PatternKind::Even: break;
+    }
+    return PatternWords(figures.pattern);
+}
+
 std::string FiguresLine(const SheetFigures& figures, std::string_view decimalSeparator) {
     std::string line = "VK " + VKText(figures, decimalSeparator);
     if (figures.vk && figures.vkUncertainty) line += " " + UncertaintyText(figures, decimalSeparator);
@@ -77,6 +87,7 @@ std::string FiguresLine(const SheetFigures& figures, std::string_view decimalSep
     line += " · Körfel ±1 m: " + DrivingErrorText(figures, decimalSeparator);
     line += " · VK under " + PercentText(UsableVKLimit, decimalSeparator) + ": " + UsableRangeText(figures, decimalSeparator);
     line += " · Sidobalans V/H " + SideBalanceText(figures, decimalSeparator);
+    line += " · Mönster: " + PatternVerdictText(figures);
     if (figures.rate) line += " · Giva " + RateText(figures, decimalSeparator);
     if (figures.rate && figures.target) {
         line += ", mål " + FormatGeneral(figures.target->target, decimalSeparator) + ": " + DeviationText(figures);

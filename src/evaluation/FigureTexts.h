@@ -38,6 +38,11 @@ std::string AmountUnitText(const AmountUnit& unit, std::string_view decimalSepar
 // A rate in kg/ha as shown: whole kg/ha from 10 up, one decimal below.
 double ShownRate(double kgPerHa);
 
+// The pattern's verdict with its advice: "Tyngd vid körspåret (bredda
+// spridningen eller kör smalare)", "Tyngd mellan spåren (smala av
+// spridningen eller kör bredare)", "Jämnt", or "–".
+std::string PatternVerdictText(const SheetFigures& figures);
+
 // The whole line: "VK 2,2 % Mycket bra · Körfel ±1 m: högst 3,4 % · VK under
 // 15 %: 9–14,5 m · Sidobalans V/H 49,6/50,4 %".
 // With units: "VK 13,2 % ± 0,8 Godtagbar (osäker klass) · ... · Giva 212

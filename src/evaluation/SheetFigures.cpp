@@ -79,6 +79,7 @@ SheetFigures ComputeSheetFigures(const TNewTabSheet& evaluated) {
     figures.drivingErrorVK = DrivingErrorVK(evaluated);
     figures.usableRange = UsableWidthRange(evaluated);
     figures.sideBalance = SideBalanceOf(evaluated);
+    figures.pattern = SheetPatternVerdict(evaluated);
     if (!evaluated.GetUnits().Any()) return figures;
     if (figures.vk) {
         figures.vkUncertainty = evaluated.GetVKUncertainty(own);

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "ApplicationRate.h"
+#include "PatternVerdict.h"
 #include "TNewTabSheet.h"
 
 namespace kaldoventri {
@@ -44,6 +45,7 @@ struct SheetFigures {
     std::optional<double> drivingErrorVK;         // "Körfel ±1 m"
     std::optional<WidthRangeMetres> usableRange;  // VK under 15 %
     std::optional<SideBalance> sideBalance;
+    std::optional<PatternVerdict> pattern{};  // "Mönster": heavy at the tramline, between, or even
     // Only for a sheet with units (SheetUnits::Any), so that an older test
     // shows what it always showed:
     std::optional<double> vkUncertainty{};  // at ABredd, percentage points

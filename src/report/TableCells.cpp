@@ -55,7 +55,7 @@ QStringList TableHeaders(const QLocale& locale) {
     // After every column that came before it, so that a script reading those by place reads them still.
     headers << QStringLiteral("Provdatum") << QStringLiteral("Kund") << QStringLiteral("Provare")
             << QStringLiteral("Körhastighet") << QStringLiteral("Varvtal") << QStringLiteral("Vind")
-            << QStringLiteral("Anteckning");
+            << QStringLiteral("Anteckning") << QStringLiteral("Mönster") << QStringLiteral("Mönster spår/mitt");
     return headers;
 }
 
@@ -109,6 +109,8 @@ std::vector<TableCell> TableRow(const ReportTest& test, const QLocale& locale) {
     row.push_back(record.rpm ? TableCell::Of(*record.rpm, 0) : TableCell{});
     row.push_back(NumberOr(record.windMs, TableCell::AsGiven));
     row.push_back(text(record.note));
+    row.push_back(f.pattern ? TableCell::Of(FromUtf8(PatternWords(f.pattern))) : TableCell{});
+    row.push_back(f.pattern ? TableCell::Of(Rounded(f.pattern->ratio, 2), 2) : TableCell{});
     return row;
 }
 

@@ -31,7 +31,8 @@ struct TableCell {
 // "Målgiva kg/ha", "Avvikelse %", "Korrigering", "VK osäkerhet %",
 // "Varningar", then "VK 5 m" ... "VK 50 m" and "VK osäkerhet 5 m" ... "VK
 // osäkerhet 50 m" in the locale's number form, and last the test record:
-// "Provdatum", "Kund", "Provare", "Körhastighet", "Varvtal", "Vind", "Anteckning".
+// "Provdatum", "Kund", "Provare", "Körhastighet", "Varvtal", "Vind", "Anteckning",
+// and the pattern's verdict, "Mönster" and "Mönster spår/mitt" (T / M).
 QStringList TableHeaders(const QLocale& locale);
 
 // The cells of one test, as many as there are headers; the unit ("0,1 g")

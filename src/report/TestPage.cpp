@@ -14,6 +14,8 @@
 #include "drawing/DiagramRenderer.h"
 #include "drawing/FieldMapRenderer.h"
 #include "drawing/VKCurveRenderer.h"
+#include "evaluation/FigureTexts.h"
+#include "evaluation/SheetFigures.h"
 #include "report/SummaryRow.h"
 #include "report/TestPageTables.h"
 
@@ -177,6 +179,7 @@ void DrawTestPage(const ReportPageFrame& frame, const ReportTest& test) {
     Facts results = Columns(cells, FirstFigureColumn, SummaryColumnCount);
     const QLocale& locale = frame.Settings().locale;
     for (const auto& [label, text] : RateCells(s, locale)) results.append({label + QLatin1Char(':'), text});
+    results.append({QStringLiteral("Mönster:"), FromUtf8(PatternVerdictText(ComputeSheetFigures(s)))});
     const QList<QPair<QString, Facts>> blocks{{QStringLiteral("Spridare"), DescriptionOfSpreader(s)},
                                               {QStringLiteral("Gödselmedel"), DescriptionOfFertiliser(s)},
                                               {QStringLiteral("Provet"), trial},

@@ -96,6 +96,8 @@ TEST_P(BatchRunTest, StatusMessagesAndOutputs) {
     if (c.csvLines > 0) {
         EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF" "Fil;")) << csv.left(40).toStdString();
         EXPECT_TRUE(csv.contains("\r\ngood.vkf;Amazone;ZA-M;18;NS27-4;Yara;12 m;12;Fram och tillbaka;2,2;Mycket bra;"));
+        // The sum at 12 m: 1.06 times as much at the tramline as midway, an even pattern.
+        EXPECT_TRUE(csv.contains(";J\xC3\xA4mnt;1,06\r\n")) << csv.right(80).toStdString();
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 5 + (c.pdfPages > 0 || c.oldOutputs) + csvFile.exists());
 }

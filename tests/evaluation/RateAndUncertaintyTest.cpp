@@ -210,7 +210,7 @@ TEST(SheetFiguresWithUnits, FiguresLine) {
     f.target = TargetComparison{200, 5.8, 200 / 211.6, DeviationMark::Beyond5};
     EXPECT_EQ(FiguresLine(f, ","),
               "VK 13,2 % ± 0,8 Godtagbar (osäker klass) · Körfel ±1 m: högst 14 % · VK under 15 %: – · "
-              "Sidobalans V/H 50/50 % · Giva 212 kg/ha, mål 200: +6 % !, Doseringen × 0,95");
+              "Sidobalans V/H 50/50 % · Mönster: – · Giva 212 kg/ha, mål 200: +6 % !, Doseringen × 0,95");
 }
 
 }  // namespace

@@ -93,12 +93,15 @@ TEST(SheetFigures, MixedNeighbourDirectionsCountAsBackAndForth) {
 }
 
 TEST(SheetFigures, Texts) {
-    SheetFigures all{2.2, ToleranceClass::MycketBra, 3.4, WidthRangeMetres{9, 14.5}, SideBalance{49.6, 50.4}};
+    SheetFigures all{2.2, ToleranceClass::MycketBra, 3.4, WidthRangeMetres{9, 14.5}, SideBalance{49.6, 50.4},
+                     PatternVerdict{PatternKind::HeavyAtTramline, 1.2}};
     EXPECT_EQ(FiguresLine(all, ","),
-              "VK 2,2 % Mycket bra · Körfel ±1 m: högst 3,4 % · VK under 15 %: 9–14,5 m · Sidobalans V/H 49,6/50,4 %");
+              "VK 2,2 % Mycket bra · Körfel ±1 m: högst 3,4 % · VK under 15 %: 9–14,5 m · Sidobalans V/H 49,6/50,4 % · "
+              "Mönster: Tyngd vid körspåret (bredda spridningen eller kör smalare)");
     all.toleranceClass = ToleranceClass::Otillracklig;
     EXPECT_EQ(FiguresLine(all, ".").substr(0, 26), "VK 2.2 % Otillräcklig · ");
-    EXPECT_EQ(FiguresLine(SheetFigures{}, ","), "VK – · Körfel ±1 m: – · VK under 15 %: – · Sidobalans V/H –");
+    EXPECT_EQ(FiguresLine(SheetFigures{}, ","),
+              "VK – · Körfel ±1 m: – · VK under 15 %: – · Sidobalans V/H – · Mönster: –");
     TNewTabSheet s;
     s.SetVK(25, 3.1);
     EXPECT_EQ(WidthVKText(s, 25, ",") + " / " + WidthVKText(s, 26, "."), "12,5 m: VK 3,1 % / 13 m: VK –");

@@ -21,6 +21,7 @@ struct CsvCase {
     ReportTest (*make)();
     QByteArray cells;                  // the table's 25 columns
     std::map<int, QByteArray> vks;     // width (half-metres) -> field; every other width is empty
+    QByteArray pattern = ";";          // "Mönster;Mönster spår/mitt"
 };
 
 // 12 m layout at 12 m, back and forth; texts that need quoting. 23 and 27 are
@@ -65,6 +66,7 @@ TEST_P(CsvTableTest, LineHoldsTheFiguresAndOneFieldPerWidth) {
     for (int w = 10; w <= 100; ++w) expected += ';' + (c.vks.count(w) ? c.vks.at(w) : QByteArray());
     expected += QByteArray(91, ';');  // no units, no uncertainty at any width
     expected += QByteArray(7, ';');   // no test record
+    expected += ';' + c.pattern;
     const ReportTest made = c.make();
     const ReportTest test = MakeReportTest(made.name, made.sheet, c.locale);
     EXPECT_EQ(CsvLine(test, c.locale).toStdString(), (expected + "\r\n").toStdString());
@@ -100,8 +102,8 @@ TEST(CsvTable, StartsWithTheByteOrderMarkAndNamesEveryWidth) {
                                  "Korrigering;VK osäkerhet %;Varningar;VK 5 m;VK 5,5 m;VK 6 m;"));
     EXPECT_TRUE(start.contains(";VK 50 m;VK osäkerhet 5 m;VK osäkerhet 5,5 m;"));
     EXPECT_TRUE(start.endsWith(";VK osäkerhet 49,5 m;VK osäkerhet 50 m;Provdatum;Kund;Provare;Körhastighet;Varvtal;"
-                               "Vind;Anteckning\r\n"));
-    EXPECT_EQ(start.count(';'), 25 + 2 * 91 + 7 - 1);
+                               "Vind;Anteckning;Mönster;Mönster spår/mitt\r\n"));
+    EXPECT_EQ(start.count(';'), 25 + 2 * 91 + 7 + 2 - 1);
 }
 
 // A test with units: tray area and unit as given, a unit in ml with its
@@ -133,7 +135,7 @@ TEST(CsvTable, RecordColumnsComeLast) {
     ReportTest test = Sparse();
     test.sheet.SetRecord(TestRecord{"2026-04-12", "Lunds gård; AB", "Åsa", 10.5, 540, 2.5, "Efter byte"});
     const QByteArray line = CsvLine(MakeReportTest(test.name, test.sheet, Swedish), Swedish);
-    EXPECT_TRUE(line.endsWith(";2026-04-12;\"Lunds gård; AB\";Åsa;10,5;540;2,5;Efter byte\r\n")) << line.toStdString();
+    EXPECT_TRUE(line.contains(";2026-04-12;\"Lunds gård; AB\";Åsa;10,5;540;2,5;Efter byte;")) << line.toStdString();
 }
 
 }  // namespace
