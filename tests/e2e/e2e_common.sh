@@ -116,6 +116,18 @@ click_in() {
   xdotool mousemove $(( X + dx )) $(( Y + dy )) click 1
 }
 
+# Clicks the test entry dialog's "OK" (it has no default button, so Enter
+# does not close it): at the right, a fixed distance above the dialog's foot,
+# however tall its groups make it.
+click_ok() {
+  local id=$1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  click_in "$id" $(( 1279 + 37 )) $(( HEIGHT - 64 ))
+}
+
+# A new test's file ends with its date, today's unless the user changed it.
+date_line() { printf 'Provdatum,%s\r\n' "$(date +%F)"; }
+
 # Types a whole test into the test entry dialog, which has the focus in its
 # first field: the six description texts and a peaked pattern of 26 amounts.
 type_peaked_test() {
