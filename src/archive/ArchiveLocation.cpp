@@ -33,7 +33,9 @@ std::optional<ArchiveLocation> ParseArchiveLocation(const QString& text) {
     // The usual spelling of a socket folder: postgresql://anna@/prov?host=/run/postgresql
     if (const QString host = QUrlQuery(url).queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded); !host.isEmpty())
         location.host = host;
-    location.port = url.port(5432);
+    location.port = url.port(QUrlQuery(url).queryItemValue(QStringLiteral("port")).toInt() > 0
+                                 ? QUrlQuery(url).queryItemValue(QStringLiteral("port")).toInt()
+                                 : 5432);
     location.database = url.path().mid(1);
     if (location.database.isEmpty() || location.database.contains('/')) return std::nullopt;
     return location;
