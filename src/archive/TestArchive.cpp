@@ -145,6 +145,8 @@ std::variant<TestArchive::Added, ArchiveError> TestArchive::Add(const TNewTabShe
     const QByteArray bytes = WriteTestFile(MakeTestFileValues(sheet));
     const QString fingerprint = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
     ArchivedTest test = ArchivedFiguresOf(sheet, QFileInfo(file).absoluteFilePath());
+    // The record's note is searched, though the list does not show it.
+    const QString searchText = SearchTextOf(test, QString::fromStdString(sheet.GetRecord().note));
     test.archivedAt = QDateTime::currentDateTime().toString(Qt::ISODate);
     // An empty text is stored as one, never as a missing value.
     const auto text = [](const QString& value) { return QVariant(value.isNull() ? QStringLiteral("") : value); };
@@ -163,7 +165,7 @@ std::variant<TestArchive::Added, ArchiveError> TestArchive::Add(const TNewTabShe
                        .arg(Columns, QStringLiteral(", ?").repeated(int(figures.size()))));
     insert.addBindValue(fingerprint);
     insert.addBindValue(bytes);
-    insert.addBindValue(SearchTextOf(test, QString()));
+    insert.addBindValue(searchText);
     for (const QVariant& value : figures) insert.addBindValue(value);
     bool done = insert.exec();
     QSqlError error = insert.lastError();
@@ -173,7 +175,7 @@ std::variant<TestArchive::Added, ArchiveError> TestArchive::Add(const TNewTabShe
         QSqlQuery update(database);
         update.prepare(QStringLiteral("UPDATE tests SET file = ?, search_text = ? WHERE fingerprint = ?"));
         update.addBindValue(test.file);
-        update.addBindValue(SearchTextOf(test, QString()));
+        update.addBindValue(searchText);
         update.addBindValue(fingerprint);
         done = update.exec();
         error = update.lastError();

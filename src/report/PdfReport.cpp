@@ -1,10 +1,11 @@
-// Writing the report page by page.
+// Writing the report page by page: the table of all tests, the table of
+// their records where some test has one, then a page per test.
 #include "report/PdfReport.h"
 
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "report/SummaryTablePages.h"
+#include "report/ReportTablePages.h"
 #include "report/TestPage.h"
 
 namespace kaldoventri {
@@ -23,18 +24,23 @@ bool WritePdfReport(QIODevice& device, const std::vector<ReportTest>& tests, con
 
     // Measured on the writer before any page exists, for "av N" on page 1.
     ReportPageFrame sizing(writer, painter, settings, 0);
-    const SummaryTablePages table(sizing, tests);
-    const int pageCount = table.PageCount() + count;
+    std::vector<std::pair<ReportTablePages, QString>> tables;
+    tables.emplace_back(ReportTablePages(sizing, SummaryTable(tests)), ReportTitle(count));
+    if (ReportTable records = RecordTable(tests, settings.locale); !records.rows.empty())
+        tables.emplace_back(ReportTablePages(sizing, std::move(records)), QStringLiteral("Provuppgifter"));
+    int pageCount = count;
+    for (const auto& table : tables) pageCount += table.first.PageCount();
     ReportPageFrame frame(writer, painter, settings, pageCount);
 
     const auto goOn = [&](int done) { return !progress || progress(done, pageCount); };
     if (!goOn(0)) return false;
     int page = 1;
-    for (int t = 0; t < table.PageCount(); ++t, ++page) {
-        frame.StartPage(page, ReportTitle(count));
-        table.DrawPage(frame, t);
-        if (!goOn(page)) return false;
-    }
+    for (const auto& [table, title] : tables)
+        for (int t = 0; t < table.PageCount(); ++t, ++page) {
+            frame.StartPage(page, title);
+            table.DrawPage(frame, t);
+            if (!goOn(page)) return false;
+        }
     for (const ReportTest& test : tests) {
         frame.StartPage(page, test.name);
         DrawTestPage(frame, test);

@@ -1,6 +1,8 @@
 // The texts of a test's row.
 #include "report/SummaryRow.h"
 
+#include <QDate>
+
 #include <cmath>
 
 #include "display/LocaleText.h"
@@ -81,6 +83,25 @@ QStringList WarningLines(const TNewTabSheet& evaluated, const QLocale& locale) {
     for (const DataWarning& warning : DataWarningsOf(evaluated, DecimalSeparatorOf(locale)))
         lines << FromUtf8(warning.text);
     return lines;
+}
+
+QStringList RecordHeaders() {
+    return {QStringLiteral("Provdatum"), QStringLiteral("Kund"),  QStringLiteral("Provare"),   QStringLiteral("Körhastighet"),
+            QStringLiteral("Varvtal"),   QStringLiteral("Vind"), QStringLiteral("Anteckning")};
+}
+
+QStringList RecordTexts(const TestRecord& record, const QLocale& locale) {
+    const auto number = [&locale](const std::optional<double>& v, QLatin1String unit) {
+        return v ? FormatNumber(*v, locale) + unit : QString();
+    };
+    const QDate date = QDate::fromString(FromUtf8(record.date), Qt::ISODate);
+    return {date.isValid() ? locale.toString(date, QLocale::ShortFormat) : QString(),
+            FromUtf8(record.customer),
+            FromUtf8(record.tester),
+            number(record.speedKmh, QLatin1String(" km/h")),
+            record.rpm ? QString::number(*record.rpm) + QStringLiteral(" r/min") : QString(),
+            number(record.windMs, QLatin1String(" m/s")),
+            FromUtf8(record.note)};
 }
 
 }  // namespace kaldoventri

@@ -37,6 +37,13 @@ QStringList SummaryCells(const QString& name, const TNewTabSheet& evaluated, con
 // "Korrigering" "Doseringen × 0,94". None for a test without them.
 QList<QPair<QString, QString>> RateCells(const TNewTabSheet& evaluated, const QLocale& locale);
 
+// "Provdatum", "Kund", "Provare", "Körhastighet", "Varvtal", "Vind", "Anteckning".
+QStringList RecordHeaders();
+// The test record as people read it, one text under each of RecordHeaders:
+// the date in the locale's short form, numbers with their units, empty where
+// nothing was given.
+QStringList RecordTexts(const TestRecord& record, const QLocale& locale);
+
 // The data warnings of a test with units, one line each; none without units.
 QStringList WarningLines(const TNewTabSheet& evaluated, const QLocale& locale);
 

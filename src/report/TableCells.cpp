@@ -53,9 +53,7 @@ QStringList TableHeaders(const QLocale& locale) {
     for (int w = FirstCurveWidth; w <= WidestWorkingWidth; ++w)
         headers << QStringLiteral("VK osäkerhet ") + WidthText(w, locale);
     // After every column that came before it, so that a script reading those by place reads them still.
-    headers << QStringLiteral("Provdatum") << QStringLiteral("Kund") << QStringLiteral("Provare")
-            << QStringLiteral("Körhastighet") << QStringLiteral("Varvtal") << QStringLiteral("Vind")
-            << QStringLiteral("Anteckning") << QStringLiteral("Mönster") << QStringLiteral("Mönster spår/mitt");
+    headers << RecordHeaders() << QStringLiteral("Mönster") << QStringLiteral("Mönster spår/mitt");
     return headers;
 }
 

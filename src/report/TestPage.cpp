@@ -79,15 +79,10 @@ void DrawSpreadDiagram(const ReportPageFrame& frame, QRect box, const TNewTabShe
 // The test record as the page's "Provet" block lists it: what was given, in the report's locale.
 Facts RecordFacts(const TestRecord& record, const QLocale& locale) {
     Facts facts;
-    const auto number = [&locale](double v) { return FormatNumber(v, locale); };
-    if (const QDate date = QDate::fromString(FromUtf8(record.date), Qt::ISODate); date.isValid())
-        facts.append({QStringLiteral("Provdatum:"), locale.toString(date, QLocale::ShortFormat)});
-    if (!record.customer.empty()) facts.append({QStringLiteral("Kund:"), FromUtf8(record.customer)});
-    if (!record.tester.empty()) facts.append({QStringLiteral("Provare:"), FromUtf8(record.tester)});
-    if (record.speedKmh) facts.append({QStringLiteral("Körhastighet:"), number(*record.speedKmh) + QStringLiteral(" km/h")});
-    if (record.rpm) facts.append({QStringLiteral("Varvtal:"), QString::number(*record.rpm) + QStringLiteral(" r/min")});
-    if (record.windMs) facts.append({QStringLiteral("Vind:"), number(*record.windMs) + QStringLiteral(" m/s")});
-    if (!record.note.empty()) facts.append({QStringLiteral("Anteckning:"), FromUtf8(record.note)});
+    const QStringList headers = RecordHeaders();
+    const QStringList texts = RecordTexts(record, locale);
+    for (qsizetype i = 0; i < headers.size(); ++i)
+        if (!texts[i].isEmpty()) facts.append({headers[i] + QLatin1Char(':'), texts[i]});
     return facts;
 }
 

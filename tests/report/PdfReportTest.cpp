@@ -118,5 +118,28 @@ TEST(PdfReportUnits, OnlyATestWithUnitsShowsRateUncertaintyAndWarnings) {
     EXPECT_TRUE(pages[1].contains(uncertain) && !pages[2].contains(uncertain));
 }
 
+// The records get a table of their own after the tests' table, a test without one an empty row.
+TEST(PdfReportRecords, RecordTableFollowsTheTestsTable) {
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    std::vector<ReportTest> tests = Tests(2, swedish);
+    TNewTabSheet recorded = tests[1].sheet;
+    recorded.SetRecord(TestRecord{"2026-04-12", "Gård Åsa", "Per", 10.5, 540, 2.0, "Nya skovlar"});
+    tests[1] = MakeReportTest(QStringLiteral("Blad2"), recorded, swedish);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("rapport.pdf")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(WritePdfReport(file, tests, {swedish, QStringLiteral("2026-12-09")}));
+    file.close();
+    const QStringList pages = OutputOf(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), file.fileName(), QStringLiteral("-")})
+                                  .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 4);
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Provuppgifter")));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Sida 2 av 4")));
+    const QString row = pages[1].split(QLatin1Char('\n')).filter(QStringLiteral("Blad2")).value(0);
+    EXPECT_EQ(row, QStringLiteral("Blad2 2026-04-12 Gård Åsa Per 10,5 km/h 540 r/min 2 m/s Nya skovlar")) << row.toStdString();
+    EXPECT_EQ(pages[1].split(QLatin1Char('\n')).filter(QStringLiteral("Blad1")).value(0).trimmed(), QStringLiteral("Blad1"));
+    EXPECT_FALSE(pages[0].contains(QStringLiteral("Gård Åsa")));
+}
+
 }  // namespace
 }  // namespace kaldoventri
