@@ -4,7 +4,7 @@
 //   archive's size per test (goal 4 kB);
 // - listing an archive of 100 000 tests for a search word: the first row of
 //   the table (goal 100 ms), and the whole list.
-// Run with --benchmark_min_time=1x; the files are made once, under /tmp.
+// The files are made once, in a temporary folder.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>

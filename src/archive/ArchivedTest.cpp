@@ -21,6 +21,10 @@ ArchivedTest ArchivedFiguresOf(const TNewTabSheet& sheet, const QString& file) {
     test.fertiliser = Text(sheet.GetGodselMedel());
     test.fertiliserMaker = Text(sheet.GetGodselFabrikat());
     test.productionSite = Text(sheet.GetProduktionsplats());
+    const TestRecord& record = sheet.GetRecord();
+    test.testDate = Text(record.date);
+    test.customer = Text(record.customer);
+    test.tester = Text(record.tester);
     test.kit = Text(KitNameOf(sheet));
     test.workingWidth = sheet.GetABredd() / 2.0;
     const SheetFigures figures = ComputeSheetFigures(sheet);

@@ -173,10 +173,14 @@ std::variant<TestArchive::Added, ArchiveError> TestArchive::Add(const TNewTabShe
     if (done && !added) {
         // The same test again: it now belongs to the newest file.
         QSqlQuery update(database);
-        update.prepare(QStringLiteral("UPDATE tests SET file = ?, search_text = ? WHERE fingerprint = ?"));
+        // Unchanged, it writes nothing, so a folder imported again costs no disk writes.
+        update.prepare(QStringLiteral("UPDATE tests SET file = ?, search_text = ? WHERE fingerprint = ? "
+                                      "AND (file <> ? OR search_text <> ?)"));
         update.addBindValue(test.file);
         update.addBindValue(searchText);
         update.addBindValue(fingerprint);
+        update.addBindValue(test.file);
+        update.addBindValue(searchText);
         done = update.exec();
         error = update.lastError();
     }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "archive/TestArchive.h"
@@ -91,6 +92,35 @@ TEST_F(ArchiveOnFile, SearchFoldsCaseButKeepsSwedishLetters) {
     for (const Row& row : rows) {
         const auto found = std::get<std::vector<ArchivedTest>>(archive->Find(ArchiveQuery{QString::fromUtf8(row.word), {}, {}, {}}));
         EXPECT_EQ(found.size(), row.found) << row.word;
+    }
+}
+
+TEST_F(ArchiveOnFile, TheTestDateFiltersAndOrdersTheList) {
+    auto archive = OpenArchive();
+    ASSERT_TRUE(archive);
+    const std::pair<const char*, const char*> tests[] = {
+        {"2025-04-01", "/prov/c.vkf"}, {"2026-04-12", "/prov/b.vkf"}, {"", "/prov/a.vkf"}, {"2026-04-12", "/prov/a2.vkf"}};
+    int n = 0;
+    for (const auto& [date, file] : tests) {
+        TNewTabSheet sheet = Sample("Maskin " + std::to_string(++n));
+        sheet.SetRecord(TestRecord{date, "Gård Åsa", "Per", {}, {}, {}, {}});
+        ASSERT_EQ(archive->Add(sheet, QString::fromUtf8(file)).index(), 0u);
+    }
+    struct Row {
+        std::optional<QDate> from, to;
+        const char* files;
+    } rows[] = {{{}, {}, "a2 b c a"},
+                {QDate(2026, 1, 1), {}, "a2 b"},
+                {{}, QDate(2026, 4, 11), "c"},
+                {QDate(2025, 4, 1), QDate(2026, 4, 12), "a2 b c"}};
+    for (const Row& row : rows) {
+        const auto found = std::get<std::vector<ArchivedTest>>(archive->Find(ArchiveQuery{{}, row.from, row.to, {}}));
+        QStringList files;
+        for (const ArchivedTest& test : found) files << QFileInfo(test.file).baseName();
+        EXPECT_EQ(files.join(QLatin1Char(' ')), QString::fromUtf8(row.files));
+        if (!found.empty()) {
+            EXPECT_EQ(found.front().customer, QStringLiteral("Gård Åsa"));
+        }
     }
 }
 
