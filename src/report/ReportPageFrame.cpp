@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/PainterSurface.h"
+
 namespace kaldoventri {
 
 namespace {
@@ -98,6 +100,18 @@ void ReportPageFrame::StartPage(int number, const QString& title) {
     const int ruleY = content_.top() - Mm(1.5);
     p.setPen(QPen(Qt::black, Mm(0.2)));
     p.drawLine(page_.left(), ruleY, page_.right(), ruleY);
+}
+
+void ReportPageFrame::DrawInBox(QRect box, int points, const std::function<void(DrawingSurface&)>& draw) const {
+    painter_.save();
+    painter_.translate(box.topLeft());
+    painter_.setClipRect(QRect(0, 0, box.width(), box.height()));
+    painter_.setFont(Font(points));
+    {
+        PainterSurface surface(painter_, box.width(), box.height());
+        draw(surface);
+    }
+    painter_.restore();
 }
 
 }  // namespace kaldoventri

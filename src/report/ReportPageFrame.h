@@ -10,12 +10,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <limits>
 
 class QPainter;
 class QPdfWriter;
 
 namespace kaldoventri {
+
+class DrawingSurface;
 
 struct ReportSettings {
     QLocale locale;
@@ -54,6 +57,10 @@ public:
     // that many, so two texts that differ only at their ends still print apart.
     QStringList WrapText(const QFont& font, const QString& text, int width,
                          int maxLines = std::numeric_limits<int>::max()) const;
+
+    // Runs `draw` on a surface of the box's size at the box, clipped to it, in
+    // the page's font of `points`: how the diagrams and plots go onto a page.
+    void DrawInBox(QRect box, int points, const std::function<void(DrawingSurface&)>& draw) const;
 
 private:
     QPdfWriter& writer_;

@@ -87,29 +87,11 @@ Facts RecordFacts(const TestRecord& record, const QLocale& locale) {
 }
 
 void DrawFieldMap(const ReportPageFrame& frame, QRect box, const TNewTabSheet& evaluated) {
-    QPainter& p = frame.Painter();
-    p.save();
-    p.translate(box.topLeft());
-    p.setClipRect(QRect(0, 0, box.width(), box.height()));
-    p.setFont(ReportPageFrame::Font(PagePoints));
-    {
-        PainterSurface surface(p, box.width(), box.height());
-        FieldMapRenderer(FieldMapPageStyle).Draw(&evaluated, surface);
-    }
-    p.restore();
+    frame.DrawInBox(box, PagePoints, [&](DrawingSurface& surface) { FieldMapRenderer(FieldMapPageStyle).Draw(&evaluated, surface); });
 }
 
 void DrawVKCurve(const ReportPageFrame& frame, QRect box, const TNewTabSheet& evaluated) {
-    QPainter& p = frame.Painter();
-    p.save();
-    p.translate(box.topLeft());
-    p.setClipRect(QRect(0, 0, box.width(), box.height()));
-    p.setFont(ReportPageFrame::Font(PagePoints));
-    {
-        PainterSurface surface(p, box.width(), box.height());
-        VKCurveRenderer(VKCurvePageStyle).Draw(&evaluated, surface);
-    }
-    p.restore();
+    frame.DrawInBox(box, PagePoints, [&](DrawingSurface& surface) { VKCurveRenderer(VKCurvePageStyle).Draw(&evaluated, surface); });
 }
 
 Facts DescriptionOfSpreader(const TNewTabSheet& s) {
