@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "report/ComparisonPage.h"
 #include "report/SummaryTablePages.h"
 #include "report/TestPage.h"
 
@@ -24,12 +25,19 @@ bool WritePdfReport(QIODevice& device, const std::vector<ReportTest>& tests, con
     // Measured on the writer before any page exists, for "av N" on page 1.
     ReportPageFrame sizing(writer, painter, settings, 0);
     const SummaryTablePages table(sizing, tests);
-    const int pageCount = table.PageCount() + count;
+    const int comparisonPages = settings.comparisonFirst ? 1 : 0;
+    const int pageCount = comparisonPages + table.PageCount() + count;
     ReportPageFrame frame(writer, painter, settings, pageCount);
 
     const auto goOn = [&](int done) { return !progress || progress(done, pageCount); };
     if (!goOn(0)) return false;
     int page = 1;
+    if (comparisonPages > 0) {
+        frame.StartPage(page, ComparisonTitle(count));
+        DrawComparisonPage(frame, tests);
+        if (!goOn(page)) return false;
+        ++page;
+    }
     for (int t = 0; t < table.PageCount(); ++t, ++page) {
         frame.StartPage(page, ReportTitle(count));
         table.DrawPage(frame, t);
