@@ -132,12 +132,14 @@ void DrawPatternPlot(DrawingSurface& s, PlotRect box, const ScaledPatterns& patt
         s.SetPenColour(colour);
         s.SetBrushColour(colour);
         s.SetPenWidth(style.linePen);
-        for (std::size_t i = 1; i < curve.size(); ++i) {
-            s.MoveTo(px(curve[i - 1].position), std::max(py(curve[i - 1].value), plotTop));
-            s.LineTo(px(curve[i].position), std::max(py(curve[i].value), plotTop));
-        }
-        s.SetPenWidth(1);
+        std::vector<SurfacePoint> line;
+        line.reserve(curve.size());
+        for (const PatternPoint& p : curve) line.push_back({px(p.position), std::max(py(p.value), plotTop)});
+        s.Polyline(line.data(), static_cast<int>(line.size()));
+        // Trays closer than a few points' width read as the line itself.
         const int r = style.pointRadius;
+        if (curve.size() < 2 || (plotRight - plotLeft) / static_cast<double>(curve.size() - 1) < 4.0 * r) continue;
+        s.SetPenWidth(1);
         for (const PatternPoint& p : curve) {
             const int cx = px(p.position), cy = std::max(py(p.value), plotTop);
             s.Ellipse(cx - r, cy - r, cx + r + 1, cy + r + 1);

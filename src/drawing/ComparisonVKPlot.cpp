@@ -5,6 +5,7 @@
 #include <cmath>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "drawing/ComparisonPlots.h"
 #include "drawing/VKCurveFrame.h"
@@ -36,10 +37,15 @@ void DrawCurve(DrawingSurface& s, const VKCurveGeometry& layout, const TNewTabSh
     }
     s.SetPenWidth(style.linePen);
     const int last = std::min(layout.LastWidth(), LastCurveWidthOf(sheet));
-    for (int w = layout.FirstWidth() + 1; w <= last; ++w) {
-        if (!Shown(sheet, w - 1) || !Shown(sheet, w)) continue;
-        s.MoveTo(layout.XOfWidth(w - 1), y(w - 1));
-        s.LineTo(layout.XOfWidth(w), y(w));
+    // Each stretch of computed VKs is one line; a VK not computed leaves a gap.
+    std::vector<SurfacePoint> stretch;
+    for (int w = layout.FirstWidth(); w <= last + 1; ++w) {
+        if (w <= last && Shown(sheet, w)) {
+            stretch.push_back({layout.XOfWidth(w), y(w)});
+            continue;
+        }
+        if (stretch.size() > 1) s.Polyline(stretch.data(), static_cast<int>(stretch.size()));
+        stretch.clear();
     }
     if (!sheet.HasOptimum()) return;
     const double twice = sheet.GetOptimalWidth() * 2;
