@@ -72,9 +72,8 @@ void DrawPatternPlot(DrawingSurface& s, PlotRect box, const ScaledPatterns& patt
     const Span x = PositionSpan(patterns);
     // Percent plots keep 100 % well inside; kg/ha plots start at 0 too.
     const double highest = std::max(HighestValue(patterns), percent ? 120.0 : 1.0);
-    const std::string unit = percent ? "%" : "kg/ha";
-
-    const int plotTop = box.top + textHeight + axis.labelGap;
+    // The caption above names the unit; the top label needs half a line.
+    const int plotTop = box.top + textHeight / 2;
     const int plotBottom = box.bottom - textHeight - axis.labelGap - axis.tickLength;
     const double roughStep = AxisStepFor((plotBottom - plotTop) / highest, textHeight + axis.labelGap + 1.0);
     if (roughStep <= 0.0) return;
@@ -103,7 +102,6 @@ void DrawPatternPlot(DrawingSurface& s, PlotRect box, const ScaledPatterns& patt
         const std::string text = FormatGeneral(RoundHalfEven(v * 1000) / 1000, separator);
         Label(s, plotLeft - axis.tickLength - axis.labelGap - s.TextWidth(text), y - textHeight / 2, text);
     }
-    Label(s, box.left, box.top, unit);
     const double xStep = AxisStepFor((plotRight - plotLeft) / (x.high - x.low), s.TextWidth("-00") + axis.labelGap + 1.0);
     const int labelTop = plotBottom + axis.tickLength + axis.labelGap;
     for (double m = std::ceil(x.low / xStep) * xStep; xStep > 0.0 && m <= x.high + xStep / 1000; m += xStep) {

@@ -1,8 +1,11 @@
 // The comparison window follows the workbook: a changed amount or working
 // width of a compared sheet gives the figures of that sheet evaluated anew,
-// and a closed sheet leaves it, the window closing with fewer than two left.
+// and a closed sheet leaves it, the window closing with fewer than two left;
+// its print is one A4 landscape page.
 #include <QPointer>
 #include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "evaluation/CalculateSheet.h"
@@ -69,6 +72,25 @@ private slots:
         QCOMPARE(after.deltaVK, wanted.deltaVK);
         QCOMPARE(after.workingWidth, wanted.workingWidth);
         QVERIFY(after.figures.vk != before.figures.vk || after.workingWidth != before.workingWidth);
+    }
+
+    // One A4 landscape page from the printer chosen in the main window, here a PDF file.
+    void printsOnOneLandscapePage() {
+        Workbook workbook;
+        for (const int width : {24, 30}) AddSheet(workbook, width);
+        QTemporaryDir folder;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath(QStringLiteral("jamforelse.pdf")));
+        RecentFolder recent;
+        ComparisonWindow window(workbook, {1, 0}, printer, recent);
+        QVERIFY(window.Print());
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {printer.outputFileName()});
+        QVERIFY(info.waitForFinished(30000));
+        const QString text = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY2(text.contains(QStringLiteral("Pages:           1\n")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("842 x 595 pts (A4)")), qPrintable(text));
     }
 
     void closedSheetsLeave() {
