@@ -34,9 +34,11 @@ Span PositionSpan(const ScaledPatterns& patterns) {
             span = any ? Span{std::min(span.low, p.position), std::max(span.high, p.position)} : Span{p.position, p.position};
             any = true;
         }
-    // Whole metres at both ends, and never an empty span.
-    span.low = std::floor(span.low);
-    span.high = std::ceil(span.high);
+    // Whole metres at both ends, and never an empty span; a damaged kit's
+    // far-off places stay within what the axis can count.
+    constexpr double Farthest = 1e6;
+    span.low = std::clamp(std::floor(span.low), -Farthest, Farthest);
+    span.high = std::clamp(std::ceil(span.high), -Farthest, Farthest);
     if (span.high <= span.low) span.high = span.low + 1.0;
     return span;
 }
@@ -89,10 +91,12 @@ void DrawPatternPlot(DrawingSurface& s, PlotRect box, const ScaledPatterns& patt
 
     s.SetPenWidth(axis.axisPen);
     // Light rules across the plot at each labelled value; 100 % stands out.
-    for (double v = 0.0; v <= top + yStep / 2; v += yStep) {
+    // Counted in whole steps, so that 0 and 100 % are met exactly.
+    for (long k = 0; k * yStep <= top + yStep / 2; ++k) {
+        const double v = k * yStep;
         const int y = py(v);
-        s.SetPenColour(percent && std::fabs(v - 100.0) < 1e-9 ? ComparisonRuleColour : ComparisonGridColour);
-        if (v > 0.0) {
+        s.SetPenColour(percent && v == 100.0 ? ComparisonRuleColour : ComparisonGridColour);
+        if (k > 0) {
             s.MoveTo(plotLeft, y);
             s.LineTo(plotRight, y);
         }
@@ -103,11 +107,14 @@ void DrawPatternPlot(DrawingSurface& s, PlotRect box, const ScaledPatterns& patt
         Label(s, plotLeft - axis.tickLength - axis.labelGap - s.TextWidth(text), y - textHeight / 2, text);
     }
     const double xStep = AxisStepFor((plotRight - plotLeft) / (x.high - x.low), s.TextWidth("-00") + axis.labelGap + 1.0);
+    if (xStep <= 0.0) return;
     const int labelTop = plotBottom + axis.tickLength + axis.labelGap;
-    for (double m = std::ceil(x.low / xStep) * xStep; xStep > 0.0 && m <= x.high + xStep / 1000; m += xStep) {
+    // The centre line of the spreader runs up through the plot.
+    for (long k = static_cast<long>(std::ceil(x.low / xStep)); k * xStep <= x.high + xStep / 1000; ++k) {
+        const double m = k * xStep;
         const int xp = px(m);
-        s.SetPenColour(m == 0.0 ? ComparisonRuleColour : ComparisonGridColour);
-        if (m == 0.0) {
+        if (k == 0) {
+            s.SetPenColour(ComparisonRuleColour);
             s.MoveTo(xp, plotBottom);
             s.LineTo(xp, plotTop);
         }
