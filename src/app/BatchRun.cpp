@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/CompareRun.h"
 #include "app/OutputSafety.h"
 #include "app/TerminalProgress.h"
 #include "drawing/FieldMapImage.h"
@@ -161,6 +162,7 @@ QString RefusalText(const QString& path, const OpenFailure& failure) {
 }
 
 int RunBatch(const CommandLine& line, const QLocale& locale, const TestReader& read) {
+    if (line.compare) return RunCompare(line, locale, read);
     return Batch(line, locale, read).Run();
 }
 

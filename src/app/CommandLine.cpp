@@ -35,13 +35,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption xlsx(QStringLiteral("xlsx"), QString(), QStringLiteral("UT.xlsx"));
     const QCommandLineOption fieldMap(QStringLiteral("field-map"), QString(), QStringLiteral("UT.png"));
     const QCommandLineOption archive(QStringLiteral("archive"), QString(), QStringLiteral("ARKIV"));
+    const QCommandLineOption compare(QStringLiteral("compare"));
     const QCommandLineOption import(QStringLiteral("import"));
     const QCommandLineOption list(QStringLiteral("list"));
     const QCommandLineOption from(QStringLiteral("from"), QString(), QStringLiteral("DATUM"));
     const QCommandLineOption to(QStringLiteral("to"), QString(), QStringLiteral("DATUM"));
     const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({report, csv, xlsx, fieldMap, archive, import, list, from, to, help, version});
+    parser.addOptions({report, csv, xlsx, fieldMap, compare, archive, import, list, from, to, help, version});
     // "-" names standard output for --csv; it must not be taken for an option.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(arguments)) {
@@ -65,6 +66,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     line.xlsxPath = parser.value(xlsx);
     line.fieldMapPath = parser.value(fieldMap);
     line.archive = parser.value(archive);
+    line.compare = parser.isSet(compare);
+    if (line.compare && (parser.isSet(import) || parser.isSet(list)))
+        return UsageError(QStringLiteral("--compare jämför provfiler, inte arkivet."));
     if (parser.isSet(archive) && line.archive.isEmpty()) return UsageError(QStringLiteral("Inget arkiv angivet efter --archive."));
     if (parser.isSet(import) && parser.isSet(list)) return UsageError(QStringLiteral("--import och --list går inte att ge samtidigt."));
     if (parser.isSet(import)) {
@@ -102,6 +106,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             return UsageError(QStringLiteral("--field-map ritar fältbilden av en provfil, inte %1.").arg(line.files.size()));
         line.mode = CommandLine::Mode::Batch;
     }
+    if (line.compare) {
+        if (line.mode != CommandLine::Mode::Batch || parser.isSet(xlsx) || parser.isSet(fieldMap))
+            return UsageError(QStringLiteral("--compare skriver --csv eller --report."));
+        if (line.files.size() < 2 || line.files.size() > 4)
+            return UsageError(QStringLiteral("--compare jämför 2 till 4 prov, inte %1.").arg(line.files.size()));
+    }
     return line;
 }
 
@@ -112,6 +122,8 @@ QString UsageText() {
         "            Kaldoventri --csv UT.csv FIL.vkf ...\n"
         "            Kaldoventri --xlsx UT.xlsx FIL.vkf ...\n"
         "            Kaldoventri --field-map UT.png FIL.vkf\n"
+        "            Kaldoventri --compare --csv UT.csv|- A.vkf B.vkf [C.vkf D.vkf]\n"
+        "            Kaldoventri --compare --report UT.pdf A.vkf B.vkf [C.vkf D.vkf]\n"
         "            Kaldoventri [--archive ARKIV] --import FIL.vkf|MAPP ...\n"
         "            Kaldoventri [--archive ARKIV] --list [SÖKORD] [--from ÅÅÅÅ-MM-DD] [--to ÅÅÅÅ-MM-DD]\n"
         "                        --csv UT.csv|- | --xlsx UT.xlsx | --report UT.pdf\n"
@@ -123,6 +135,9 @@ QString UsageText() {
         "  --xlsx UT.xlsx   skriver samma tabell som Excel-arbetsbok (xlsx)\n"
         "  --field-map UT.png\n"
         "                   ritar provets fältbild vid dess arbetsbredd (PNG, 1600 x 700)\n"
+        "  --compare        jämför 2 till 4 prov med det första: tabellen får kolumnerna\n"
+        "                   Δ VK %-enheter, Δ optimal bredd m och Δ giva %, rapporten\n"
+        "                   börjar med en jämförelsesida\n"
         "  --import         lägger provfilerna, och alla .vkf i mapparna, i provarkivet\n"
         "  --list [SÖKORD]  tar ut arkivets prov som tabell eller rapport, nyaste först;\n"
         "                   SÖKORD söks i provets texter och filnamn\n"
@@ -131,11 +146,11 @@ QString UsageText() {
         "  --help           visar den här texten\n"
         "  --version        visar programmets version\n"
         "\n"
-        "Med --report, --csv, --xlsx eller --field-map visas inget fönster. En utfil skrivs\n"
+        "Med --report, --csv, --xlsx, --field-map eller --compare visas inget fönster. En utfil skrivs\n"
         "hel eller inte alls, aldrig över en provfil och inte när inget prov kunde läsas.\n"
         "Slutstatus: 0 när alla filer lästes, 1 när någon fil inte kunde läsas eller\n"
         "en utfil inte kunde skrivas, 2 vid felaktigt anrop eller en utfil som är en\n"
-        "provfil.\n");
+        "provfil, eller när --compare inte får 2 till 4 läsbara prov.\n");
 }
 
 QString VersionText() { return QStringLiteral("Kaldoventri " KALDOVENTRI_VERSION); }

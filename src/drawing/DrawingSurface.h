@@ -55,6 +55,15 @@ public:
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
     // A closed polygon filled with the brush, outlined with the pen.
     virtual void Polygon(const SurfacePoint* points, int count) = 0;
+    // Lines with the pen through the points in turn, joined where they meet;
+    // the last point becomes the current position. It looks as MoveTo and
+    // LineTo along the points, which is what it does unless a surface knows a
+    // faster way.
+    virtual void Polyline(const SurfacePoint* points, int count) {
+        if (points == nullptr || count < 1) return;
+        MoveTo(points[0].x, points[0].y);
+        for (int i = 1; i < count; ++i) LineTo(points[i].x, points[i].y);
+    }
 
     // UTF-8 text with its top left corner at (x, y), on a background of the brush colour.
     virtual void TextOut(int x, int y, std::string_view text) = 0;

@@ -130,6 +130,28 @@ void PainterSurface::Rectangle(int left, int top, int right, int bottom) {
     Painter.drawRect(QRectF(l + Centre, t + Centre, r - l - 1.0, b - t - 1.0));
 }
 
+// One stroke for the whole line: a thick pen's round ends, drawn for every
+// segment of its own, cost far more than the joins of one stroke. A line
+// reaching off the surface goes segment by segment through the clip.
+void PainterSurface::Polyline(const SurfacePoint* points, int count) {
+    if (points == nullptr || count < 1) return;
+    const int reach = Pen.width() + 2;
+    const auto inside = [&](SurfacePoint p) {
+        return p.x >= -reach && p.y >= -reach && p.x <= SurfaceWidth + reach && p.y <= SurfaceHeight + reach;
+    };
+    if (count < 3 || !std::all_of(points, points + count, inside)) {
+        DrawingSurface::Polyline(points, count);
+        return;
+    }
+    QPolygonF line;
+    line.reserve(count);
+    for (int i = 0; i < count; ++i) line << QPointF(points[i].x + Centre, points[i].y + Centre);
+    Painter.setPen(Pen);
+    Painter.drawPolyline(line);
+    CurrentX = points[count - 1].x;
+    CurrentY = points[count - 1].y;
+}
+
 void PainterSurface::Polygon(const SurfacePoint* points, int count) {
     if (points == nullptr || count < 2) return;
     std::vector<ClipPoint> polygon;

@@ -35,6 +35,7 @@ public:
     void Ellipse(int left, int top, int right, int bottom) override;
     void Rectangle(int left, int top, int right, int bottom) override;
     void Polygon(const SurfacePoint* points, int count) override;
+    void Polyline(const SurfacePoint* points, int count) override;
 
     void TextOut(int x, int y, std::string_view text) override;
     int TextWidth(std::string_view text) override;

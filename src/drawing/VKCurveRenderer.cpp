@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "drawing/SurfaceClipping.h"
+#include "drawing/VKCurveFrame.h"
 #include "evaluation/TrayLayout.h"
 #include "evaluation/FigureTexts.h"
 #include "evaluation/FurtherPasses.h"
@@ -61,12 +62,12 @@ void VKCurveRenderer::Draw(const TNewTabSheet* sheet, DrawingSurface& surface) {
     for (std::size_t i = 0; i < FigureLines.size(); ++i)
         Label(Layout.Plot().left, Style.padding + static_cast<int>(i) * (TextHeight + Style.labelGap), FigureLines[i]);
     DrawLegend();
-    DrawBands();
+    DrawToleranceBands(surface, Layout);
     DrawSearchRange(*sheet);
     DrawFurtherPasses();
     if (BandShown) DrawUncertaintyBand(*sheet);
-    DrawYAxis();
-    DrawXAxis();
+    DrawVKAxis(surface, Layout, Style, TextHeight);
+    DrawWidthAxis(surface, Layout, Style);
     DrawWidthLine(*sheet);
     DrawCurve(*sheet);
     DrawOptimum(*sheet);
@@ -107,20 +108,6 @@ void VKCurveRenderer::PlaceThePlot(const TNewTabSheet& sheet, const std::string&
         plot.top = topUnder(0);
     }
     Layout = VKCurveGeometry(plot, FirstCurveWidth, last, top);
-}
-
-// A low top cuts the upper bands off rather than squeezing them in: the bands
-// below it keep their true scale.
-void VKCurveRenderer::DrawBands() {
-    DrawingSurface& s = *Target;
-    const PlotRect p = Layout.Plot();
-    const double top = Layout.TopVK();
-    const double limits[] = {0.0, ToleranceClassLimits[0], ToleranceClassLimits[1], ToleranceClassLimits[2], top};
-    for (int band = 0; band < 4 && limits[band] < top; ++band) {
-        s.SetBrushColour(VKBandColours[band]);
-        const double upper = std::min(limits[band + 1], top);
-        s.FillRect(p.left, Layout.YOfVK(upper), p.right + 1, Layout.YOfVK(limits[band]) + 1);
-    }
 }
 
 void VKCurveRenderer::DrawSearchRange(const TNewTabSheet& sheet) {

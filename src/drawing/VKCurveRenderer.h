@@ -50,13 +50,10 @@ private:
     void BreakTheLegend(int room);
     int PlaceTheLegend(int figuresEnd);
     void DrawLegend();
-    void DrawBands();
     void DrawSearchRange(const TNewTabSheet& sheet);
     void DrawFurtherPasses();
     void DrawUncertaintyBand(const TNewTabSheet& sheet);
     void DrawBandStretch(const TNewTabSheet& sheet, int first, int last);
-    void DrawYAxis();
-    void DrawXAxis();
     void DrawWidthLine(const TNewTabSheet& sheet);
     void DrawCurve(const TNewTabSheet& sheet);
     void DrawJoin(double x1, double y1, double x2, double y2);

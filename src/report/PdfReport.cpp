@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "report/ComparisonPage.h"
 #include "report/ReportTablePages.h"
 #include "report/TestPage.h"
 
@@ -28,13 +29,20 @@ bool WritePdfReport(QIODevice& device, const std::vector<ReportTest>& tests, con
     tables.emplace_back(ReportTablePages(sizing, SummaryTable(tests)), ReportTitle(count));
     if (ReportTable records = RecordTable(tests, settings.locale); !records.rows.empty())
         tables.emplace_back(ReportTablePages(sizing, std::move(records)), QStringLiteral("Provuppgifter"));
-    int pageCount = count;
+    const int comparisonPages = settings.comparisonFirst ? 1 : 0;
+    int pageCount = comparisonPages + count;
     for (const auto& table : tables) pageCount += table.first.PageCount();
     ReportPageFrame frame(writer, painter, settings, pageCount);
 
     const auto goOn = [&](int done) { return !progress || progress(done, pageCount); };
     if (!goOn(0)) return false;
     int page = 1;
+    if (comparisonPages > 0) {
+        frame.StartPage(page, ComparisonTitle(count));
+        DrawComparisonPage(frame, tests);
+        if (!goOn(page)) return false;
+        ++page;
+    }
     for (const auto& [table, title] : tables)
         for (int t = 0; t < table.PageCount(); ++t, ++page) {
             frame.StartPage(page, title);

@@ -1,5 +1,6 @@
 // The PDF report: first the table of all tests over as many pages as it
-// needs, then one page per test, numbered "Sida 3 av 12". The page count is
+// needs (after the comparison page, for a report of compared sheets), then
+// one page per test, numbered "Sida 3 av 12". The page count is
 // known before the first page is drawn, and each page goes out when the next
 // begins.
 #pragma once

@@ -23,6 +23,9 @@ class DrawingSurface;
 struct ReportSettings {
     QLocale locale;
     QString date;  // "2026-12-09"
+    // A report of compared sheets begins with the comparison page, the first
+    // test the reference.
+    bool comparisonFirst = false;
 };
 
 class ReportPageFrame {

@@ -19,6 +19,7 @@
 #include "ui/commands/FileCommands.h"
 #include "ui/commands/ReportCommands.h"
 #include "ui/commands/SheetClosing.h"
+#include "ui/comparison/ComparisonWindow.h"
 #include "ui/controls/ProgramFont.h"
 #include "ui/support/CommandBoundary.h"
 #include "ui/views/DisplayOptions.h"
@@ -115,6 +116,7 @@ void TForm1::ConnectCommands() {
     on(f.Close_Button, &QToolButton::clicked, &TForm1::CloseActiveSheet);
     on(f.Stngalla1, &QAction::triggered, &TForm1::CloseAllSheets);
     run(f.Medelvarde1, &QAction::triggered, [this] { analysis_->MedelvardeClick(); });
+    run(f.JamforBlad1, &QAction::triggered, [this] { StartComparison(this, workbook_, Printer(), folder_); });
     run(f.Rapport1, &QAction::triggered, [this] { reports_->WriteReport(); });
     run(f.ExporteraTabell1, &QAction::triggered, [this] { reports_->ExportTable(); });
     run(f.ExporteraExcel1, &QAction::triggered, [this] { reports_->ExportWorkbook(); });
