@@ -15,6 +15,10 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 ArchivedTest ArchivedFiguresOf(const TNewTabSheet& sheet, const QString& file) {
     ArchivedTest test;
     test.file = file;
+    const TestRecord& record = sheet.GetRecord();
+    test.testDate = Text(record.date);
+    test.customer = Text(record.customer);
+    test.tester = Text(record.tester);
     test.spreaderMaker = Text(sheet.GetSpridarFabrikat());
     test.spreaderModel = Text(sheet.GetSpridarModell());
     test.spreaderSetting = Text(sheet.GetSpridarInstallning());

@@ -1,6 +1,7 @@
 // The open sheets and the commands that change them.
 #include "workbook/Workbook.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include "evaluation/AveragedAmounts.h"
@@ -147,6 +148,25 @@ std::optional<OpenFailure> Workbook::OpenSheet(const QString& path) {
     auto sheet = std::make_unique<TNewTabSheet>(std::move(std::get<TNewTabSheet>(read)));
     QByteArray bytes = WriteTestFile(MakeTestFileValues(*sheet));
     Append({std::move(sheet), path, std::move(bytes), false}, true);
+    return std::nullopt;
+}
+
+std::optional<OpenFailure> Workbook::OpenArchivedSheet(const QByteArray& bytes, const QString& path) {
+    int open = IndexOfFile(path);
+    // An archived test's file may be gone; its sheet still belongs to that path.
+    for (int i = 0; i < SheetCount() && open < 0; ++i)
+        if (!FilePath(i).isEmpty() && QFileInfo(FilePath(i)).absoluteFilePath() == QFileInfo(path).absoluteFilePath()) open = i;
+    if (open >= 0) {
+        if (open != current_) SetCurrentIndex(open);
+        return std::nullopt;
+    }
+    auto read = ReadTestSheetBytes(bytes, path, yScaleMode_);
+    if (auto* failure = std::get_if<OpenFailure>(&read)) return std::move(*failure);
+    auto sheet = std::make_unique<TNewTabSheet>(std::move(std::get<TNewTabSheet>(read)));
+    std::optional<QByteArray> onDisk;
+    if (QFile file(path); file.open(QIODevice::ReadOnly)) onDisk = file.readAll();
+    const bool modified = !onDisk || WriteTestFile(MakeTestFileValues(*sheet)) != *onDisk;
+    Append({std::move(sheet), path, std::move(onDisk), modified}, true);
     return std::nullopt;
 }
 
