@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "report/HistoryPage.h"
 #include "report/SummaryTablePages.h"
 #include "report/TestPage.h"
 
@@ -12,7 +13,7 @@ namespace kaldoventri {
 QString ReportTitle(int tests) { return QStringLiteral("Kaldoventri – rapport över %1 prov").arg(tests); }
 
 bool WritePdfReport(QIODevice& device, const std::vector<ReportTest>& tests, const ReportSettings& settings,
-                    const ReportProgress& progress) {
+                    const ReportProgress& progress, const MachineHistory* history) {
     const int count = static_cast<int>(tests.size());
     QPdfWriter writer(&device);
     ReportPageFrame::SetUpWriter(writer);
@@ -24,7 +25,7 @@ bool WritePdfReport(QIODevice& device, const std::vector<ReportTest>& tests, con
     // Measured on the writer before any page exists, for "av N" on page 1.
     ReportPageFrame sizing(writer, painter, settings, 0);
     const SummaryTablePages table(sizing, tests);
-    const int pageCount = table.PageCount() + count;
+    const int pageCount = table.PageCount() + (history != nullptr ? 1 : 0) + count;
     ReportPageFrame frame(writer, painter, settings, pageCount);
 
     const auto goOn = [&](int done) { return !progress || progress(done, pageCount); };
@@ -34,6 +35,12 @@ bool WritePdfReport(QIODevice& device, const std::vector<ReportTest>& tests, con
         frame.StartPage(page, ReportTitle(count));
         table.DrawPage(frame, t);
         if (!goOn(page)) return false;
+    }
+    if (history != nullptr) {
+        frame.StartPage(page, HistoryPageTitle(*history));
+        DrawHistoryPage(frame, *history);
+        if (!goOn(page)) return false;
+        ++page;
     }
     for (const ReportTest& test : tests) {
         frame.StartPage(page, test.name);
