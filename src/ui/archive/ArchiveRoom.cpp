@@ -1,0 +1,32 @@
+// Connecting the archive to the main window.
+#include "ui/archive/ArchiveRoom.h"
+
+#include "ui/window/TForm1.h"
+
+namespace kaldoventri {
+
+ArchiveRoom::ArchiveRoom(TForm1& window)
+    : QObject(&window), window_(window), files_(&window, window.GetWorkbook(), session_) {
+    window.ConnectArchive([this] { ShowWindow(); },
+                          [this](int index, FileCommands::FileEvent event) { files_.Keep(index, event); });
+}
+
+void ArchiveRoom::ShowWindow() {
+    if (!archiveWindow_) {
+        archiveWindow_ = new ArchiveWindow(session_, window_.GetWorkbook(), window_.Reports(), &window_);
+        archiveWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        archiveWindow_->SetCompareHook(compare_);
+    }
+    archiveWindow_->show();
+    archiveWindow_->raise();
+    archiveWindow_->activateWindow();
+    // Tests saved since it was last shown are listed too.
+    archiveWindow_->ConnectArchive();
+}
+
+void ArchiveRoom::SetCompareHook(ArchiveWindow::CompareHook hook) {
+    compare_ = std::move(hook);
+    if (archiveWindow_) archiveWindow_->SetCompareHook(compare_);
+}
+
+}  // namespace kaldoventri
