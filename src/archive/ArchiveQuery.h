@@ -10,6 +10,8 @@
 
 namespace kaldoventri {
 
+struct ArchivedTest;
+
 // The columns a list of tests can be ordered by.
 enum class ArchiveSort { TestDate, Customer, Maker, Model, Setting, Fertiliser, Width, VK, OptimalWidth, Rate, Correction };
 
@@ -29,6 +31,10 @@ struct ArchiveQuerySql {
     QString orderBy;  // " ORDER BY ..."
     QVariantList values;
 };
-ArchiveQuerySql SqlOf(const ArchiveQuery& query);
+// With `after`, only the tests that follow that one in the order.
+ArchiveQuerySql SqlOf(const ArchiveQuery& query, const ArchivedTest* after = nullptr);
+
+// The index that holds the tests in the list's first order, newest test first.
+QString ListOrderIndexSql();
 
 }  // namespace kaldoventri

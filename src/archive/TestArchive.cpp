@@ -115,7 +115,7 @@ std::optional<ArchiveError> TestArchive::PrepareSchema() {
             query.exec(QStringLiteral("INSERT INTO archive_info VALUES ('schema', '%1')").arg(SchemaVersion)) &&
             query.exec(TestsTable(location_.kind)) &&
             query.exec(QStringLiteral("CREATE INDEX tests_by_date ON tests (test_date)"));
-        if (made && database.commit()) return std::nullopt;
+        if (made && database.commit()) return PrepareSchema();
         database.rollback();
         // Another program may have made it at the same moment.
         if (database.tables().contains(QStringLiteral("archive_info"))) return PrepareSchema();
@@ -130,6 +130,9 @@ std::optional<ArchiveError> TestArchive::PrepareSchema() {
                                 .arg(location_.Name())
                                 .arg(version)
                                 .arg(SchemaVersion)};
+    // Lists newest first straight from an index, however many tests there are.
+    // An archive that cannot take it (opened read-only) is listed all the same.
+    query.exec(ListOrderIndexSql());
     return std::nullopt;
 }
 
@@ -180,9 +183,17 @@ std::variant<TestArchive::Added, ArchiveError> TestArchive::Add(const TNewTabShe
 
 std::variant<std::vector<ArchivedTest>, ArchiveError> TestArchive::Find(const ArchiveQuery& request, qint64 offset,
                                                                         qint64 limit) {
-    const ArchiveQuerySql sql = SqlOf(request);
     QString page;
     if (limit >= 0) page = QStringLiteral(" LIMIT %1 OFFSET %2").arg(limit).arg(std::max<qint64>(offset, 0));
+    return Select(SqlOf(request), page);
+}
+
+std::variant<std::vector<ArchivedTest>, ArchiveError> TestArchive::FindAfter(const ArchiveQuery& request,
+                                                                             const ArchivedTest& last, qint64 limit) {
+    return Select(SqlOf(request, &last), QStringLiteral(" LIMIT %1").arg(std::max<qint64>(limit, 0)));
+}
+
+std::variant<std::vector<ArchivedTest>, ArchiveError> TestArchive::Select(const ArchiveQuerySql& sql, const QString& page) {
     QSqlQuery query(Database());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT id, %1 FROM tests").arg(Columns) + sql.where + sql.orderBy + page);

@@ -50,6 +50,10 @@ public:
     // all of them, or `limit` from the `offset`-th on.
     std::variant<std::vector<ArchivedTest>, ArchiveError> Find(const ArchiveQuery& query, qint64 offset = 0,
                                                                 qint64 limit = -1);
+    // The `limit` tests that follow `last` in the query's order: a long list
+    // read page by page, each as quick to find as the first.
+    std::variant<std::vector<ArchivedTest>, ArchiveError> FindAfter(const ArchiveQuery& query, const ArchivedTest& last,
+                                                                     qint64 limit);
     // How many tests the query finds.
     std::variant<qint64, ArchiveError> CountMatches(const ArchiveQuery& query);
     // The test's file bytes, as archived.
@@ -62,6 +66,7 @@ public:
 private:
     TestArchive(ArchiveLocation location, QString connection);
     std::optional<ArchiveError> PrepareSchema();
+    std::variant<std::vector<ArchivedTest>, ArchiveError> Select(const ArchiveQuerySql& sql, const QString& page);
     // The message of a failure, with the database's own words where it has some.
     ArchiveError Failed(const QString& what, const QSqlError& queryError = {}) const;
     QSqlDatabase Database() const;

@@ -56,9 +56,15 @@ TEST_P(ArchivePaging, PagesCoverEveryMatchOnceInTheListsOrder) {
         EXPECT_LE(page.size(), 4u);
         for (const ArchivedTest& test : page) paged.push_back(test.id);
     }
+    // Each page after the last test of the one before, as the window reads it.
+    std::vector<qint64> following;
+    for (auto page = std::get<std::vector<ArchivedTest>>(archive.Find(query, 0, 5)); !page.empty();
+         page = std::get<std::vector<ArchivedTest>>(archive.FindAfter(query, page.back(), 5)))
+        for (const ArchivedTest& test : page) following.push_back(test.id);
     std::vector<qint64> whole;
     for (const ArchivedTest& test : all) whole.push_back(test.id);
     EXPECT_EQ(paged, whole);
+    EXPECT_EQ(following, whole);
     EXPECT_EQ(std::set<qint64>(paged.begin(), paged.end()).size(), paged.size());
     if (sort == ArchiveSort::TestDate && descending && all.front().testDate.isEmpty() == false) {
         // Newest first, undated last.

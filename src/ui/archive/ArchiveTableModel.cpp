@@ -57,7 +57,9 @@ bool ArchiveTableModel::canFetchMore(const QModelIndex& parent) const {
 
 void ArchiveTableModel::fetchMore(const QModelIndex& parent) {
     if (!canFetchMore(parent)) return;
-    auto page = archive_->Find(query_, static_cast<qint64>(tests_.size()), PageSize);
+    // After the last test loaded rather than at an offset, so a page deep in
+    // a long list comes as fast as the first.
+    auto page = tests_.empty() ? archive_->Find(query_, 0, PageSize) : archive_->FindAfter(query_, tests_.back(), PageSize);
     if (auto* error = std::get_if<ArchiveError>(&page)) {
         // Nothing more is asked for until the list is read again.
         matches_ = static_cast<qint64>(tests_.size());
