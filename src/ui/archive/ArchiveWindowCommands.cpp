@@ -116,8 +116,13 @@ void ArchiveWindow::RemoveChosen() {
 void ArchiveWindow::ImportFolder() {
     if (import_) return;
     Opened(session_.Archive(this));  // asks for a password here, never on the import's thread
-    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Importera mapp"));
-    if (folder.isEmpty()) return;
+    QFileDialog dialog(this, QStringLiteral("Importera mapp"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    // Qt's Swedish catalogue has no word for this button.
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Välj"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString folder = dialog.selectedFiles().front();
     import_ = new FolderImport(session_.Location(), session_.Password(), folder, this);
     importButton_->setEnabled(false);
     progress_->setRange(0, 0);
