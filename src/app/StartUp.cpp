@@ -25,7 +25,7 @@ StartedProgram StartProgram(const SplashWait& wait) {
     program.window = std::make_unique<TForm1>(*program.workbook);
     program.window->SetTypDokument(new TTypDokument(program.window.get()));
 #ifdef KALDOVENTRI_ARCHIVE
-    new ArchiveRoom(*program.window);
+    program.archive = new ArchiveRoom(*program.window);
 #endif
     program.window->showMaximized();
     return program;

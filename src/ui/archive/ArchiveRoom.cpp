@@ -14,7 +14,7 @@ ArchiveRoom::ArchiveRoom(TForm1& window)
 void ArchiveRoom::ShowWindow() {
     if (!archiveWindow_) {
         archiveWindow_ = new ArchiveWindow(session_, window_.GetWorkbook(), window_.Reports(), &window_);
-        archiveWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        // Closed, it is only hidden: a folder import goes on, and comes back with it.
         archiveWindow_->SetCompareHook(compare_);
     }
     archiveWindow_->show();
