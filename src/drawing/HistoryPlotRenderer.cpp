@@ -62,10 +62,10 @@ void DrawMachineHistory(DrawingSurface& s, const MachineHistory& history, const 
     // Enough decimals that the correction axis's five labels differ.
     const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10((range.high - range.low) / 4))), 2, 4);
 
-    s.TextOut(pad, pad, "Historik: " + MachineName(history));
+    if (style.title) s.TextOut(pad, pad, "Historik: " + MachineName(history));
     // The legend under the title.
     int x = pad;
-    const int legendTop = pad + line + style.labelGap;
+    const int legendTop = style.title ? pad + line + style.labelGap : pad;
     const auto legend = [&](Colour colour, const std::string& text) {
         s.SetBrushColour(colour);
         s.FillRect(x, legendTop + line / 4, x + line / 2, legendTop + line / 4 + line / 2);

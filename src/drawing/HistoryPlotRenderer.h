@@ -18,11 +18,12 @@ struct HistoryPlotStyle {
     int pointRadius = 3;
     int tickLength = 4;
     int labelGap = 4;
+    bool title = true;  // a report page has the machine in its own title
 };
 
 inline constexpr HistoryPlotStyle HistoryPlotScreenStyle{};
 // About 600 dots per inch, as the VK curve on a page.
-inline constexpr HistoryPlotStyle HistoryPlotPageStyle{11, 40, 12, 5, 24, 30, 30};
+inline constexpr HistoryPlotStyle HistoryPlotPageStyle{11, 40, 12, 5, 24, 30, 30, false};
 
 inline constexpr Colour HistoryCorrectionColour{200, 100, 0};
 
