@@ -1,6 +1,5 @@
 #include "app/ArchiveRun.h"
 
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -10,6 +9,7 @@
 
 #include "app/BatchRun.h"
 #include "app/TerminalProgress.h"
+#include "archive/FileImport.h"
 #include "archive/TestArchive.h"
 #include "evaluation/CalculateSheet.h"
 #include "files/TestSheetReading.h"
@@ -37,26 +37,6 @@ std::unique_ptr<TestArchive> OpenArchive(const CommandLine& line, TerminalProgre
     return std::move(std::get<std::unique_ptr<TestArchive>>(opened));
 }
 
-// The files given and every .vkf below the folders given, each folder's in name order.
-QStringList TestFilesOf(const QStringList& arguments) {
-    QStringList files;
-    for (const QString& argument : arguments) {
-        if (!QFileInfo(argument).isDir()) {
-            files << argument;
-            continue;
-        }
-        QStringList found;
-        QDirIterator walk(argument, QDir::Files, QDirIterator::Subdirectories);
-        while (walk.hasNext()) {
-            const QString path = walk.next();
-            if (QFileInfo(path).suffix().compare(QStringLiteral("vkf"), Qt::CaseInsensitive) == 0) found << path;
-        }
-        found.sort();
-        files << found;
-    }
-    return files;
-}
-
 }  // namespace
 
 int RunArchiveImport(const CommandLine& line) {
@@ -65,31 +45,23 @@ int RunArchiveImport(const CommandLine& line) {
     const auto archive = OpenArchive(line, progress, status);
     if (!archive) return status;
     const QStringList files = TestFilesOf(line.files);
-    int added = 0, existing = 0, unreadable = 0;
+    ImportCounts counts;
     bool archiveFailed = false;
     // Each file is one transaction: an interrupted import leaves every file before it in.
     for (qsizetype i = 0; i < files.size() && !archiveFailed; ++i) {
         if (BatchInterrupted()) return 130;
         progress.Show(QStringLiteral("Importerar: %1 av %2").arg(i + 1).arg(files.size()));
-        auto read = ReadTestSheet(files[i], YScaleValue);
-        if (const auto* failure = std::get_if<OpenFailure>(&read)) {
-            progress.PrintLine(RefusalText(files[i], *failure));
-            ++unreadable;
-            continue;
-        }
-        auto outcome = archive->Add(std::get<TNewTabSheet>(read), files[i]);
-        if (const auto* error = std::get_if<ArchiveError>(&outcome)) {
+        const ImportOutcome outcome = ImportTestFile(*archive, files[i]);
+        counts.Count(outcome);
+        if (outcome.failure) progress.PrintLine(RefusalText(files[i], *outcome.failure));
+        if (outcome.kind == ImportOutcome::Kind::ArchiveFailed) {
             // The archive itself failed: the files after this one would fail too.
-            progress.PrintLine(error->message);
+            progress.PrintLine(outcome.archiveError);
             archiveFailed = true;
-        } else if (std::get<TestArchive::Added>(outcome) == TestArchive::Added::New) {
-            ++added;
-        } else {
-            ++existing;
         }
     }
-    progress.PrintLine(QStringLiteral("%1 nya prov, %2 fanns redan, %3 kunde inte läsas").arg(added).arg(existing).arg(unreadable));
-    return archiveFailed || unreadable > 0 ? 1 : 0;
+    progress.PrintLine(ImportCountsText(counts));
+    return archiveFailed || counts.unreadable > 0 ? 1 : 0;
 }
 
 int RunArchiveList(const CommandLine& line, const QLocale& locale) {

@@ -156,11 +156,6 @@ private:
 
 }  // namespace
 
-QString RefusalText(const QString& path, const OpenFailure& failure) {
-    if (failure.kind == OpenFailure::Kind::NotATestFile) return path + QStringLiteral(" är ingen Kaldoventrifil!");
-    return path + QStringLiteral(": ") + failure.swedish;
-}
-
 int RunBatch(const CommandLine& line, const QLocale& locale, const TestReader& read) {
     if (line.compare) return RunCompare(line, locale, read);
     return Batch(line, locale, read).Run();

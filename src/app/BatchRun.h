@@ -17,10 +17,6 @@ namespace kaldoventri {
 // How the batch run reads one test file; ReadReportTest but in tests.
 using TestReader = std::function<std::variant<ReportTest, OpenFailure>(const QString& path, const QLocale& locale)>;
 
-// One line naming the file and why it was refused: "<path> är ingen
-// Kaldoventrifil!" or "<path>: filen finns inte".
-QString RefusalText(const QString& path, const OpenFailure& failure);
-
 // Reads every file, reports each refused one on standard error, writes the
 // outputs and gives the exit status: 0 when every file went in, 1 when some
 // file was refused or an output could not be written, 2 when an output would

@@ -5,6 +5,9 @@
 
 #include "ui/dialogs/TSplashScreen.h"
 #include "ui/dialogs/TTypDokument.h"
+#ifdef KALDOVENTRI_ARCHIVE
+#include "ui/archive/ArchiveRoom.h"
+#endif
 
 namespace kaldoventri {
 
@@ -21,6 +24,9 @@ StartedProgram StartProgram(const SplashWait& wait) {
     program.workbook = std::make_unique<Workbook>();
     program.window = std::make_unique<TForm1>(*program.workbook);
     program.window->SetTypDokument(new TTypDokument(program.window.get()));
+#ifdef KALDOVENTRI_ARCHIVE
+    program.archive = new ArchiveRoom(*program.window);
+#endif
     program.window->showMaximized();
     return program;
 }

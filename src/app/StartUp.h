@@ -21,10 +21,13 @@ using SplashWait = std::function<void(std::chrono::milliseconds)>;
 // Sleeps without processing any event: the splash screen stays as it was painted.
 void BlockingSleep(std::chrono::milliseconds time);
 
+class ArchiveRoom;
+
 // The running program: the open sheets and the main window that shows them.
 struct StartedProgram {
     std::unique_ptr<Workbook> workbook;
     std::unique_ptr<TForm1> window;  // owns the test entry dialog
+    ArchiveRoom* archive = nullptr;  // owned by the window; none in a build without the archive
 };
 
 // Runs the start-up sequence inside an existing application object.

@@ -15,16 +15,16 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 ArchivedTest ArchivedFiguresOf(const TNewTabSheet& sheet, const QString& file) {
     ArchivedTest test;
     test.file = file;
+    const TestRecord& record = sheet.GetRecord();
+    test.testDate = Text(record.date);
+    test.customer = Text(record.customer);
+    test.tester = Text(record.tester);
     test.spreaderMaker = Text(sheet.GetSpridarFabrikat());
     test.spreaderModel = Text(sheet.GetSpridarModell());
     test.spreaderSetting = Text(sheet.GetSpridarInstallning());
     test.fertiliser = Text(sheet.GetGodselMedel());
     test.fertiliserMaker = Text(sheet.GetGodselFabrikat());
     test.productionSite = Text(sheet.GetProduktionsplats());
-    const TestRecord& record = sheet.GetRecord();
-    test.testDate = Text(record.date);
-    test.customer = Text(record.customer);
-    test.tester = Text(record.tester);
     test.kit = Text(KitNameOf(sheet));
     test.workingWidth = sheet.GetABredd() / 2.0;
     const SheetFigures figures = ComputeSheetFigures(sheet);

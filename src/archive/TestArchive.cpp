@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
 #include <atomic>
 
 #include "files/TestFileWriter.h"
@@ -43,15 +44,6 @@ QVariant Optional(const std::optional<double>& value) {
 std::optional<double> OptionalOf(const QVariant& value) {
     if (value.isNull()) return std::nullopt;
     return value.toDouble();
-}
-
-// A word as LIKE takes it literally.
-QString LikePattern(const QString& word) {
-    QString escaped = FoldedForSearch(word);
-    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
-        .replace(QLatin1Char('%'), QStringLiteral("\\%"))
-        .replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    return QLatin1Char('%') + escaped + QLatin1Char('%');
 }
 
 }  // namespace
@@ -123,7 +115,7 @@ std::optional<ArchiveError> TestArchive::PrepareSchema() {
             query.exec(QStringLiteral("INSERT INTO archive_info VALUES ('schema', '%1')").arg(SchemaVersion)) &&
             query.exec(TestsTable(location_.kind)) &&
             query.exec(QStringLiteral("CREATE INDEX tests_by_date ON tests (test_date)"));
-        if (made && database.commit()) return std::nullopt;
+        if (made && database.commit()) return PrepareSchema();
         database.rollback();
         // Another program may have made it at the same moment.
         if (database.tables().contains(QStringLiteral("archive_info"))) return PrepareSchema();
@@ -138,6 +130,9 @@ std::optional<ArchiveError> TestArchive::PrepareSchema() {
                                 .arg(location_.Name())
                                 .arg(version)
                                 .arg(SchemaVersion)};
+    // Lists newest first straight from an index, however many tests there are.
+    // An archive that cannot take it (opened read-only) is listed all the same.
+    query.exec(ListOrderIndexSql());
     return std::nullopt;
 }
 
@@ -192,31 +187,23 @@ std::variant<TestArchive::Added, ArchiveError> TestArchive::Add(const TNewTabShe
     return added ? Added::New : Added::AlreadyThere;
 }
 
-std::variant<std::vector<ArchivedTest>, ArchiveError> TestArchive::Find(const ArchiveQuery& request) {
-    QStringList conditions;
-    QVariantList values;
-    if (!request.word.trimmed().isEmpty()) {
-        conditions << QStringLiteral("search_text LIKE ? ESCAPE '\\'");
-        values << LikePattern(request.word.trimmed());
-    }
-    if (request.from) {
-        conditions << QStringLiteral("test_date <> '' AND test_date >= ?");
-        values << request.from->toString(Qt::ISODate);
-    }
-    if (request.to) {
-        conditions << QStringLiteral("test_date <> '' AND test_date <= ?");
-        values << request.to->toString(Qt::ISODate);
-    }
-    if (!request.kit.isEmpty()) {
-        conditions << QStringLiteral("kit = ?");
-        values << request.kit;
-    }
+std::variant<std::vector<ArchivedTest>, ArchiveError> TestArchive::Find(const ArchiveQuery& request, qint64 offset,
+                                                                        qint64 limit) {
+    QString page;
+    if (limit >= 0) page = QStringLiteral(" LIMIT %1 OFFSET %2").arg(limit).arg(std::max<qint64>(offset, 0));
+    return Select(SqlOf(request), page);
+}
+
+std::variant<std::vector<ArchivedTest>, ArchiveError> TestArchive::FindAfter(const ArchiveQuery& request,
+                                                                             const ArchivedTest& last, qint64 limit) {
+    return Select(SqlOf(request, &last), QStringLiteral(" LIMIT %1").arg(std::max<qint64>(limit, 0)));
+}
+
+std::variant<std::vector<ArchivedTest>, ArchiveError> TestArchive::Select(const ArchiveQuerySql& sql, const QString& page) {
     QSqlQuery query(Database());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT id, %1 FROM tests%2 ORDER BY CASE WHEN test_date = '' THEN 1 ELSE 0 END, "
-                                 "test_date DESC, file")
-                      .arg(Columns, conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "))));
-    for (const QVariant& value : values) query.addBindValue(value);
+    query.prepare(QStringLiteral("SELECT id, %1 FROM tests").arg(Columns) + sql.where + sql.orderBy + page);
+    for (const QVariant& value : sql.values) query.addBindValue(value);
     if (!query.exec()) return Failed(QStringLiteral("sökningen misslyckades."), query.lastError());
     std::vector<ArchivedTest> found;
     while (query.next()) {
@@ -233,6 +220,16 @@ std::variant<std::vector<ArchivedTest>, ArchiveError> TestArchive::Find(const Ar
         found.push_back(std::move(test));
     }
     return found;
+}
+
+std::variant<qint64, ArchiveError> TestArchive::CountMatches(const ArchiveQuery& request) {
+    const ArchiveQuerySql sql = SqlOf(request);
+    QSqlQuery query(Database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT COUNT(*) FROM tests") + sql.where);
+    for (const QVariant& value : sql.values) query.addBindValue(value);
+    if (!query.exec() || !query.next()) return Failed(QStringLiteral("sökningen misslyckades."), query.lastError());
+    return query.value(0).toLongLong();
 }
 
 std::variant<QByteArray, ArchiveError> TestArchive::Bytes(qint64 id) {

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "archive/ArchiveLocation.h"
+#include "archive/ArchiveQuery.h"
 #include "archive/ArchivedTest.h"
 #include "evaluation/TNewTabSheet.h"
 
@@ -26,13 +27,6 @@ namespace kaldoventri {
 
 struct ArchiveError {
     QString message;  // Swedish, naming the archive
-};
-
-// What a search asks for; every part optional.
-struct ArchiveQuery {
-    QString word;  // found in any text of the test or its file name, ignoring case
-    std::optional<QDate> from, to;  // the test date within, both ends included
-    QString kit;  // "12 m", "24 m" or an own kit's name
 };
 
 class TestArchive {
@@ -51,8 +45,17 @@ public:
     // Keeps the evaluated sheet as its file would be written, from `file`.
     std::variant<Added, ArchiveError> Add(const TNewTabSheet& sheet, const QString& file);
 
-    // The tests found, newest test date first (tests without one last), then by file name.
-    std::variant<std::vector<ArchivedTest>, ArchiveError> Find(const ArchiveQuery& query);
+    // The tests found in the query's order (newest test date first unless it
+    // says otherwise, tests without the sorted value last, then by file name):
+    // all of them, or `limit` from the `offset`-th on.
+    std::variant<std::vector<ArchivedTest>, ArchiveError> Find(const ArchiveQuery& query, qint64 offset = 0,
+                                                                qint64 limit = -1);
+    // The `limit` tests that follow `last` in the query's order: a long list
+    // read page by page, each as quick to find as the first.
+    std::variant<std::vector<ArchivedTest>, ArchiveError> FindAfter(const ArchiveQuery& query, const ArchivedTest& last,
+                                                                     qint64 limit);
+    // How many tests the query finds.
+    std::variant<qint64, ArchiveError> CountMatches(const ArchiveQuery& query);
     // The test's file bytes, as archived.
     std::variant<QByteArray, ArchiveError> Bytes(qint64 id);
     std::variant<int, ArchiveError> Remove(const std::vector<qint64>& ids);
@@ -63,6 +66,7 @@ public:
 private:
     TestArchive(ArchiveLocation location, QString connection);
     std::optional<ArchiveError> PrepareSchema();
+    std::variant<std::vector<ArchivedTest>, ArchiveError> Select(const ArchiveQuerySql& sql, const QString& page);
     // The message of a failure, with the database's own words where it has some.
     ArchiveError Failed(const QString& what, const QSqlError& queryError = {}) const;
     QSqlDatabase Database() const;

@@ -62,6 +62,11 @@ std::variant<TNewTabSheet, OpenFailure> ReadTestSheetFrom(QIODevice& file, const
 
 }  // namespace
 
+QString RefusalText(const QString& path, const OpenFailure& failure) {
+    if (failure.kind == OpenFailure::Kind::NotATestFile) return path + QStringLiteral(" är ingen Kaldoventrifil!");
+    return path + QStringLiteral(": ") + failure.swedish;
+}
+
 std::variant<TNewTabSheet, OpenFailure> ReadTestSheet(const QString& path, int yScaleMode) {
     QFile file(path);
     const auto fileError = [&file](int number) {

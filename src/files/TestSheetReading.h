@@ -25,6 +25,10 @@ struct OpenFailure {
     QString swedish;
 };
 
+// One line naming the file and why it was refused: "<path> är ingen
+// Kaldoventrifil!" or "<path>: filen finns inte".
+QString RefusalText(const QString& path, const OpenFailure& failure);
+
 // Reads the file at `path` as "Öppna" does and evaluates it on the given Y
 // scale: the sheet is titled after the file, its neighbours run as the file
 // says. A file with fewer amounts than its kit has trays is refused, whatever

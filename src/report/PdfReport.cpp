@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 
 #include "report/ComparisonPage.h"
+#include "report/HistoryPage.h"
 #include "report/ReportTablePages.h"
 #include "report/TestPage.h"
 
@@ -14,7 +15,7 @@ namespace kaldoventri {
 QString ReportTitle(int tests) { return QStringLiteral("Kaldoventri – rapport över %1 prov").arg(tests); }
 
 bool WritePdfReport(QIODevice& device, const std::vector<ReportTest>& tests, const ReportSettings& settings,
-                    const ReportProgress& progress) {
+                    const ReportProgress& progress, const MachineHistory* history) {
     const int count = static_cast<int>(tests.size());
     QPdfWriter writer(&device);
     ReportPageFrame::SetUpWriter(writer);
@@ -30,7 +31,7 @@ bool WritePdfReport(QIODevice& device, const std::vector<ReportTest>& tests, con
     if (ReportTable records = RecordTable(tests, settings.locale); !records.rows.empty())
         tables.emplace_back(ReportTablePages(sizing, std::move(records)), QStringLiteral("Provuppgifter"));
     const int comparisonPages = settings.comparisonFirst ? 1 : 0;
-    int pageCount = comparisonPages + count;
+    int pageCount = comparisonPages + (history != nullptr ? 1 : 0) + count;
     for (const auto& table : tables) pageCount += table.first.PageCount();
     ReportPageFrame frame(writer, painter, settings, pageCount);
 
@@ -49,6 +50,12 @@ bool WritePdfReport(QIODevice& device, const std::vector<ReportTest>& tests, con
             table.DrawPage(frame, t);
             if (!goOn(page)) return false;
         }
+    if (history != nullptr) {
+        frame.StartPage(page, HistoryPageTitle(*history));
+        DrawHistoryPage(frame, *history);
+        if (!goOn(page)) return false;
+        ++page;
+    }
     for (const ReportTest& test : tests) {
         frame.StartPage(page, test.name);
         DrawTestPage(frame, test);

@@ -9,6 +9,7 @@
 
 #include <vector>
 
+#include "evaluation/MachineHistory.h"
 #include "report/ReportPageFrame.h"
 #include "report/ReportTest.h"
 
@@ -17,8 +18,9 @@ namespace kaldoventri {
 // Writes the whole document to `device`, each test's row in the table and its
 // page in the tests' order, calling `progress` after each page; false when
 // progress cancelled the run, and what was written is then to be thrown away.
+// A report of one machine's tests may have its history on a page after the table.
 bool WritePdfReport(QIODevice& device, const std::vector<ReportTest>& tests, const ReportSettings& settings,
-                    const ReportProgress& progress = {});
+                    const ReportProgress& progress = {}, const MachineHistory* history = nullptr);
 
 // The title of the table pages: "Kaldoventri – rapport över 12 prov".
 QString ReportTitle(int tests);

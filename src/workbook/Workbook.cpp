@@ -150,6 +150,26 @@ std::optional<OpenFailure> Workbook::OpenSheet(const QString& path) {
     return std::nullopt;
 }
 
+std::optional<OpenFailure> Workbook::OpenArchivedSheet(const QByteArray& bytes, const QString& path) {
+    int open = IndexOfFile(path);  // the file may be gone, its sheet still belonging to the path
+    for (int i = 0; i < SheetCount() && open < 0; ++i)
+        if (!FilePath(i).isEmpty() && QFileInfo(FilePath(i)).absoluteFilePath() == QFileInfo(path).absoluteFilePath()) open = i;
+    if (open >= 0) {
+        if (open != current_) SetCurrentIndex(open);
+        return std::nullopt;
+    }
+    auto read = ReadTestSheetBytes(bytes, path, yScaleMode_);
+    if (auto* failure = std::get_if<OpenFailure>(&read)) return std::move(*failure);
+    auto sheet = std::make_unique<TNewTabSheet>(std::move(std::get<TNewTabSheet>(read)));
+    // Read as "Öppna" reads it: a file spelt another way may hold the same test.
+    std::optional<QByteArray> onDisk;
+    if (auto disk = ReadTestSheet(path, yScaleMode_); std::holds_alternative<TNewTabSheet>(disk))
+        onDisk = WriteTestFile(MakeTestFileValues(std::get<TNewTabSheet>(disk)));
+    const bool modified = !onDisk || WriteTestFile(MakeTestFileValues(*sheet)) != *onDisk;
+    Append({std::move(sheet), path, std::move(onDisk), modified}, true);
+    return std::nullopt;
+}
+
 std::optional<QString> Workbook::SaveCurrentSheet(const QString& path) { return SaveSheet(current_, path); }
 
 std::optional<QString> Workbook::SaveSheet(int index, const QString& path) {

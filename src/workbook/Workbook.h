@@ -87,6 +87,11 @@ public:
     // in an empty window. Nothing changes and no number is used on failure.
     // A file that is open already only makes its sheet the current one.
     std::optional<OpenFailure> OpenSheet(const QString& path);
+    // A test kept elsewhere (the archive) as the bytes of the file at `path`,
+    // opened as OpenSheet opens that file: a new current sheet belonging to
+    // the file, or the file's sheet made current when it is open already. The
+    // sheet is saved only while the file on disk holds what it would write.
+    std::optional<OpenFailure> OpenArchivedSheet(const QByteArray& bytes, const QString& path);
     // The index of the sheet that belongs to the file, or -1.
     int IndexOfFile(const QString& path) const;
     // Writes the current sheet to a test file and titles it after the file.

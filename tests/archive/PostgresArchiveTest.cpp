@@ -62,7 +62,22 @@ TEST(ArchiveOnPostgres, KeepsATestOnceFindsItAndTakesTwoImportsAtOnce) {
     }
     auto opened = TestArchive::Open(*location);
     ASSERT_EQ(opened.index(), 0u);
-    EXPECT_EQ(std::get<qint64>(std::get<std::unique_ptr<TestArchive>>(opened)->Count()), 61);
+    TestArchive& archive = *std::get<std::unique_ptr<TestArchive>>(opened);
+    EXPECT_EQ(std::get<qint64>(archive.Count()), 61);
+
+    // The window's pages on this server too: each after the last one's test, in any order.
+    for (const ArchiveSort sort : {ArchiveSort::TestDate, ArchiveSort::VK, ArchiveSort::Customer}) {
+        ArchiveQuery query;
+        query.sort = sort;
+        const auto all = std::get<std::vector<ArchivedTest>>(archive.Find(query));
+        EXPECT_EQ(std::get<qint64>(archive.CountMatches(query)), 61);
+        std::vector<qint64> whole, paged;
+        for (const ArchivedTest& test : all) whole.push_back(test.id);
+        for (auto page = std::get<std::vector<ArchivedTest>>(archive.Find(query, 0, 7)); !page.empty();
+             page = std::get<std::vector<ArchivedTest>>(archive.FindAfter(query, page.back(), 7)))
+            for (const ArchivedTest& test : page) paged.push_back(test.id);
+        EXPECT_EQ(paged, whole);
+    }
 }
 
 }  // namespace

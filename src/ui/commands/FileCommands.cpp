@@ -28,6 +28,7 @@ bool FileCommands::Save(int index) {
     if (path.isEmpty()) return SaveAs(index);
     if (const std::optional<QString> failed = workbook_.SaveSheet(index, path)) throw CommandError(*failed);
     folder_.Remember(path);
+    Tell(index, FileEvent::Saved);
     return true;
 }
 
@@ -41,6 +42,7 @@ bool FileCommands::SaveAs(int index) {
     if (path.isEmpty()) return false;
     if (const std::optional<QString> failed = workbook_.SaveSheet(index, path)) throw CommandError(*failed);
     folder_.Remember(path);
+    Tell(index, FileEvent::Saved);
     return true;
 }
 
@@ -52,9 +54,12 @@ void FileCommands::Open() {
 }
 
 void FileCommands::OpenFile(const QString& path) {
+    const int before = workbook_.SheetCount();
     const std::optional<OpenFailure> failed = workbook_.OpenSheet(path);
     if (!failed) {
         folder_.Remember(path);
+        // A file open already only came to the front: nothing new to keep.
+        if (workbook_.SheetCount() > before) Tell(workbook_.CurrentIndex(), FileEvent::Opened);
         return;
     }
     // The same words as the command line's, naming the file.

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace kaldoventri {
@@ -31,10 +33,23 @@ public:
     // be opened at once.
     void OpenFile(const QString& path);
 
+    // Told of each sheet written to its file or newly opened from one, after
+    // the command has done its part; it must not throw (the archive keeps the
+    // test there, and saving never fails because of it).
+    enum class FileEvent { Saved, Opened };
+    using FileHook = std::function<void(int index, FileEvent event)>;
+    void SetFileHook(FileHook hook) { hook_ = std::move(hook); }
+
 private:
+    void Tell(int index, FileEvent event) const {
+        if (hook_) hook_(index, event);
+    }
+
+
     QWidget* window_;
     Workbook& workbook_;
     RecentFolder& folder_;
+    FileHook hook_;
 };
 
 }  // namespace kaldoventri

@@ -44,13 +44,24 @@ ReportCommands::ReportCommands(QWidget* window, const Workbook& workbook, const 
     : window_(window), workbook_(workbook), folder_(folder) {}
 
 void ReportCommands::WriteReport() {
-    if (workbook_.SheetCount() == 0) return;
-    const QString path = ChooseFileToSave(window_, PdfFiles, folder_.StartFolder(), QStringLiteral("Rapport"));
+    if (workbook_.SheetCount() > 0) WriteReportOf(window_, TestsOf(workbook_, QLocale()));
+}
+
+void ReportCommands::ExportTable() {
+    if (workbook_.SheetCount() > 0) ExportTableOf(window_, TestsOf(workbook_, QLocale()));
+}
+
+void ReportCommands::ExportWorkbook() {
+    if (workbook_.SheetCount() > 0) ExportWorkbookOf(window_, TestsOf(workbook_, QLocale()));
+}
+
+void ReportCommands::WriteReportOf(QWidget* parent, const std::vector<ReportTest>& tests, const MachineHistory* history) {
+    if (tests.empty()) return;
+    const QString path = ChooseFileToSave(parent, PdfFiles, folder_.StartFolder(), QStringLiteral("Rapport"));
     if (path.isEmpty()) return;
 
     const ReportSettings settings{QLocale(), QDate::currentDate().toString(Qt::ISODate)};
-    const std::vector<ReportTest> tests = TestsOf(workbook_, settings.locale);
-    QProgressDialog progress(QStringLiteral("Rapporten skrivs..."), QStringLiteral("Avbryt"), 0, 1, window_);
+    QProgressDialog progress(QStringLiteral("Rapporten skrivs..."), QStringLiteral("Avbryt"), 0, 1, parent);
     progress.setWindowTitle(QCoreApplication::applicationName());
     // Modal, so that its "Avbryt" is heard while the pages are drawn.
     progress.setWindowModality(Qt::WindowModal);
@@ -62,25 +73,23 @@ void ReportCommands::WriteReport() {
         return !progress.wasCanceled();
     };
     const SaveOutcome saved =
-        SaveThrough(path, [&](QIODevice& out) { return WritePdfReport(out, tests, settings, shown); });
+        SaveThrough(path, [&](QIODevice& out) { return WritePdfReport(out, tests, settings, shown, history); });
     if (saved.kind == SaveOutcome::Kind::Failed) throw CommandError(saved.error);
 }
 
-void ReportCommands::ExportTable() {
-    if (workbook_.SheetCount() == 0) return;
-    const QString path = ChooseFileToSave(window_, CsvFiles, folder_.StartFolder(), QStringLiteral("Tabell"));
+void ReportCommands::ExportTableOf(QWidget* parent, const std::vector<ReportTest>& tests) {
+    if (tests.empty()) return;
+    const QString path = ChooseFileToSave(parent, CsvFiles, folder_.StartFolder(), QStringLiteral("Tabell"));
     if (path.isEmpty()) return;
-    const QLocale locale;
-    if (const std::optional<QString> failed = WriteFileAtomically(path, CsvTableOf(TestsOf(workbook_, locale), locale)))
+    if (const std::optional<QString> failed = WriteFileAtomically(path, CsvTableOf(tests, QLocale())))
         throw CommandError(*failed);
 }
 
-void ReportCommands::ExportWorkbook() {
-    if (workbook_.SheetCount() == 0) return;
-    const QString path = ChooseFileToSave(window_, XlsxFiles, folder_.StartFolder(), QStringLiteral("Tabell"));
+void ReportCommands::ExportWorkbookOf(QWidget* parent, const std::vector<ReportTest>& tests) {
+    if (tests.empty()) return;
+    const QString path = ChooseFileToSave(parent, XlsxFiles, folder_.StartFolder(), QStringLiteral("Tabell"));
     if (path.isEmpty()) return;
-    const QLocale locale;
-    const SaveOutcome saved = SaveXlsxTable(path, TestsOf(workbook_, locale), locale);
+    const SaveOutcome saved = SaveXlsxTable(path, tests, QLocale());
     if (saved.kind == SaveOutcome::Kind::Failed) throw CommandError(saved.error);
 }
 

@@ -8,6 +8,10 @@
 #include <QString>
 
 #include <chrono>
+#include <vector>
+
+#include "evaluation/MachineHistory.h"
+#include "report/ReportTest.h"
 
 class QWidget;
 
@@ -23,6 +27,13 @@ public:
     void WriteReport();
     void ExportTable();
     void ExportWorkbook();
+
+    // The same of tests chosen elsewhere (the archive window), the dialogs
+    // and the progress on `parent`; a report of one machine's tests may have
+    // its history on a page after the table.
+    void WriteReportOf(QWidget* parent, const std::vector<ReportTest>& tests, const MachineHistory* history = nullptr);
+    void ExportTableOf(QWidget* parent, const std::vector<ReportTest>& tests);
+    void ExportWorkbookOf(QWidget* parent, const std::vector<ReportTest>& tests);
 
     // How long a report runs before its progress dialog shows.
     void SetProgressDelay(std::chrono::milliseconds delay) { progressDelay_ = delay; }

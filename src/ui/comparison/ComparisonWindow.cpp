@@ -172,7 +172,12 @@ ComparisonWindow* StartComparison(QWidget* window, const Workbook& workbook, QPr
     }
     CompareSheetsDialog dialog(workbook, window);
     if (dialog.exec() != QDialog::Accepted) return nullptr;
-    auto* comparison = new ComparisonWindow(workbook, dialog.ChosenSheets(), chosenPrinter, folder, window);
+    return ShowComparison(window, workbook, dialog.ChosenSheets(), chosenPrinter, folder);
+}
+
+ComparisonWindow* ShowComparison(QWidget* window, const Workbook& workbook, const std::vector<int>& indices,
+                                 QPrinter& chosenPrinter, const RecentFolder& folder) {
+    auto* comparison = new ComparisonWindow(workbook, indices, chosenPrinter, folder, window);
     comparison->show();
     return comparison;
 }

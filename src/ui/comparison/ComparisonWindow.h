@@ -54,6 +54,10 @@ private:
 // The comparison picture drawn on a printer's page, one landscape A4 page.
 bool PrintComparison(QPrinter& chosen, const std::vector<const TNewTabSheet*>& sheets);
 
+// A comparison window of the sheets at `indices`, the reference first, shown.
+ComparisonWindow* ShowComparison(QWidget* window, const Workbook& workbook, const std::vector<int>& indices,
+                                 QPrinter& chosenPrinter, const RecentFolder& folder);
+
 // "Jämför blad...": the chooser, then a comparison window of the chosen
 // sheets (none when the chooser was cancelled).
 ComparisonWindow* StartComparison(QWidget* window, const Workbook& workbook, QPrinter& chosenPrinter,

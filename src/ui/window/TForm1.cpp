@@ -175,6 +175,16 @@ void TForm1::ConnectCommands() {
     diagram->OnClick = [this] { Run(&TForm1::Diagram_PaintBoxClick); };
 }
 
+void TForm1::CompareSheets(const std::vector<int>& indices) {
+    ShowComparison(this, workbook_, indices, Printer(), folder_);
+}
+
+void TForm1::ConnectArchive(std::function<void()> showWindow, FileCommands::FileHook keepTest) {
+    ui_->Provarkiv1->setVisible(true);
+    connect(ui_->Provarkiv1, &QAction::triggered, this, [this, showWindow] { RunCommand(this, showWindow); });
+    files_->SetFileHook(std::move(keepTest));
+}
+
 void TForm1::ConnectSessionEnd() {
 #if QT_CONFIG(sessionmanager)
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {

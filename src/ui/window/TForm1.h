@@ -20,6 +20,7 @@
 
 #include <memory>
 
+#include "ui/commands/FileCommands.h"
 #include "ui/support/RecentFolder.h"
 #include "workbook/Workbook.h"
 
@@ -37,7 +38,6 @@ namespace kaldoventri {
 class AnalysisCommands;
 class DiagramOutput;
 class DisplayOptions;
-class FileCommands;
 class MenuTicks;
 class ReadoutTracker;
 class ReportCommands;
@@ -63,6 +63,11 @@ public:
     const DiagramOutput& Output() const { return *output_; }
     const ReadoutTracker& Readout() const { return *readout_; }
     ReportCommands& Reports() { return *reports_; }
+    // A comparison window of the open sheets at `indices`, the reference first.
+    void CompareSheets(const std::vector<int>& indices);
+    // The test archive, where the program has one: Arkiv > "Provarkiv..."
+    // shows its window, and every sheet saved or opened is told to it.
+    void ConnectArchive(std::function<void()> showWindow, FileCommands::FileHook keepTest);
 
     // --- Sheet commands ---
     void NewSheet();
