@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 
 #include <cstdio>
-#include <map>
 #include <memory>
 
 #include "app/BatchRun.h"
@@ -73,26 +72,40 @@ int RunArchiveList(const CommandLine& line, const QLocale& locale) {
     query.word = line.listWord;
     if (line.from.isValid()) query.from = line.from;
     if (line.to.isValid()) query.to = line.to;
-    auto found = archive->Find(query);
-    if (const auto* error = std::get_if<ArchiveError>(&found)) {
+    auto count = archive->CountMatches(query);
+    if (const auto* error = std::get_if<ArchiveError>(&count)) {
         progress.PrintLine(error->message);
         return 1;
     }
-    const auto& tests = std::get<std::vector<ArchivedTest>>(found);
-    if (tests.empty()) {
+    if (std::get<qint64>(count) == 0) {
         progress.PrintLine(QStringLiteral("Inget prov i arkivet motsvarar sökningen; ingen utfil har skrivits."));
         return 0;
     }
-    // The batch run reads "files" named by the archive's ids, in the archive's order.
+    // The batch run reads "files" named by their places in the list, and the
+    // tests come from the archive a page at a time as it asks for them, each
+    // page after the last test of the one before.
     CommandLine batch = line;
-    std::map<QString, const ArchivedTest*> byName;
-    for (const ArchivedTest& test : tests) {
-        const QString name = QStringLiteral("#%1").arg(test.id);
-        batch.files << name;
-        byName[name] = &test;
-    }
+    for (qint64 place = 1; place <= std::get<qint64>(count); ++place) batch.files << QStringLiteral("#%1").arg(place);
+    std::vector<ArchivedTest> page;
+    qint64 pageStart = 0;
+    const auto testAt = [&](qint64 place) -> std::variant<const ArchivedTest*, ArchiveError> {
+        while (place >= pageStart + static_cast<qint64>(page.size())) {
+            auto next = page.empty() && pageStart == 0 ? archive->Find(query, 0, ArchiveListPage)
+                                                       : archive->FindAfter(query, page.back(), ArchiveListPage);
+            if (auto* error = std::get_if<ArchiveError>(&next)) return *error;
+            auto& tests = std::get<std::vector<ArchivedTest>>(next);
+            // Tests removed since the count: the list ends early.
+            if (tests.empty()) return ArchiveError{QStringLiteral("Provet finns inte längre i arkivet.")};
+            pageStart += static_cast<qint64>(page.size());
+            page = std::move(tests);
+        }
+        return &page[static_cast<std::size_t>(place - pageStart)];
+    };
     const TestReader read = [&](const QString& name, const QLocale& shown) -> std::variant<ReportTest, OpenFailure> {
-        const ArchivedTest& test = *byName.at(name);
+        auto found = testAt(name.mid(1).toLongLong() - 1);
+        if (const auto* error = std::get_if<ArchiveError>(&found))
+            return OpenFailure{OpenFailure::Kind::Error, error->message, error->message};
+        const ArchivedTest test = *std::get<const ArchivedTest*>(found);
         auto bytes = archive->Bytes(test.id);
         if (const auto* error = std::get_if<ArchiveError>(&bytes))
             return OpenFailure{OpenFailure::Kind::Error, error->message, error->message};

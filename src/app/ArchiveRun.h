@@ -12,6 +12,10 @@
 
 namespace kaldoventri {
 
+// How many tests --list reads from the archive at a time: its first row
+// comes after one page, not after the whole list.
+inline constexpr int ArchiveListPage = 200;
+
 int RunArchiveImport(const CommandLine& line);
 int RunArchiveList(const CommandLine& line, const QLocale& locale);
 
