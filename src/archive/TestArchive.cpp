@@ -70,7 +70,7 @@ ArchiveError TestArchive::Failed(const QString& what, const QSqlError& queryErro
 }
 
 std::variant<std::unique_ptr<TestArchive>, ArchiveError> TestArchive::Open(const ArchiveLocation& location,
-                                                                           const QString& password) {
+                                                                           const QString& password, Holding holding) {
     static std::atomic<int> opened{0};
     const QString connection = QStringLiteral("kaldoventri-archive-%1").arg(++opened);
     const bool sqlite = location.kind == ArchiveLocation::Kind::SQLite;
@@ -91,15 +91,32 @@ std::variant<std::unique_ptr<TestArchive>, ArchiveError> TestArchive::Open(const
         if (!password.isEmpty()) database.setPassword(password);
         database.setConnectOptions(QStringLiteral("connect_timeout=5"));
     }
-    if (!database.open()) return archive->Failed(QStringLiteral("kunde inte öppnas."));
-    if (sqlite) {
+    if (auto failed = archive->Connect()) return *failed;
+    if (auto failed = archive->PrepareSchema()) return *failed;
+    if (sqlite) archive->holding_ = holding;
+    const Working working{*archive};
+    return archive;
+}
+
+std::optional<ArchiveError> TestArchive::Connect() {
+    QSqlDatabase database = Database();
+    if (database.isOpen()) return std::nullopt;
+    if (!database.open()) return Failed(QStringLiteral("kunde inte öppnas."));
+    if (location_.kind == ArchiveLocation::Kind::SQLite) {
         QSqlQuery pragma(database);
         // Readers never wait for a writer, and two programs can write in turn.
-        if (!pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
-            return archive->Failed(QStringLiteral("är inget provarkiv."));
+        if (!pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"))) {
+            ArchiveError failed = Failed(QStringLiteral("är inget provarkiv."), pragma.lastError());
+            pragma.finish();
+            database.close();
+            return failed;
+        }
     }
-    if (auto failed = archive->PrepareSchema()) return *failed;
-    return archive;
+    return std::nullopt;
+}
+
+TestArchive::Working::~Working() {
+    if (archive.holding_ == Holding::WhileWorking) archive.Database().close();
 }
 
 std::optional<ArchiveError> TestArchive::PrepareSchema() {
@@ -137,6 +154,8 @@ std::optional<ArchiveError> TestArchive::PrepareSchema() {
 }
 
 std::variant<TestArchive::Added, ArchiveError> TestArchive::Add(const TNewTabSheet& sheet, const QString& file) {
+    if (auto failed = Connect()) return *failed;
+    const Working working{*this};
     const QByteArray bytes = WriteTestFile(MakeTestFileValues(sheet));
     const QString fingerprint = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
     ArchivedTest test = ArchivedFiguresOf(sheet, QFileInfo(file).absoluteFilePath());
@@ -200,6 +219,8 @@ std::variant<std::vector<ArchivedTest>, ArchiveError> TestArchive::FindAfter(con
 }
 
 std::variant<std::vector<ArchivedTest>, ArchiveError> TestArchive::Select(const ArchiveQuerySql& sql, const QString& page) {
+    if (auto failed = Connect()) return *failed;
+    const Working working{*this};
     QSqlQuery query(Database());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT id, %1 FROM tests").arg(Columns) + sql.where + sql.orderBy + page);
@@ -223,6 +244,8 @@ std::variant<std::vector<ArchivedTest>, ArchiveError> TestArchive::Select(const 
 }
 
 std::variant<qint64, ArchiveError> TestArchive::CountMatches(const ArchiveQuery& request) {
+    if (auto failed = Connect()) return *failed;
+    const Working working{*this};
     const ArchiveQuerySql sql = SqlOf(request);
     QSqlQuery query(Database());
     query.setForwardOnly(true);
@@ -233,6 +256,8 @@ std::variant<qint64, ArchiveError> TestArchive::CountMatches(const ArchiveQuery&
 }
 
 std::variant<QByteArray, ArchiveError> TestArchive::Bytes(qint64 id) {
+    if (auto failed = Connect()) return *failed;
+    const Working working{*this};
     QSqlQuery query(Database());
     query.prepare(QStringLiteral("SELECT bytes FROM tests WHERE id = ?"));
     query.addBindValue(id);
@@ -242,6 +267,8 @@ std::variant<QByteArray, ArchiveError> TestArchive::Bytes(qint64 id) {
 }
 
 std::variant<int, ArchiveError> TestArchive::Remove(const std::vector<qint64>& ids) {
+    if (auto failed = Connect()) return *failed;
+    const Working working{*this};
     QSqlDatabase database = Database();
     if (!database.transaction()) return Failed(QStringLiteral("proven kunde inte tas bort."));
     QSqlQuery query(database);
@@ -261,6 +288,8 @@ std::variant<int, ArchiveError> TestArchive::Remove(const std::vector<qint64>& i
 }
 
 std::variant<qint64, ArchiveError> TestArchive::Count() {
+    if (auto failed = Connect()) return *failed;
+    const Working working{*this};
     QSqlQuery query(Database());
     if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM tests")) || !query.next())
         return Failed(QStringLiteral("kunde inte läsas."), query.lastError());

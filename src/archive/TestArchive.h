@@ -31,10 +31,19 @@ struct ArchiveError {
 
 class TestArchive {
 public:
+    // How long an SQLite file is held open. A program that holds it between
+    // its calls and then opens and closes the same file some other way (a
+    // file dialog looking into it) loses SQLite's locks on it without
+    // knowing, and another program may then remove the journal it still
+    // writes to. A window holds the file only while it works with it; a
+    // command-line run, which does nothing else, holds it for the run.
+    enum class Holding { ForTheRun, WhileWorking };
+
     // Opens (an SQLite file is created when it does not exist) and brings the
     // schema up to date. `password` for PostgreSQL when the password file has none.
     static std::variant<std::unique_ptr<TestArchive>, ArchiveError> Open(const ArchiveLocation& location,
-                                                                         const QString& password = {});
+                                                                         const QString& password = {},
+                                                                         Holding holding = Holding::ForTheRun);
     ~TestArchive();
     TestArchive(const TestArchive&) = delete;
     TestArchive& operator=(const TestArchive&) = delete;
@@ -65,6 +74,13 @@ public:
 
 private:
     TestArchive(ArchiveLocation location, QString connection);
+    // Opens the connection if it is closed (an SQLite file held only while working).
+    std::optional<ArchiveError> Connect();
+    // Closes it again after a call, where the file is held only while working.
+    struct Working {
+        TestArchive& archive;
+        ~Working();
+    };
     std::optional<ArchiveError> PrepareSchema();
     std::variant<std::vector<ArchivedTest>, ArchiveError> Select(const ArchiveQuerySql& sql, const QString& page);
     // The message of a failure, with the database's own words where it has some.
@@ -73,6 +89,7 @@ private:
 
     ArchiveLocation location_;
     QString connection_;
+    Holding holding_ = Holding::ForTheRun;
 };
 
 }  // namespace kaldoventri

@@ -3,6 +3,7 @@
 // it, and archives it must not open (a newer schema, no archive at all).
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -123,6 +124,31 @@ TEST_F(ArchiveOnFile, TheTestDateFiltersAndOrdersTheList) {
         }
     }
 }
+
+#ifdef __linux__
+// Whether this process has the file open, as /proc/self/fd tells.
+bool HeldOpen(const QString& file) {
+    const QString target = QFileInfo(file).canonicalFilePath();
+    for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System | QDir::Files))
+        if (fd.symLinkTarget() == target) return true;
+    return false;
+}
+
+// Held between calls, the file's locks would go with any other open and close of it in this program.
+TEST_F(ArchiveOnFile, AWindowHoldsTheFileOnlyWhileItWorks) {
+    ArchiveLocation location;
+    location.file = dir_.filePath(QStringLiteral("arkiv.sqlite"));
+    for (const auto holding : {TestArchive::Holding::ForTheRun, TestArchive::Holding::WhileWorking}) {
+        auto opened = TestArchive::Open(location, {}, holding);
+        ASSERT_EQ(opened.index(), 0u);
+        auto& archive = std::get<std::unique_ptr<TestArchive>>(opened);
+        ASSERT_EQ(archive->Add(Sample(holding == TestArchive::Holding::ForTheRun ? "A" : "B"), QStringLiteral("/p.vkf")).index(), 0u);
+        EXPECT_EQ(HeldOpen(location.file), holding == TestArchive::Holding::ForTheRun);
+        EXPECT_EQ(std::get<std::vector<ArchivedTest>>(archive->Find({})).size(),
+                  holding == TestArchive::Holding::ForTheRun ? 1u : 2u);
+    }
+}
+#endif
 
 TEST_F(ArchiveOnFile, RefusesWhatItMustNotChange) {
     {

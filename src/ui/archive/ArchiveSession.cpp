@@ -47,7 +47,9 @@ void ArchiveSession::SetArchivesFiles(bool on) { UserSettings().setValue(Archive
 
 std::variant<TestArchive*, ArchiveError> ArchiveSession::Archive(QWidget* parent) {
     if (archive_) return archive_.get();
-    auto opened = TestArchive::Open(location_, password_);
+    // The window's file dialogs may look into the archive's folder: the file is held only while in use.
+    constexpr auto holding = TestArchive::Holding::WhileWorking;
+    auto opened = TestArchive::Open(location_, password_, holding);
     if (std::holds_alternative<ArchiveError>(opened) && location_.kind == ArchiveLocation::Kind::PostgreSQL &&
         !passwordAsked_ && parent != nullptr) {
         // Asked once: a wrong or cancelled answer is not asked again this run.
@@ -58,7 +60,7 @@ std::variant<TestArchive*, ArchiveError> ArchiveSession::Archive(QWidget* parent
             QLineEdit::Password, {}, &given);
         if (given) {
             password_ = password;
-            opened = TestArchive::Open(location_, password_);
+            opened = TestArchive::Open(location_, password_, holding);
         }
     }
     if (auto* error = std::get_if<ArchiveError>(&opened)) return *error;
