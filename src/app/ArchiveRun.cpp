@@ -1,7 +1,6 @@
 #include "app/ArchiveRun.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 
 #include <cstdio>
 #include <memory>
@@ -117,13 +116,9 @@ int RunArchiveList(const CommandLine& line, const QLocale& locale) {
 }
 
 int RunArchiveProgram(int argc, char** argv, const CommandLine& line) {
-#ifndef _WIN32
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-#endif
-    PrepareBatchProcess();
-    QGuiApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Kaldoventri"));
-    return line.mode == CommandLine::Mode::ArchiveImport ? RunArchiveImport(line) : RunArchiveList(line, QLocale());
+    return RunWithoutWindow(argc, argv, [&line] {
+        return line.mode == CommandLine::Mode::ArchiveImport ? RunArchiveImport(line) : RunArchiveList(line, QLocale());
+    });
 }
 
 }  // namespace kaldoventri

@@ -169,7 +169,7 @@ void PrepareBatchProcess() {
 
 bool BatchInterrupted() { return interrupted != 0; }
 
-int RunBatchProgram(int argc, char** argv, const CommandLine& line) {
+int RunWithoutWindow(int argc, char** argv, const std::function<int()>& run) {
     // No window and no display: on Linux the PDF's fonts come through the
     // offscreen platform and fontconfig. On Windows the offscreen platform
     // knows no fonts at all (the report's text came out as boxes), while the
@@ -180,7 +180,11 @@ int RunBatchProgram(int argc, char** argv, const CommandLine& line) {
     PrepareBatchProcess();
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kaldoventri"));
-    return RunBatch(line, QLocale());
+    return run();
+}
+
+int RunBatchProgram(int argc, char** argv, const CommandLine& line) {
+    return RunWithoutWindow(argc, argv, [&line] { return RunBatch(line, QLocale()); });
 }
 
 }  // namespace kaldoventri

@@ -33,4 +33,7 @@ bool BatchInterrupted();
 // application object of its own, Ctrl+C ending the run without a partial output.
 int RunBatchProgram(int argc, char** argv, const CommandLine& line);
 
+// `run` in such a program: the offscreen platform, Ctrl+C noted, an application object of its own.
+int RunWithoutWindow(int argc, char** argv, const std::function<int()>& run);
+
 }  // namespace kaldoventri
