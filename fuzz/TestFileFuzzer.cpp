@@ -80,9 +80,14 @@ void CheckRewrite(const TestFileContents& c) {
     values.Backuppstallning = c.Backuppstallning;
     values.Pattern = c.Pattern;
     values.Units = c.Units;
+    values.Record = c.Record;
     const QByteArray file = WriteTestFile(values);
     const qsizetype unitLines = (c.Units.trayArea ? 1 : 0) + (c.Units.unit ? 1 : 0) + (c.Units.density ? 1 : 0) + (c.Units.target ? 1 : 0);
-    const qsizetype lines = testfile::LineCount + (c.Pattern == DrivingPattern::Racetrack ? 1 : 0) + (c.Kit ? 3 : 0) + unitLines;
+    const TestRecord& r = c.Record;
+    const qsizetype recordLines = !r.date.empty() + !r.customer.empty() + !r.tester.empty() + r.speedKmh.has_value() +
+                                  r.rpm.has_value() + r.windMs.has_value() + !r.note.empty();
+    const qsizetype lines = testfile::LineCount + (c.Pattern == DrivingPattern::Racetrack ? 1 : 0) + (c.Kit ? 3 : 0) +
+                            unitLines + recordLines;
     Require(file.count("\r\n") == lines && file.count('\r') == lines);
     Require(file.count('\n') == lines && !file.contains('\x1A'));
 
@@ -100,6 +105,10 @@ void CheckRewrite(const TestFileContents& c) {
     Require(d->Produktionsplats == AsWritten(c.Produktionsplats));
     Require(d->ABredd == c.ABredd && d->Backuppstallning == c.Backuppstallning && d->Pattern == c.Pattern);
     Require(d->Units == c.Units);
+    TestRecord written = c.Record;
+    for (std::string* text : {&written.customer, &written.tester, &written.note})
+        *text = AsWritten(QString::fromStdString(*text)).toStdString();
+    Require(d->Record == written);
 }
 
 // The sheet the window would make of it can be evaluated whatever the file held.
