@@ -34,7 +34,8 @@ tr '<' '\n' <"$work/sheet1.xml" | sed -n 's/^c r="\([A-Z]*[0-9]*\)"\(.*\)$/\1 \2
   awk '{ kind = ($0 ~ /t="(s|str|inlineStr)"/) ? "s" : "n"; print $1, kind }' >"$work/cells.txt"
 
 # The CSV's own fields, compared column by column: the texts are the first
-# seven, Körmönster, Klass, Enhet and Varningar; every other column holds figures.
+# seven, Körmönster, Klass, Enhet and Varningar, and the record's and the
+# pattern's words at the end; every other column holds figures (a date among them).
 awk -v cells="$work/cells.txt" -F';' '
   function letters(i,   s) { s = ""; i++; while (i > 0) { s = sprintf("%c", 65 + (i - 1) % 26) s; i = int((i - 1) / 26) } return s }
   BEGIN { while ((getline line < cells) > 0) { split(line, p, " "); kind[p[1]] = p[2] } }
@@ -44,7 +45,7 @@ awk -v cells="$work/cells.txt" -F';' '
     for (i = 1; i <= NF; i++) {
       if ($i == "") continue
       c = i - 1; ref = letters(c) NR
-      text = c <= 6 || c == 8 || c == 10 || c == 18 || c == 24
+      text = c <= 6 || c == 8 || c == 10 || c == 18 || c == 24 || header[c] ~ /^(Kund|Provare|Anteckning|Mönster)$/
       if (!(ref in kind)) { print "missing cell " ref " (" header[c] ")"; bad++; continue }
       if ((c == 0 || c == 8 || c == 10) && kind[ref] != "s") { print ref " (" header[c] ") " $i " became a number"; bad++ }
       if (!text && kind[ref] != "n") { print ref " (" header[c] ") " $i " is not a number"; bad++ }
