@@ -56,8 +56,7 @@ private slots:
         std::vector<int> compared;
         window.SetCompareHook([&](const std::vector<int>& sheets) { compared = sheets; });
         window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(MakeActive(&window));
         window.ConnectArchive();
         QCOMPARE(window.Model().rowCount(), 3);
 

@@ -98,6 +98,15 @@ private:
     static inline ModalAnswerer* newest_ = nullptr;
 };
 
+// Makes `window` the application's active window. The platform may report the
+// window active before the application has taken in that the dialog closed
+// a moment ago is not, and shortcuts go to the application's active window.
+inline bool MakeActive(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window) &&
+           QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
 // Clicks the message box's button whose text, without its access key, is `text`.
 inline ModalAnswerer::Answer PressButton(const QString& text) {
     return [text](QWidget* modal) {

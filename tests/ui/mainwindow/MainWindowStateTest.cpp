@@ -128,8 +128,7 @@ private slots:
         QFETCH(QString, opens);
         MainWindow w;
         w.NewSheet();
-        w.form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QVERIFY(MakeActive(w.form.get()));
         w.form->setFocus();
         ModalAnswerer answerer;
         if (opens == QStringLiteral("closed")) answerer.Queue(PressButton(QStringLiteral("Spara inte")));
@@ -148,8 +147,7 @@ private slots:
     void tabReachesTheArrows() {
         MainWindow w;
         w.NewSheet();
-        w.form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QVERIFY(MakeActive(w.form.get()));
         w.c.UpDown1->setFocus(Qt::TabFocusReason);
         QVERIFY(w.c.UpDown1->hasFocus());
         QTest::keyClick(w.c.UpDown1, Qt::Key_Right);

@@ -169,8 +169,7 @@ private slots:
         TForm1& f = *w.form;
         w.NewSheet();
         w.NewSheet();
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QVERIFY(MakeActive(&f));
         QVERIFY(ShowReadoutAtRest(w, 300, 20) > 0);
         QVERIFY(f.Readout().Window()->isVisible());
         if (cause == QLatin1String("sheet closes")) {

@@ -372,8 +372,7 @@ private slots:
         MainWindow w;
         TForm1& f = *w.form;
         w.NewSheet();
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QVERIFY(MakeActive(&f));
         w.c.TrayEdit(3)->setFocus();
         w.c.TrayEdit(3)->clear();
         w.c.TrayEdit(4)->clear();
@@ -387,10 +386,8 @@ private slots:
         // Leaving and re-entering the window is no exit either.
         QWidget other;
         other.show();
-        other.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QVERIFY(MakeActive(&other));
+        QVERIFY(MakeActive(&f));
         QTRY_COMPARE(QApplication::focusWidget(), w.c.TrayEdit(3));
         QTest::qWait(50);
         QCOMPARE(answerer.messages.size(), 1);

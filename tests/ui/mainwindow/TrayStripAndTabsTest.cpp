@@ -168,8 +168,7 @@ private slots:
         }
         f.resize(windowWidth, 900);
         QTRY_COMPARE(w.c.Bottom_Panel->width(), windowWidth);
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QVERIFY(MakeActive(&f));
         w.c.TrayEdit(1)->setFocus();
         for (int tray = 2; tray <= trays; ++tray) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -199,8 +198,7 @@ private slots:
         QFETCH(int, current);
         MainWindow w;
         for (int i = 0; i < 3; ++i) w.NewSheet();
-        w.form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QVERIFY(MakeActive(w.form.get()));
         w.c.TrayEdit(4)->setFocus();
         QTest::keyClick(w.c.TrayEdit(4), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(w.workbook->CurrentIndex(), current);
@@ -233,8 +231,7 @@ private slots:
     void releasesThatAreNoTyping() {
         MainWindow w;
         w.NewSheet();
-        w.form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QVERIFY(MakeActive(w.form.get()));
         QLineEdit* field = w.c.TrayEdit(5);
         field->setFocus();
         field->setText(QStringLiteral("12a"));  // pasted through the edit menu
