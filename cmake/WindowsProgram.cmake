@@ -64,6 +64,17 @@ install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6
 if(KALDOVENTRI_SCALE)
   install(FILES $<TARGET_FILE:Qt6::SerialPort> DESTINATION . COMPONENT windows)
 endif()
+# The archive: Qt SQL with its SQLite driver (SQLite built into it) and its
+# PostgreSQL driver with libpq, PostgreSQL's client library, beside the program.
+if(KALDOVENTRI_ARCHIVE)
+  install(FILES $<TARGET_FILE:Qt6::Sql> DESTINATION . COMPONENT windows)
+  install(FILES $<TARGET_FILE:Qt6::QSQLiteDriverPlugin> DESTINATION sqldrivers COMPONENT windows)
+  if(TARGET Qt6::QPSQLDriverPlugin)
+    find_file(LIBPQ_DLL libpq.dll PATH_SUFFIXES bin REQUIRED)
+    install(FILES $<TARGET_FILE:Qt6::QPSQLDriverPlugin> DESTINATION sqldrivers COMPONENT windows)
+    install(FILES ${LIBPQ_DLL} DESTINATION . COMPONENT windows)
+  endif()
+endif()
 # The Windows platform serves the window and the command line's PDF report alike.
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms COMPONENT windows)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles COMPONENT windows)

@@ -4,6 +4,8 @@
 # table of a set of test files (valid, broken, CR-only and LF-only line ends,
 # a Swedish file name in a Swedish folder) byte for byte against the Linux
 # program's, a PDF report's page count against the Linux one's, the window
+# the test archive on an SQLite file and on a PostgreSQL server (started here
+# on the loopback address) listing what the Linux program lists; the window
 # opened with a test file as argument and by the file type (a double-click);
 # then uninstalled silently, leaving nothing behind in Program Files.
 #   installer_e2e.sh SETUP.exe LINUX_PROGRAM WORK_DIR
@@ -42,6 +44,7 @@ on_windows "$setup" /S || fail "the silent install ended with status $?"
 dir=$program_files/Kaldoventri
 windir='C:\Program Files\Kaldoventri'
 for f in Kaldoventri.exe Kaldoventri.com Avinstallera.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll Qt6Network.dll \
+  Qt6Sql.dll sqldrivers/qsqlite.dll sqldrivers/qsqlpsql.dll libpq.dll \
   platforms/qwindows.dll styles/qwindowsvistastyle.dll \
   libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll translations/qt_sv.qm qt.conf; do
   [ -f "$dir/$f" ] || fail "not installed: $f"
@@ -112,6 +115,48 @@ for part in xl/worksheets/sheet1.xml xl/worksheets/sheet2.xml xl/sharedStrings.x
     fail "the Excel table's $part differs from Linux"
 done
 pass "--xlsx of the same files: the same cells as on Linux"
+
+# --- The test archive ------------------------------------------------------------
+# The same folder imported on both systems lists the same table; an import
+# names the files it could not read and ends with status 1.
+"$linux" --archive "$out/linux-arkiv.sqlite" --import "$docs" >/dev/null 2>"$out/linux-import.err"
+linux_import=$?
+"$linux" --archive "$out/linux-arkiv.sqlite" --list --csv - >"$out/linux-list.csv" 2>/dev/null ||
+  fail "the Linux program could not list its archive"
+[ "$(wc -l <"$out/linux-list.csv")" -gt 1 ] || fail "the Linux archive lists no test"
+list_on_windows() {  # list_on_windows ARCHIVE NAME
+  on_windows "$windir\\Kaldoventri.com" --archive "$1" --import "$docs_win" >/dev/null 2>"$out/$2-import.err"
+  local status=$?
+  [ $status = $linux_import ] || fail "--import into $2: status $status, Linux $linux_import: $(cat "$out/$2-import.err")"
+  [ "$(tail -n 1 "$out/$2-import.err" | iconv -f WINDOWS-1252 -t UTF-8)" = "$(tail -n 1 "$out/linux-import.err")" ] ||
+    fail "--import into $2 ended '$(tail -n 1 "$out/$2-import.err")', Linux '$(tail -n 1 "$out/linux-import.err")'"
+  on_windows "$windir\\Kaldoventri.com" --archive "$1" --list --csv - >"$out/$2-list.csv" 2>"$out/$2-list.err" ||
+    fail "--list from $2: status $?: $(cat "$out/$2-list.err")"
+  cmp "$out/linux-list.csv" "$out/$2-list.csv" || fail "--list from $2 differs from Linux (see $out/*-list.csv)"
+}
+list_on_windows "$docs_win\\arkiv.sqlite" sqlite
+[ -s "$docs/arkiv.sqlite" ] || fail "no SQLite archive written"
+pass "archive on SQLite: --import of the folder and --list as on Linux ($(( $(wc -l <"$out/linux-list.csv") - 1 )) tests)"
+
+pg=/usr/lib/postgresql/15/bin
+if [ -x "$pg/initdb" ]; then
+  # The server refuses root: under root it runs as nobody, in a folder of its own.
+  server=$out/postgres && mkdir -p "$server" && chmod 777 "$server"
+  as_server() { if [ "$(id -u)" = 0 ]; then runuser -u nobody -- "$@"; else "$@"; fi; }
+  port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+  as_server "$pg/initdb" -D "$server/data" -A trust -U kaldo -E UTF8 >"$out/initdb.log" 2>&1 || fail "initdb failed"
+  as_server "$pg/pg_ctl" -D "$server/data" -o "-p $port -k $server -c listen_addresses=127.0.0.1" -l "$server/log" -w start \
+    >/dev/null || fail "the PostgreSQL server did not start"
+  stop_server() { as_server "$pg/pg_ctl" -D "$server/data" -m immediate -w stop >/dev/null 2>&1; }
+  trap stop_server EXIT
+  as_server "$pg/createdb" -h 127.0.0.1 -p "$port" -U kaldo arkiv || fail "createdb failed"
+  list_on_windows "postgresql://kaldo@127.0.0.1:$port/arkiv" postgresql
+  stop_server
+  trap - EXIT
+  pass "archive on PostgreSQL through the Windows program's own driver: --import and --list as on Linux"
+else
+  echo "note: no PostgreSQL server here ($pg); the archive on PostgreSQL is not tried"
+fi
 
 # --- The window ----------------------------------------------------------------
 # Waits for a window captioned exactly $1 for up to 60 s; prints its id.
