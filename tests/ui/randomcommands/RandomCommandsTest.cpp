@@ -266,12 +266,17 @@ private:
             // Where passes beyond the neighbours reach the middle strip, they add to the sum.
             const std::vector<int> further = WidthsCountingFurtherPasses(*sheet);
             const bool neighboursAlone = std::find(further.begin(), further.end(), sheet->GetABredd()) == further.end();
+            // A field's text that bypassed the key filter, or a file, may hold a
+            // negative amount (a net weight below the tare); then a further
+            // pass may take away from a tray's sum.
+            bool negativeAmount = false;
+            for (int tray = 1; tray <= TrayCount; ++tray) negativeAmount |= sheet->GetTrayAmount(tray) < 0;
             for (int tray = 1; tray <= TrayCount; ++tray) {
                 const qint64 neighbours =
                     qint64{sheet->GetTrayAmount(tray)} + sheet->GetLeftOverlap(tray) + sheet->GetRightOverlap(tray);
                 if (neighboursAlone)
                     QCOMPARE(sheet->GetTraySum(tray), neighbours);
-                else
+                else if (!negativeAmount)
                     QVERIFY(sheet->GetTraySum(tray) >= neighbours);
             }
             QCOMPARE(sheet->GetCalcWidth(), sheet->GetABredd());
