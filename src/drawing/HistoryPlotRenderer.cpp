@@ -23,14 +23,29 @@ std::string Number(double value, int decimals, const std::string& separator) {
 
 struct Range {
     double low = 0, high = 1;
+    int decimals = 2;  // enough that every label of the axis shows its step
 };
 
-// The correction factors shown, with room around them; a factor is never negative.
+// The correction factors shown, with room around them, on an axis of four
+// round steps (1, 2, 2,5 or 5 times a power of ten) from a multiple of the
+// step, so that its labels read 0,90 0,95 1,00 and not 0,94 1,01 1,08. A
+// factor is never negative.
 Range CorrectionRange(const std::vector<double>& values) {
     const auto [low, high] = std::minmax_element(values.begin(), values.end());
     const double middle = (*low + *high) / 2;
-    const double half = std::max((*high - *low) / 2 * 1.25, std::max(0.002, 0.05 * std::fabs(middle)));
-    return {std::max(0.0, middle - half), middle + half};
+    const double half = std::max((*high - *low) / 2 * 1.1, std::max(0.002, 0.05 * std::fabs(middle)));
+    const double wantLow = std::max(0.0, middle - half), wantHigh = middle + half;
+    for (double magnitude = std::pow(10.0, std::floor(std::log10((wantHigh - wantLow) / 4)));; magnitude *= 10) {
+        for (const double multiple : {1.0, 2.0, 2.5, 5.0}) {
+            const double step = multiple * magnitude;
+            const double from = std::floor(wantLow / step + 1e-9) * step;
+            if (from + 4 * step < wantHigh - 1e-9 * step) continue;
+            int decimals = 2;
+            while (decimals < 6 && std::fabs(step * std::pow(10.0, decimals) - std::round(step * std::pow(10.0, decimals))) > 1e-6)
+                ++decimals;
+            return {from, from + 4 * step, decimals};
+        }
+    }
 }
 
 }  // namespace
@@ -59,8 +74,7 @@ void DrawMachineHistory(DrawingSurface& s, const MachineHistory& history, const 
     }
     const bool withCorrection = !corrections.empty();
     const Range range = withCorrection ? CorrectionRange(corrections) : Range{};
-    // Enough decimals that the correction axis's five labels differ.
-    const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10((range.high - range.low) / 4))), 2, 4);
+    const int decimals = range.decimals;
 
     if (style.title) s.TextOut(pad, pad, "Historik: " + MachineName(history));
     // The legend under the title.

@@ -2,6 +2,9 @@
 // of its tolerance class, and the correction factor only where tests have one.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "RecordingSurface.h"
 #include "drawing/HistoryPlotRenderer.h"
 #include "drawing/VKCurveStyle.h"
@@ -56,6 +59,24 @@ TEST_P(HistoryPlot, PlacesEachTestAtItsDateAndVKInItsBand) {
     const auto texts = surface.Texts();
     EXPECT_NE(std::find(texts.begin(), texts.end(), "Historik: Amazone ZA-M – Ekgården"), texts.end());
     EXPECT_EQ(std::find(texts.begin(), texts.end(), "Korrektionsfaktor") != texts.end(), row.correctionPoints > 0);
+
+    // The correction axis: five labels, four equal round steps, around every factor.
+    std::vector<double> labels;
+    for (std::string text : texts)
+        if (const auto comma = text.find(surface.DecimalSeparator()); comma != std::string::npos)
+            labels.push_back(std::stod(text.replace(comma, surface.DecimalSeparator().size(), ".")));
+    if (row.correctionPoints == 0) return;
+    ASSERT_EQ(labels.size(), 5u);
+    const double step = labels[1] - labels[0];
+    const double magnitude = std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+    const double multiple = step / magnitude;
+    EXPECT_TRUE(std::fabs(multiple - 1) < 1e-6 || std::fabs(multiple - 2) < 1e-6 || std::fabs(multiple - 2.5) < 1e-6 ||
+                std::fabs(multiple - 5) < 1e-6)
+        << "step " << step;
+    for (std::size_t i = 1; i < labels.size(); ++i) EXPECT_NEAR(labels[i] - labels[i - 1], step, 1e-9);
+    for (const HistoryPoint& point : history->points) {
+        if (point.correction) EXPECT_TRUE(*point.correction > labels.front() && *point.correction < labels.back());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -65,6 +86,11 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"2024-11-30", "Amazone", "ZA-M", "Ekgården", 3.2, {}},
                                  {"2025-06-15", "Amazone", "ZA-M", "Ekgården", 7.9, 0.97}},
                                 2},
+                    HistoryCase{"WideCorrections",
+                                {{"2022-04-20", "Amazone", "ZA-M", "Ekgården", 6.9, 1.132},
+                                 {"2023-04-11", "Amazone", "ZA-M", "Ekgården", 4.8, 1.07},
+                                 {"2026-04-12", "Amazone", "ZA-M", "Ekgården", 4.2, 0.884}},
+                                3},
                     HistoryCase{"WithoutUnits",
                                 {{"2025-01-10", "Amazone", "ZA-M", "Ekgården", 16.0, {}},
                                  {"2025-01-20", "Amazone", "ZA-M", "Ekgården", 4.0, {}}},
