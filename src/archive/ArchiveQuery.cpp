@@ -1,6 +1,7 @@
 // A search turned into SQL that SQLite and PostgreSQL both read.
 #include "archive/ArchiveQuery.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 #include "archive/ArchivedTest.h"
@@ -80,9 +81,10 @@ QVariant SortValueOf(const ArchivedTest& test, ArchiveSort sort) {
 ArchiveQuerySql SqlOf(const ArchiveQuery& request, const ArchivedTest* after) {
     ArchiveQuerySql sql;
     QStringList conditions;
-    if (!request.word.trimmed().isEmpty()) {
+    // "Amazone ZA-M" finds the tests that hold both words, wherever each stands.
+    for (const QString& word : request.word.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
         conditions << QStringLiteral("search_text LIKE ? ESCAPE '\\'");
-        sql.values << LikePattern(request.word.trimmed());
+        sql.values << LikePattern(word);
     }
     if (request.from) {
         conditions << QStringLiteral("test_date <> '' AND test_date >= ?");

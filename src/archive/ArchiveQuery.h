@@ -16,7 +16,7 @@ struct ArchivedTest;
 enum class ArchiveSort { TestDate, Customer, Maker, Model, Setting, Fertiliser, Width, VK, OptimalWidth, Rate, Correction };
 
 struct ArchiveQuery {
-    QString word;  // found in any text of the test or its file name, ignoring case
+    QString word;  // each of its words found in some text of the test or its file name, ignoring case
     std::optional<QDate> from, to;  // the test date within, both ends included
     QString kit;  // "12 m", "24 m" or an own kit's name
     ArchiveSort sort = ArchiveSort::TestDate;
