@@ -135,7 +135,7 @@ void ListFirstRow(benchmark::State& state) {
     for (auto _ : state) {
         auto archive = OpenLarge();
         ArchiveQuery query;
-        query.word = QStringLiteral("östra");
+        query.words = QStringList{QStringLiteral("östra")};
         found = std::get<qint64>(archive->CountMatches(query));
         auto tests = archive->Find(query, 0, ArchiveListPage);
         const ArchivedTest& first = std::get<std::vector<ArchivedTest>>(tests).front();

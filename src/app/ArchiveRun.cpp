@@ -68,7 +68,7 @@ int RunArchiveList(const CommandLine& line, const QLocale& locale) {
     const auto archive = OpenArchive(line, progress, status);
     if (!archive) return status;
     ArchiveQuery query;
-    query.word = line.listWord;
+    query.words = QStringList{line.listWord};  // one argument, one phrase
     if (line.from.isValid()) query.from = line.from;
     if (line.to.isValid()) query.to = line.to;
     auto count = archive->CountMatches(query);

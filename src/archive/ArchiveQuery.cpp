@@ -78,13 +78,24 @@ QVariant SortValueOf(const ArchivedTest& test, ArchiveSort sort) {
 
 }  // namespace
 
+QStringList SearchWords(const QString& typed) {
+    QStringList words;
+    static const QRegularExpression word(QStringLiteral("\"([^\"]*)\"?|(\\S+)"));
+    for (auto match = word.globalMatch(typed); match.hasNext();) {
+        const auto found = match.next();
+        const QString text = (found.hasCaptured(1) ? found.captured(1) : found.captured(2)).trimmed();
+        if (!text.isEmpty()) words << text;
+    }
+    return words;
+}
+
 ArchiveQuerySql SqlOf(const ArchiveQuery& request, const ArchivedTest* after) {
     ArchiveQuerySql sql;
     QStringList conditions;
-    // "Amazone ZA-M" finds the tests that hold both words, wherever each stands.
-    for (const QString& word : request.word.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+    for (const QString& word : request.words) {
+        if (word.trimmed().isEmpty()) continue;
         conditions << QStringLiteral("search_text LIKE ? ESCAPE '\\'");
-        sql.values << LikePattern(word);
+        sql.values << LikePattern(word.trimmed());
     }
     if (request.from) {
         conditions << QStringLiteral("test_date <> '' AND test_date >= ?");

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 #include <optional>
@@ -16,12 +17,16 @@ struct ArchivedTest;
 enum class ArchiveSort { TestDate, Customer, Maker, Model, Setting, Fertiliser, Width, VK, OptimalWidth, Rate, Correction };
 
 struct ArchiveQuery {
-    QString word;  // each of its words found in some text of the test or its file name, ignoring case
+    QStringList words;  // each found in some text of the test or its file name, ignoring case
     std::optional<QDate> from, to;  // the test date within, both ends included
     QString kit;  // "12 m", "24 m" or an own kit's name
     ArchiveSort sort = ArchiveSort::TestDate;
     bool descending = true;
 };
+
+// The words of a search as typed: "Amazone ZA-M" is two words that a test
+// must both hold; a part in double quotes, "\"Gård Åsa\"", is one.
+QStringList SearchWords(const QString& typed);
 
 // The WHERE and ORDER BY of a query over the tests table, with the values its
 // placeholders take. Tests without the sorted value come last either way, and

@@ -44,7 +44,7 @@ TEST_P(ArchivePaging, PagesCoverEveryMatchOnceInTheListsOrder) {
     ArchiveQuery query;
     query.sort = sort;
     query.descending = descending;
-    query.word = QString::fromUtf8(word);
+    query.words = SearchWords(QString::fromUtf8(word));
     const auto all = std::get<std::vector<ArchivedTest>>(archive.Find(query));
     EXPECT_EQ(std::get<qint64>(archive.CountMatches(query)), static_cast<qint64>(all.size()));
     EXPECT_FALSE(all.empty());

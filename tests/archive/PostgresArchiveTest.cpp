@@ -33,7 +33,7 @@ TEST(ArchiveOnPostgres, KeepsATestOnceFindsItAndTakesTwoImportsAtOnce) {
         const TNewTabSheet sheet = std::get<TNewTabSheet>(read);
         EXPECT_EQ(std::get<TestArchive::Added>(archive.Add(sheet, QStringLiteral("/a.vkf"))), TestArchive::Added::New);
         EXPECT_EQ(std::get<TestArchive::Added>(archive.Add(sheet, QStringLiteral("/b.vkf"))), TestArchive::Added::AlreadyThere);
-        const auto found = std::get<std::vector<ArchivedTest>>(archive.Find(ArchiveQuery{QStringLiteral("KÖPING"), {}, {}, {}}));
+        const auto found = std::get<std::vector<ArchivedTest>>(archive.Find(ArchiveQuery{{QStringLiteral("KÖPING")}, {}, {}, {}}));
         ASSERT_EQ(found.size(), 1u);
         EXPECT_EQ(found[0].file, QStringLiteral("/b.vkf"));
         EXPECT_EQ(std::get<QByteArray>(archive.Bytes(found[0].id)).left(11), QByteArray("Kaldoventri"));

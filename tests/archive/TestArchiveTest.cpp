@@ -90,9 +90,10 @@ TEST_F(ArchiveOnFile, SearchFoldsCaseButKeepsSwedishLetters) {
         std::size_t found;
     } rows[] = {{"ÖSTGÖTA", 1}, {"östgöta", 1}, {"ostgota", 0}, {"göta", 2}, {"50%_", 1}, {"5_%", 0},
                 {"vast.vkf", 1}, {"köping", 2}, {"SKOVLAR", 1}, {"", 2},
-                {"Yara  västgöta", 1}, {"göta skovlar", 1}, {"östgöta skovlar", 0}};
+                {"Yara  västgöta", 1}, {"göta skovlar", 1}, {"östgöta skovlar", 0}, {"\"yara köping\"", 0},
+                {"\"göta 50%\" köping", 1}};
     for (const Row& row : rows) {
-        const auto found = std::get<std::vector<ArchivedTest>>(archive->Find(ArchiveQuery{QString::fromUtf8(row.word), {}, {}, {}}));
+        const auto found = std::get<std::vector<ArchivedTest>>(archive->Find(ArchiveQuery{SearchWords(QString::fromUtf8(row.word)), {}, {}, {}}));
         EXPECT_EQ(found.size(), row.found) << row.word;
     }
 }

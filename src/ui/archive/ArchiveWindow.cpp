@@ -94,7 +94,7 @@ void ArchiveWindow::SetCompareHook(CompareHook hook) {
 
 void ArchiveWindow::ApplyFilters() {
     ArchiveQuery query = model_->Query();
-    query.word = search_->text();
+    query.words = SearchWords(search_->text());
     query.from = fromOn_->isChecked() ? std::optional(from_->date()) : std::nullopt;
     query.to = toOn_->isChecked() ? std::optional(to_->date()) : std::nullopt;
     query.kit = kit_->currentData().toString();
