@@ -61,7 +61,7 @@ install(TARGETS Kaldoventri KaldoventriConsole RUNTIME DESTINATION . COMPONENT w
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> $<TARGET_FILE:Qt6::PrintSupport>
   $<TARGET_FILE:Qt6::Network>
   DESTINATION . COMPONENT windows)
-if(KALDOVENTRI_SCALE)
+if(KALDOVENTRI_SERIALPORT)
   install(FILES $<TARGET_FILE:Qt6::SerialPort> DESTINATION . COMPONENT windows)
 endif()
 # The archive: Qt SQL with its SQLite driver (SQLite built into it) and its

@@ -1,11 +1,6 @@
 #include "ScalePort.h"
 
 #include <algorithm>
-#include <utility>
-
-#ifdef Q_OS_UNIX
-#include <poll.h>
-#endif
 
 namespace kaldoventri {
 
@@ -13,36 +8,17 @@ namespace {
 constexpr int kUnfinishedLineMs = 2000;
 
 bool IsZero(const ScaleReading& reading) { return reading.digits == 0; }
-
-// Whether the other end of the port is gone (a USB scale unplugged, a
-// terminal closed). Windows reports that as a resource error instead.
-bool HungUp([[maybe_unused]] decltype(std::declval<QSerialPort>().handle()) handle) {
-#ifdef Q_OS_UNIX
-    pollfd watched{handle, 0, 0};
-    return ::poll(&watched, 1, 0) > 0 && (watched.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
-#else
-    return true;
-#endif
-}
 }  // namespace
 
 ScalePort::ScalePort(QObject* parent) : QObject(parent) {
     unfinishedLine_.setSingleShot(true);
     unfinishedLine_.setInterval(kUnfinishedLineMs);
-    connect(&port_, &QSerialPort::readyRead, this, &ScalePort::ReadBytes);
+    connect(&port_, &SerialLink::bytesArrived, this, &ScalePort::ReadBytes);
     connect(&unfinishedLine_, &QTimer::timeout, this,
-            [this] { Fail(QStringLiteral("Vågen på %1 slutade svara mitt i en avläsning.").arg(port_.portName())); });
-    // A vanished port reports its error again and again until it is closed:
-    // the first one closes it. A read that finds nothing to read also reports
-    // a read error, on a port still there: that one is passed over.
-    connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
-        if (error == QSerialPort::NoError || !port_.isOpen()) return;
-        if (error == QSerialPort::ReadError && !HungUp(port_.handle())) {
-            port_.clearError();
-            return;
-        }
+            [this] { Fail(QStringLiteral("Vågen på %1 slutade svara mitt i en avläsning.").arg(port_.PortName())); });
+    connect(&port_, &SerialLink::lost, this, [this](const QString& reason) {
         Fail(QStringLiteral("Vågen på %1 svarar inte längre (%2). Kontrollera kabeln och anslut igen.")
-                 .arg(port_.portName(), port_.errorString()));
+                 .arg(port_.PortName(), reason));
     });
 }
 
@@ -51,26 +27,16 @@ bool ScalePort::Open(const QString& portName, qint32 baudRate, Output output) {
     output_ = output;
     lastSettled_.reset();
     pending_.clear();
-    port_.setPortName(portName);
-    port_.setBaudRate(baudRate);
-    port_.setDataBits(QSerialPort::Data8);
-    port_.setParity(QSerialPort::NoParity);
-    port_.setStopBits(QSerialPort::OneStop);
-    port_.setFlowControl(QSerialPort::NoFlowControl);
-    if (port_.open(QIODevice::ReadOnly)) {
-        port_.clear(QSerialPort::Input);  // what the scale sent before is no reading for these trays
-        return true;
-    }
-    QString reason = port_.errorString();
-    port_.clearError();
-    emit failed(QStringLiteral("Porten %1 gick inte att öppna (%2).").arg(portName, reason));
+    const std::optional<QString> refused = port_.Open(portName, baudRate);
+    if (!refused) return true;
+    emit failed(QStringLiteral("Porten %1 gick inte att öppna (%2).").arg(portName, *refused));
     return false;
 }
 
 void ScalePort::Close() {
     unfinishedLine_.stop();
     pending_.clear();
-    if (port_.isOpen()) port_.close();
+    port_.Close();
 }
 
 void ScalePort::Fail(const QString& message) {
@@ -78,8 +44,8 @@ void ScalePort::Fail(const QString& message) {
     emit failed(message);
 }
 
-void ScalePort::ReadBytes() {
-    pending_ += port_.readAll();
+void ScalePort::ReadBytes(const QByteArray& bytes) {
+    pending_ += bytes;
     for (;;) {
         qsizetype lf = pending_.indexOf('\n'), cr = pending_.indexOf('\r');
         qsizetype end = lf < 0 ? cr : cr < 0 ? lf : std::min(lf, cr);
@@ -87,7 +53,7 @@ void ScalePort::ReadBytes() {
         QByteArray line = pending_.left(end);
         pending_.remove(0, end + 1);
         if (!line.trimmed().isEmpty()) TakeLine(line);
-        if (!port_.isOpen()) return;  // a slot closed the port
+        if (!port_.IsOpen()) return;  // a slot closed the port
     }
     if (pending_.trimmed().isEmpty()) {
         pending_.clear();

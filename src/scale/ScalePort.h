@@ -9,12 +9,12 @@
 #pragma once
 
 #include <QObject>
-#include <QSerialPort>
 #include <QTimer>
 
 #include <optional>
 
 #include "scale/ScaleReading.h"
+#include "scale/SerialLink.h"
 
 namespace kaldoventri {
 
@@ -30,8 +30,8 @@ public:
     // failed() with the reason) when the port cannot be opened.
     bool Open(const QString& portName, qint32 baudRate, Output output);
     void Close();
-    bool IsOpen() const { return port_.isOpen(); }
-    QString PortName() const { return port_.portName(); }
+    bool IsOpen() const { return port_.IsOpen(); }
+    QString PortName() const { return port_.PortName(); }
 
 signals:
     void readingTaken(const kaldoventri::ScaleReading& reading);
@@ -40,11 +40,11 @@ signals:
     void failed(const QString& message);
 
 private:
-    void ReadBytes();
+    void ReadBytes(const QByteArray& bytes);
     void TakeLine(const QByteArray& line);
     void Fail(const QString& message);
 
-    QSerialPort port_;
+    SerialLink port_;
     QTimer unfinishedLine_;
     QByteArray pending_;
     Output output_ = Output::PrintKey;

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QSerialPortInfo>
 #include <QSettings>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -135,10 +134,9 @@ void ScaleWindow::PlaceBeside(const QWidget& owner) {
 }
 
 void ScaleWindow::ListPorts() {
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        QString label = info.description().isEmpty() ? info.portName()
-                                                     : info.portName() + QStringLiteral(" (") + info.description() + ')';
-        portBox_->addItem(label, info.portName());
+    for (const SerialPortEntry& port : SerialLink::AvailablePorts()) {
+        QString label = port.description.isEmpty() ? port.name : port.name + QStringLiteral(" (") + port.description + ')';
+        portBox_->addItem(label, port.name);
     }
 }
 
