@@ -6,9 +6,12 @@
 // consistent with its current sheet.
 //
 // KALDOVENTRI_SEED and KALDOVENTRI_COMMANDS replay or lengthen a run; the seed
-// of every run is printed so a failure can be replayed.
+// of every run is printed so a failure can be replayed. A run stops after
+// KALDOVENTRI_SECONDS (150) as well, so that a slow or busy machine (the
+// sanitizer build) ends it well before Qt Test's watchdog does.
 #include <QAbstractButton>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -43,6 +46,12 @@ int CommandCountFromEnvironment() {
     bool ok = false;
     const int count = qEnvironmentVariable("KALDOVENTRI_COMMANDS").toInt(&ok);
     return ok && count > 0 ? count : 20000;
+}
+
+qint64 TimeBudgetMs() {
+    bool ok = false;
+    const int seconds = qEnvironmentVariable("KALDOVENTRI_SECONDS").toInt(&ok);
+    return (ok && seconds > 0 ? seconds : 150) * qint64{1000};
 }
 
 // Answers whatever modal window a command opens, at random but sensibly.
@@ -314,7 +323,10 @@ private slots:
         Form().Printer().setOutputFileName(folder_.filePath("print.pdf"));
         RandomAnswerer answerer(rng_, folder_.path());
         const int count = CommandCountFromEnvironment();
-        for (commands_ = 0; commands_ < count; ++commands_) {
+        const qint64 budget = TimeBudgetMs();
+        QElapsedTimer clock;
+        clock.start();
+        for (commands_ = 0; commands_ < count && clock.elapsed() < budget; ++commands_) {
             RunRandomCommand();
             CheckInvariants();
             if (QTest::currentTestFailed()) {
@@ -322,7 +334,8 @@ private slots:
                 return;
             }
         }
-        qInfo("%d commands, %d modal windows answered, %zu sheets made", count, answerer.answered, namesSeen_.size());
+        qInfo("%d commands in %lld s, %d modal windows answered, %zu sheets made", commands_, clock.elapsed() / 1000,
+              answerer.answered, namesSeen_.size());
         QVERIFY(namesSeen_.size() > 10);
     }
 
