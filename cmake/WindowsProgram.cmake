@@ -67,6 +67,7 @@ endif()
 # The archive: Qt SQL with its SQLite driver (SQLite built into it) and its
 # PostgreSQL driver with libpq, PostgreSQL's client library, beside the program.
 if(KALDOVENTRI_ARCHIVE)
+  find_package(Qt6 REQUIRED COMPONENTS Sql)  # its targets, here too
   install(FILES $<TARGET_FILE:Qt6::Sql> DESTINATION . COMPONENT windows)
   install(FILES $<TARGET_FILE:Qt6::QSQLiteDriverPlugin> DESTINATION sqldrivers COMPONENT windows)
   if(TARGET Qt6::QPSQLDriverPlugin)

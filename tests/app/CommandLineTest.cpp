@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/CommandLine.h"
+#include "files/Cp1252.h"
 
 namespace kaldoventri {
 namespace {
@@ -54,6 +55,12 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"Help", {"a.vkf", "--help"}, Mode::Help, {}, {}, {}, {}},
         LineCase{"Version", {"--version"}, Mode::Version, {}, {}, {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The Windows program writes its help in the ANSI code page, 1252 on a
+// Swedish Windows, where a character beyond it shows as "?".
+TEST(CommandLineTest, HelpShowsWholeOnAWindowsConsole) {
+    EXPECT_EQ(Unrepresentable(QString(UsageText()).remove(QLatin1Char('\n'))), QStringList{});
+}
 
 TEST(CommandLineTest, VersionOfTheVersionRecord) { EXPECT_EQ(VersionText(), QStringLiteral("Kaldoventri 1.0.3.0")); }
 
